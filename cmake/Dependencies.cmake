@@ -1,0 +1,16 @@
+# Every library comes from the Debian archive (tools/setup.sh installs them).
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+pkg_check_modules(SDL2_IMAGE REQUIRED IMPORTED_TARGET SDL2_image)
+pkg_check_modules(SDL2_MIXER REQUIRED IMPORTED_TARGET SDL2_mixer)
+pkg_check_modules(SDL2_TTF REQUIRED IMPORTED_TARGET SDL2_ttf)
+pkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)
+pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
+find_package(Threads REQUIRED)
+
+# The SDL_Renderer backend of Dear ImGui ships as source with the package.
+set(TAVLO_IMGUI_RENDERER_SOURCE
+    /usr/share/doc/libimgui-dev/examples/backends/imgui_impl_sdlrenderer.cpp)
+if(NOT EXISTS ${TAVLO_IMGUI_RENDERER_SOURCE})
+  message(FATAL_ERROR "Dear ImGui's SDL_Renderer backend is missing; run tools/setup.sh")
+endif()

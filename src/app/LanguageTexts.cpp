@@ -1,0 +1,131 @@
+#include "app/LanguageTexts.h"
+
+#include "engine/FilePaths.h"
+#include "engine/TextFile.h"
+#include "platform/Platform.h"
+
+namespace tavlo {
+namespace {
+
+std::string Lookup(const std::vector<std::string>& table, int line, const char* error_text) {
+  if (line < 0 || static_cast<size_t>(line) >= table.size()) return error_text;
+  return table[static_cast<size_t>(line)];
+}
+
+}  // namespace
+
+LanguageTexts::LanguageTexts(Platform& platform, std::filesystem::path program_folder)
+    : platform_(platform), program_folder_(std::move(program_folder)) {}
+
+std::filesystem::path LanguageTexts::LanguageFile(const std::string& name) const {
+  return ResolvePath(program_folder_, "lang/" + gLanguage + "/" + name);
+}
+
+std::vector<std::string> LanguageTexts::ReadRequired(const std::filesystem::path& file) const {
+  auto lines = ReadTextLines(file);
+  if (!lines) throw LanguageFileMissing(file);
+  return std::move(*lines);
+}
+
+void LanguageTexts::LoadLanguageName() {
+  const auto lines = ReadRequired(ResolvePath(program_folder_, "lang/lang.txt"));
+  gLanguage.clear();
+  for (const auto& line : lines) {
+    if (!line.empty()) gLanguage = line;
+  }
+}
+
+void LanguageTexts::LoadMenuTexts() { menu_texts_ = ReadRequired(LanguageFile("menu.txt")); }
+
+void LanguageTexts::LoadGameNames() {
+  const auto lines = ReadRequired(LanguageFile("games.txt"));
+  for (size_t i = 0; i < game_names_.size(); ++i) {
+    game_names_[i] = i < lines.size() ? lines[i] : std::string();
+  }
+}
+
+void LanguageTexts::LoadRewardTexts() { reward_texts_ = ReadRequired(LanguageFile("rewards.txt")); }
+
+void LanguageTexts::LoadOptionTexts() { option_texts_ = ReadRequired(LanguageFile("options.txt")); }
+
+void LanguageTexts::LoadHelpTexts() { help_texts_ = ReadRequired(LanguageFile("help.txt")); }
+
+void LanguageTexts::LoadProfilesTexts() {
+  profiles_texts_ = ReadRequired(LanguageFile("profiles.txt"));
+}
+
+void LanguageTexts::LoadInformationTexts() {
+  information_texts_ = ReadRequired(LanguageFile("information.txt"));
+}
+
+void LanguageTexts::LoadDefaultList() {
+  const auto lines = ReadTextLines(LanguageFile("defaultlist.txt"));
+  default_list_ = (lines && !lines->empty()) ? lines->front() : std::string();
+}
+
+void LanguageTexts::LoadCredits() {
+  const auto lines = ReadRequired(LanguageFile("credits.txt"));
+  credits_ = {};
+  size_t next = 0;
+  for (const auto& line : lines) {
+    if (next == credits_.size()) break;
+    if (!line.empty()) credits_[next++] = line;
+  }
+}
+
+void LanguageTexts::LoadGameData(const std::string& game_id) {
+  const auto lines = ReadTextLines(LanguageFile(game_id + "data.txt"));
+  if (!lines) return;
+  gGameData.clear();
+  for (const auto& line : *lines) {
+    if (!line.empty()) gGameData.push_back(line);
+  }
+}
+
+void LanguageTexts::LoadStartupTexts() {
+  LoadLanguageName();
+  LoadInformationTexts();
+  LoadMenuTexts();
+  LoadGameNames();
+  LoadDefaultList();
+  LoadOptionTexts();
+  LoadCredits();
+  LoadRewardTexts();
+}
+
+std::string LanguageTexts::MenuText(int line) const {
+  return Lookup(menu_texts_, line, "Internal Error: Option string not defined.");
+}
+
+std::string LanguageTexts::GameName(int index) const {
+  if (index < 0 || index >= kGameCount) return "Internal Error: Game name not defined.";
+  return game_names_[static_cast<size_t>(index)];
+}
+
+std::string LanguageTexts::OptionText(int line) const {
+  return Lookup(option_texts_, line, "Internal Error: Option string not defined.");
+}
+
+std::string LanguageTexts::HelpText(int line) const {
+  return Lookup(help_texts_, line, "Internal Error: Help string not defined.");
+}
+
+std::string LanguageTexts::ProfilesText(int line) const {
+  return Lookup(profiles_texts_, line, "Internal Error: Profiles string not defined.");
+}
+
+std::string LanguageTexts::InformationText(int line) const {
+  return Lookup(information_texts_, line, "Internal Error: Information string not defined.");
+}
+
+std::string LanguageTexts::GetDefaultWordList() {
+  if (default_list_.empty()) LoadDefaultList();
+  if (default_list_.empty()) {
+    platform_.ShowMessageBox(
+        "Internal Error. Default list for " + gLanguage + " could not be loaded.", "Tavlo",
+        MessageButtons::Ok, MessageIcon::None);
+  }
+  return default_list_;
+}
+
+}  // namespace tavlo

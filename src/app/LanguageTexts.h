@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tavlo {
+
+class Platform;
+
+// A language file the program cannot run without could not be read.
+class LanguageFileMissing : public std::runtime_error {
+ public:
+  explicit LanguageFileMissing(const std::filesystem::path& file)
+      : std::runtime_error("File not found: " + file.string()), file_(file) {}
+  const std::filesystem::path& File() const { return file_; }
+
+ private:
+  std::filesystem::path file_;
+};
+
+// Every text the user sees, read from the files of the active language folder
+// and addressed by line number (0-based).
+class LanguageTexts {
+ public:
+  static constexpr int kGameCount = 15;
+
+  LanguageTexts(Platform& platform, std::filesystem::path program_folder);
+
+  // The active language's folder name under lang/.
+  std::string gLanguage;
+  // The current game's data lines (empty lines skipped).
+  std::vector<std::string> gGameData;
+
+  // Loaders. All but LoadDefaultList and LoadGameData throw LanguageFileMissing
+  // when their file cannot be read.
+  void LoadLanguageName();
+  void LoadMenuTexts();
+  void LoadGameNames();
+  void LoadRewardTexts();
+  void LoadOptionTexts();
+  void LoadHelpTexts();
+  void LoadProfilesTexts();
+  void LoadInformationTexts();
+  void LoadDefaultList();
+  void LoadCredits();
+  // Keeps the previous lines when the game has no readable data file.
+  void LoadGameData(const std::string& game_id);
+  // Everything start-up reads, in its order.
+  void LoadStartupTexts();
+
+  // A line number outside the table gives the table's internal-error text.
+  std::string MenuText(int line) const;
+  std::string GameName(int index) const;
+  std::string OptionText(int line) const;
+  std::string HelpText(int line) const;
+  std::string ProfilesText(int line) const;
+  std::string InformationText(int line) const;
+  const std::vector<std::string>& RewardTexts() const { return reward_texts_; }
+  const std::array<std::string, 2>& Credits() const { return credits_; }
+
+  // The name of the list every game plays when its profile names none. When
+  // it is unknown even after reading the file again, says so in a message box
+  // and returns "".
+  std::string GetDefaultWordList();
+
+  std::filesystem::path LanguageFile(const std::string& name) const;
+
+ private:
+  std::vector<std::string> ReadRequired(const std::filesystem::path& file) const;
+
+  Platform& platform_;
+  std::filesystem::path program_folder_;
+  std::vector<std::string> menu_texts_;
+  std::array<std::string, kGameCount> game_names_;
+  std::vector<std::string> reward_texts_;
+  std::vector<std::string> option_texts_;
+  std::vector<std::string> help_texts_;
+  std::vector<std::string> profiles_texts_;
+  std::vector<std::string> information_texts_;
+  std::string default_list_;
+  std::array<std::string, 2> credits_;
+};
+
+}  // namespace tavlo

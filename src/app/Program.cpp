@@ -1,0 +1,26 @@
+#include "app/Program.h"
+
+#include "app/MenuMainForm.h"
+#include "app/ProgramState.h"
+#include "engine/Application.h"
+#include "engine/MilliTimer.h"
+#include "platform/Fonts.h"
+#include "platform/Platform.h"
+
+namespace tavlo {
+
+int RunProgram(Platform& platform, const std::string& command_line) {
+  ClockSource clock(platform);
+  FontLibrary fonts;
+  Application app(platform, fonts);
+  ProgramState state(platform, app.ProgramFolder());
+  MenuMainForm menu(app, state);
+
+  menu.Initialise(command_line);
+  app.Show(menu);
+  app.Run();
+  platform.CloseWindow();
+  return 0;
+}
+
+}  // namespace tavlo

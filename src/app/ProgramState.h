@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/LanguageTexts.h"
+#include "profiles/ProfileStore.h"
+
+namespace tavlo {
+
+class Platform;
+
+// The state every screen shares for the whole run, under the names the
+// screens know it by. The program makes one; each test makes its own.
+struct ProgramState {
+  ProgramState(Platform& platform, const std::filesystem::path& program_folder)
+      : Texts(platform, program_folder), Profiles(Texts, gDataPath) {}
+
+  LanguageTexts Texts;
+  // The data folder, ending in a separator once start-up has found it.
+  std::string gDataPath;
+  ProfileStore Profiles;
+
+  bool gFullScreen = true;
+  double gTextScale = 1.0;
+  // The main menu's scanning position to restore; -1 for none.
+  std::int16_t gMenuScanIndex = -1;
+  bool gTitleShown = false;
+  std::string gGameId;
+  std::string gGameName;
+  // Clicks, Space and Enter are ignored until this MilliTimer value.
+  std::int32_t gInputLockUntil = 0;
+  // 1 when the user confirmed the last option dialog.
+  std::int16_t gDialogResult = 0;
+};
+
+}  // namespace tavlo

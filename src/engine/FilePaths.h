@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace tavlo {
+
+// A path as written in the program's data and text files: either separator,
+// "\" or "/", may appear. Returns it with the platform's separator.
+std::filesystem::path PathFromText(std::string_view text);
+
+// Resolves a path written in a data file against a base folder (an absolute
+// path stays as it is). When the exact path does not exist, each part is
+// matched without regard to case, because the names were written for a file
+// system that ignores case. Returns the exact path when nothing matches.
+std::filesystem::path ResolvePath(const std::filesystem::path& base, std::string_view relative);
+
+}  // namespace tavlo

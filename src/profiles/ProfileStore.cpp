@@ -1,0 +1,295 @@
+#include "profiles/ProfileStore.h"
+
+#include <cctype>
+#include <limits>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "app/LanguageTexts.h"
+#include "engine/TextFile.h"
+#include "profiles/OptionFields.h"
+
+namespace tavlo {
+namespace {
+
+constexpr std::array<const char*, ProfileStore::kGameCount> kDefaultFontSizes = {
+    "17", "12", "13", "12", "12", "13", "16", "13", "16", "13", "14", "12", "13", "14", "25"};
+
+// The value a numeric option text stands for; 0 when it is not a number.
+std::int16_t NumberOf(const std::string& text) {
+  const auto value = ParseNumberLine(text, std::numeric_limits<std::int16_t>::min(),
+                                     std::numeric_limits<std::int16_t>::max());
+  return static_cast<std::int16_t>(value.value_or(0));
+}
+
+const char* BooleanText(bool value) { return value ? "1" : "0"; }
+
+// Reads the option file's lines one after the other; the first line that is
+// missing or does not hold its kind of value makes the whole read fail.
+class OptionLineReader {
+ public:
+  explicit OptionLineReader(const std::vector<std::string>& lines) : lines_(lines) {}
+
+  bool Failed() const { return failed_; }
+
+  std::optional<std::string> Next() {
+    if (failed_ || next_ >= lines_.size()) {
+      failed_ = true;
+      return std::nullopt;
+    }
+    return lines_[next_++];
+  }
+
+  std::int64_t Number(std::int64_t lowest, std::int64_t highest) {
+    const auto line = Next();
+    if (!line) return 0;
+    const auto value = ParseNumberLine(*line, lowest, highest);
+    if (!value) failed_ = true;
+    return value.value_or(0);
+  }
+
+  bool Boolean() {
+    return Number(std::numeric_limits<std::int32_t>::min(),
+                  std::numeric_limits<std::int32_t>::max()) != 0;
+  }
+
+  std::string Text() { return DecodeTextLine(Next().value_or("")); }
+
+ private:
+  const std::vector<std::string>& lines_;
+  size_t next_ = 0;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+ProfileStore::ProfileStore(LanguageTexts& texts, const std::string& data_path)
+    : texts_(texts), data_path_(data_path) {
+  for (int i = 0; i < kGameCount; ++i) {
+    game_texts_[static_cast<size_t>(i)] = {"",  "1",     "3",
+                                           "1", "Arial", kDefaultFontSizes[static_cast<size_t>(i)]};
+  }
+}
+
+int ProfileStore::GameIndex(const std::string& game_id) {
+  if (game_id.size() < 2) return -1;
+  const char tens = game_id[game_id.size() - 2];
+  const char ones = game_id[game_id.size() - 1];
+  if (!std::isdigit(static_cast<unsigned char>(tens)) ||
+      !std::isdigit(static_cast<unsigned char>(ones))) {
+    return -1;
+  }
+  const int index = (tens - '0') * 10 + (ones - '0') - 1;
+  return (index >= 0 && index < kGameCount) ? index : -1;
+}
+
+std::filesystem::path ProfileStore::OptionFile(const std::string& profile_name) const {
+  return std::filesystem::path(data_path_) / "profiles" / profile_name;
+}
+
+std::filesystem::path ProfileStore::ProfileListFile() const {
+  return std::filesystem::path(data_path_) / "profile.txt";
+}
+
+bool ProfileStore::IsValidProfileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name) {
+    const auto value = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\' || value < 0x20 || value == 0x7F) return false;
+  }
+  return true;
+}
+
+std::string ProfileStore::ReadCurrentProfile() {
+  const auto lines = ReadTextLines(ProfileListFile());
+  std::string name = (lines && !lines->empty()) ? DecodeTextLine(lines->front()) : std::string();
+  if (IsValidProfileName(name)) {
+    gProfileName = name;
+  } else {
+    WriteCurrentProfile(texts_.MenuText(0));
+  }
+  return gProfileName;
+}
+
+bool ProfileStore::WriteCurrentProfile(const std::string& name) {
+  if (!IsValidProfileName(name)) return false;
+  gProfileName = name;
+  WriteTextLinesAtomically(ProfileListFile(), {EncodeTextLine(name)});
+  return true;
+}
+
+bool ProfileStore::ReadOptionFile(const std::string& profile_name) {
+  const auto lines = ReadTextLines(OptionFile(profile_name));
+  if (!lines) return false;
+  OptionLineReader reader(*lines);
+
+  const bool one_key_mode = reader.Boolean();
+  const auto one_key_interval = static_cast<std::int16_t>(reader.Number(
+      std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+  const bool sound_effects = reader.Boolean();
+  const bool menu_music = reader.Boolean();
+  const bool reward_sounds = reader.Boolean();
+  std::array<GameEntry, kGameCount> games;
+  for (auto& game : games) {
+    game.ShowInMenu = reader.Boolean();
+    game.CorrectCount = static_cast<std::int32_t>(reader.Number(
+        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    game.WrongCount = static_cast<std::int32_t>(reader.Number(
+        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+  }
+  std::array<GameTexts, kGameCount> game_texts;
+  for (auto& texts : game_texts) {
+    texts.WordList = reader.Text();
+    texts.Reward = reader.Text();
+    texts.RewardFrequency = reader.Text();
+    texts.RandomWord = reader.Text();
+    texts.FontName = reader.Text();
+    texts.FontSize = reader.Text();
+  }
+  const std::string game15_setting = reader.Text();
+  if (reader.Failed()) return false;
+
+  OneKeyMode = one_key_mode;
+  OneKeyInterval = one_key_interval;
+  SoundEffects = sound_effects;
+  MenuMusic = menu_music;
+  RewardSounds = reward_sounds;
+  Games = games;
+  game_texts_ = game_texts;
+  game15_setting_ = game15_setting;
+  return true;
+}
+
+void ProfileStore::LoadProfileOptions() {
+  if (gProfileName.empty()) return;
+  if (ReadOptionFile(gProfileName)) return;
+
+  const std::string failed_profile = gProfileName;
+  WriteCurrentProfile(texts_.MenuText(0));
+  ResetProfileOptions();
+  // The fallback profile keeps its own settings and counts: they are loaded
+  // when its file is readable, and its file is never replaced by defaults.
+  std::error_code error;
+  const bool fallback_exists = std::filesystem::exists(OptionFile(gProfileName), error);
+  if (!fallback_exists) {
+    SaveProfileOptions();
+  } else if (gProfileName != failed_profile && !ReadOptionFile(gProfileName)) {
+    ResetProfileOptions();
+  }
+}
+
+bool ProfileStore::SaveProfileOptions() {
+  if (gProfileName.empty()) return false;
+  std::vector<std::string> lines;
+  lines.reserve(kOptionFileLines);
+  lines.push_back(BooleanText(OneKeyMode));
+  lines.push_back(std::to_string(OneKeyInterval));
+  lines.push_back(BooleanText(SoundEffects));
+  lines.push_back(BooleanText(MenuMusic));
+  lines.push_back(BooleanText(RewardSounds));
+  for (const auto& game : Games) {
+    lines.push_back(BooleanText(game.ShowInMenu));
+    lines.push_back(std::to_string(game.CorrectCount));
+    lines.push_back(std::to_string(game.WrongCount));
+  }
+  for (const auto& texts : game_texts_) {
+    for (const std::string* text : {&texts.WordList, &texts.Reward, &texts.RewardFrequency,
+                                    &texts.RandomWord, &texts.FontName, &texts.FontSize}) {
+      lines.push_back(EncodeTextLine(*text));
+    }
+  }
+  lines.push_back(EncodeTextLine(game15_setting_));
+
+  // Counts must not be lost to a profiles folder someone deleted.
+  std::error_code error;
+  std::filesystem::create_directory(std::filesystem::path(data_path_) / "profiles", error);
+  return WriteTextLinesAtomically(OptionFile(gProfileName), lines);
+}
+
+void ProfileStore::ResetProfileOptions() {
+  OneKeyMode = false;
+  OneKeyInterval = 1;
+  SoundEffects = true;
+  MenuMusic = true;
+  RewardSounds = true;
+  game15_setting_ = "75";
+  Games.fill(GameEntry{});
+  // One look-up for all fifteen games: when the default list is unknown, the
+  // user hears about it once, not fifteen times.
+  const std::string default_list = texts_.GetDefaultWordList();
+  for (int i = 0; i < kGameCount; ++i) {
+    game_texts_[static_cast<size_t>(i)] = {
+        default_list, "1", "3", "1", "Arial", kDefaultFontSizes[static_cast<size_t>(i)]};
+  }
+}
+
+ProfileStore::GameTexts* ProfileStore::TextsOf(const std::string& game_id) {
+  const int index = GameIndex(game_id);
+  return index < 0 ? nullptr : &game_texts_[static_cast<size_t>(index)];
+}
+
+const ProfileStore::GameTexts* ProfileStore::TextsOf(const std::string& game_id) const {
+  const int index = GameIndex(game_id);
+  return index < 0 ? nullptr : &game_texts_[static_cast<size_t>(index)];
+}
+
+std::string ProfileStore::GetWordList(const std::string& game_id) const {
+  const auto* texts = TextsOf(game_id);
+  return texts ? texts->WordList : std::string();
+}
+
+void ProfileStore::SetWordList(const std::string& game_id, const std::string& name) {
+  if (auto* texts = TextsOf(game_id)) texts->WordList = name;
+}
+
+std::int16_t ProfileStore::GetReward(const std::string& game_id) const {
+  const auto* texts = TextsOf(game_id);
+  return texts ? NumberOf(texts->Reward) : 0;
+}
+
+void ProfileStore::SetReward(const std::string& game_id, int value) {
+  if (auto* texts = TextsOf(game_id)) texts->Reward = std::to_string(value);
+}
+
+std::int16_t ProfileStore::GetRewardFrequency(const std::string& game_id) const {
+  const auto* texts = TextsOf(game_id);
+  return texts ? NumberOf(texts->RewardFrequency) : 0;
+}
+
+void ProfileStore::SetRewardFrequency(const std::string& game_id, int value) {
+  if (auto* texts = TextsOf(game_id)) texts->RewardFrequency = std::to_string(value);
+}
+
+std::int16_t ProfileStore::GetRandomWord(const std::string& game_id) const {
+  const auto* texts = TextsOf(game_id);
+  return texts ? NumberOf(texts->RandomWord) : 0;
+}
+
+void ProfileStore::SetRandomWord(const std::string& game_id, int value) {
+  if (auto* texts = TextsOf(game_id)) texts->RandomWord = std::to_string(value);
+}
+
+std::string ProfileStore::GetFontName(const std::string& game_id) const {
+  const auto* texts = TextsOf(game_id);
+  return texts ? texts->FontName : std::string();
+}
+
+void ProfileStore::SetFontName(const std::string& game_id, const std::string& name) {
+  if (auto* texts = TextsOf(game_id)) texts->FontName = name;
+}
+
+std::int16_t ProfileStore::GetFontSize(const std::string& game_id) const {
+  const auto* texts = TextsOf(game_id);
+  return texts ? NumberOf(texts->FontSize) : 0;
+}
+
+void ProfileStore::SetFontSize(const std::string& game_id, int value) {
+  if (auto* texts = TextsOf(game_id)) texts->FontSize = std::to_string(value);
+}
+
+std::int16_t ProfileStore::GetGame15Setting() const { return NumberOf(game15_setting_); }
+
+void ProfileStore::SetGame15Setting(int value) { game15_setting_ = std::to_string(value); }
+
+}  // namespace tavlo

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace tavlo {
+
+class LanguageTexts;
+
+// A game's entry in the profile: shown on the main menu or not, and its
+// answer counts.
+struct GameEntry {
+  bool ShowInMenu = true;
+  std::int32_t CorrectCount = 0;
+  std::int32_t WrongCount = 0;
+};
+
+// The current profile: its name, its options and its answer counts, loaded
+// from and saved to its option file in the data folder's profiles folder.
+class ProfileStore {
+ public:
+  static constexpr int kGameCount = 15;
+  static constexpr int kOptionFileLines = 141;
+
+  // data_path is the data folder, read at each use (it is set after start-up
+  // has made this object).
+  ProfileStore(LanguageTexts& texts, const std::string& data_path);
+
+  std::string gProfileName;
+
+  bool OneKeyMode = false;
+  std::int16_t OneKeyInterval = 1;  // seconds
+  bool SoundEffects = true;
+  bool MenuMusic = true;
+  bool RewardSounds = true;
+  std::array<GameEntry, kGameCount> Games;
+
+  // Reads profile.txt; when it names no usable profile, the first menu text
+  // becomes the current profile and is written there.
+  std::string ReadCurrentProfile();
+  // Makes name the current profile and writes it to profile.txt. Refuses (and
+  // returns false) an empty name and any name that could not be a file name in
+  // the profiles folder.
+  bool WriteCurrentProfile(const std::string& name);
+  static bool IsValidProfileName(const std::string& name);
+
+  // Loads the current profile's option file. A missing, short or damaged file
+  // makes the first menu text's profile current with default options; that
+  // profile's own file is loaded when it is readable, written when missing,
+  // and never overwritten here.
+  void LoadProfileOptions();
+  // Writes the current profile's option file; false when it could not.
+  bool SaveProfileOptions();
+  void ResetProfileOptions();
+
+  // Per-game options by game id ("Game01" .. "Game15"). An id outside the
+  // fifteen games reads as 0 or "" and is not written.
+  std::string GetWordList(const std::string& game_id) const;
+  void SetWordList(const std::string& game_id, const std::string& name);
+  std::int16_t GetReward(const std::string& game_id) const;
+  void SetReward(const std::string& game_id, int value);
+  std::int16_t GetRewardFrequency(const std::string& game_id) const;
+  void SetRewardFrequency(const std::string& game_id, int value);
+  std::int16_t GetRandomWord(const std::string& game_id) const;
+  void SetRandomWord(const std::string& game_id, int value);
+  std::string GetFontName(const std::string& game_id) const;
+  void SetFontName(const std::string& game_id, const std::string& name);
+  std::int16_t GetFontSize(const std::string& game_id) const;
+  void SetFontSize(const std::string& game_id, int value);
+  std::int16_t GetGame15Setting() const;
+  void SetGame15Setting(int value);
+
+  // The game table index of a game id; -1 for anything else.
+  static int GameIndex(const std::string& game_id);
+  std::filesystem::path OptionFile(const std::string& profile_name) const;
+
+ private:
+  struct GameTexts {
+    std::string WordList;
+    std::string Reward;
+    std::string RewardFrequency;
+    std::string RandomWord;
+    std::string FontName;
+    std::string FontSize;
+  };
+
+  bool ReadOptionFile(const std::string& profile_name);
+  GameTexts* TextsOf(const std::string& game_id);
+  const GameTexts* TextsOf(const std::string& game_id) const;
+  std::filesystem::path ProfileListFile() const;
+
+  LanguageTexts& texts_;
+  const std::string& data_path_;
+  std::array<GameTexts, kGameCount> game_texts_;
+  std::string game15_setting_ = "75";
+};
+
+}  // namespace tavlo

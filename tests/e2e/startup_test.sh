@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program in a real window under Xvfb: it starts with "window",
+# creates its data folder when asked, shows its title, refuses a second
+# instance, ends in order on Escape and leaves a complete option file.
+set -euo pipefail
+program=$1
+output=$2
+mkdir -p "$output"
+source "$(dirname "$0")/../../tools/xvfb.sh"
+
+home=$(mktemp -d)
+cleanup() {
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$home"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_xvfb
+mkdir -p "$home/Documents"
+export HOME="$home" SDL_AUDIODRIVER=dummy
+
+"$program" window &
+pid=$!
+window=$(wait_for_window Tavlo 10) || fail "no window titled Tavlo"
+sleep 1
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+# First start: the question whether to create the data folder; Enter says yes.
+xdotool key Return
+sleep 1.5
+[ -d "$home/Documents/Tavlo/profiles" ] || fail "the data folder was not created"
+
+shot="$output/startup.png"
+import -window root "$shot"
+blue=$(convert "$shot" txt:- | grep -c '#0000FF' || true)
+[ "$blue" -gt 50 ] || fail "the screenshot shows no title text ($blue blue pixels)"
+[ "$(xdotool getwindowname "$window")" = "Tavlo" ] || fail "the window is not titled Tavlo"
+
+# A second start while the first runs ends at once, without a window.
+timeout 5 "$program" window || fail "the second instance did not end by itself"
+windows=$(xdotool search --name '^Tavlo$' | wc -l)
+[ "$windows" -eq 1 ] || fail "the second instance opened a window"
+
+xdotool key Escape
+wait_for_exit "$pid" 10 || fail "Escape did not end the program"
+wait "$pid" || fail "the program ended with an error"
+pid=
+
+option_file="$home/Documents/Tavlo/profiles/Tavlo"
+[ -f "$option_file" ] || fail "no option file for the profile Tavlo"
+lines=$(wc -l <"$option_file")
+[ "$lines" -eq 141 ] || fail "the option file has $lines lines, not 141"
+[ "$(head -c 200 "$home/Documents/Tavlo/profile.txt" | tr -d '\r\n')" = "Tavlo" ] ||
+  fail "profile.txt does not name Tavlo"
+echo "1 passed, 0 failed"

@@ -1,0 +1,94 @@
+#include "support/FakePlatform.h"
+
+namespace tavlo::testing {
+
+// The clock starts well away from 0, which some screens read as "never".
+FakePlatform::FakePlatform() : now_nanoseconds_(1'000'000'000'000) {}
+
+void FakePlatform::AdvanceMilliseconds(std::int64_t milliseconds) {
+  now_nanoseconds_ += milliseconds * 1'000'000;
+}
+
+void FakePlatform::PushKey(int key_code, int shift) {
+  InputEvent down{EventType::KeyDown};
+  down.KeyCode = key_code;
+  down.Shift = shift;
+  events_.push_back(down);
+  InputEvent up = down;
+  up.Type = EventType::KeyUp;
+  events_.push_back(up);
+}
+
+void FakePlatform::PushClick(int x, int y, int button) {
+  InputEvent down{EventType::MouseDown};
+  down.Button = button;
+  down.X = x;
+  down.Y = y;
+  events_.push_back(down);
+  InputEvent up = down;
+  up.Type = EventType::MouseUp;
+  events_.push_back(up);
+}
+
+void FakePlatform::PushMouseMove(int x, int y) {
+  InputEvent move{EventType::MouseMove};
+  move.X = x;
+  move.Y = y;
+  events_.push_back(move);
+}
+
+std::optional<InputEvent> FakePlatform::WaitEvent(int timeout_ms) {
+  if (!events_.empty()) {
+    InputEvent event = events_.front();
+    events_.pop_front();
+    return event;
+  }
+  if (timeout_ms < 0) {
+    ++EndlessWaits;
+    return InputEvent{EventType::CloseRequested};
+  }
+  AdvanceMilliseconds(timeout_ms);
+  return std::nullopt;
+}
+
+MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::string& title,
+                                           MessageButtons buttons, MessageIcon icon) {
+  Messages.push_back({text, title, buttons, icon});
+  if (!ScriptedAnswers.empty()) {
+    const MessageAnswer answer = ScriptedAnswers.front();
+    ScriptedAnswers.pop_front();
+    return answer;
+  }
+  return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+bool FakePlatform::OpenWindow(const std::string& title) {
+  if (!WindowOpen) ++WindowsOpened;
+  WindowOpen = true;
+  WindowTitle = title;
+  return true;
+}
+
+void FakePlatform::Present(const Surface& picture) {
+  ++Presents;
+  LastPicture = picture;
+}
+
+void FakePlatform::WarpPointer(int x, int y) {
+  Warps.emplace_back(x, y);
+  PushMouseMove(x, y);
+}
+
+bool FakePlatform::ChangeDisplayMode(const DisplayMode& mode) {
+  for (const auto& offered : Modes) {
+    if (offered.Width == mode.Width && offered.Height == mode.Height &&
+        offered.BitsPerPixel == mode.BitsPerPixel) {
+      ModeChanges.push_back(mode);
+      CurrentMode = mode;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace tavlo::testing

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/NullPlatform.h"
+
+namespace tavlo::testing {
+
+struct ShownMessage {
+  std::string Text;
+  std::string Title;
+  MessageButtons Buttons;
+  MessageIcon Icon;
+};
+
+// A platform that tests control: a clock that moves only when the program
+// waits or the test advances it, a queue of input events, scripted answers to
+// message boxes, and a record of what the program asked for.
+class FakePlatform : public NullPlatform {
+ public:
+  FakePlatform();
+
+  // Clock.
+  std::int64_t MonotonicNanoseconds() override { return now_nanoseconds_; }
+  void AdvanceMilliseconds(std::int64_t milliseconds);
+  void SetNowNanoseconds(std::int64_t nanoseconds) { now_nanoseconds_ = nanoseconds; }
+
+  // Input.
+  void PushKey(int key_code, int shift = 0);
+  void PushClick(int x, int y, int button = 1);
+  void PushMouseMove(int x, int y);
+  void PushEvent(const InputEvent& event) { events_.push_back(event); }
+  size_t PendingEvents() const { return events_.size(); }
+  // Hands out queued events; with none queued, a wait with a timeout passes
+  // that time on the clock, and a wait without one asks the program to close
+  // (there will never be more input) and is counted.
+  std::optional<InputEvent> WaitEvent(int timeout_ms) override;
+  int EndlessWaits = 0;
+
+  // Message boxes: answered from the script, else Yes or OK.
+  MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
+                               MessageButtons buttons, MessageIcon icon) override;
+  std::deque<MessageAnswer> ScriptedAnswers;
+  std::vector<ShownMessage> Messages;
+
+  // Window.
+  bool OpenWindow(const std::string& title) override;
+  void CloseWindow() override { WindowOpen = false; }
+  void SetFullScreen(bool full_screen) override { FullScreen = full_screen; }
+  void SetWindowTitle(const std::string& title) override { WindowTitle = title; }
+  void SetCursor(CursorShape shape) override { Cursor = shape; }
+  void Present(const Surface& picture) override;
+  void WarpPointer(int x, int y) override;
+  bool WindowOpen = false;
+  int WindowsOpened = 0;
+  bool FullScreen = false;
+  std::string WindowTitle;
+  CursorShape Cursor = CursorShape::Arrow;
+  int Presents = 0;
+  Surface LastPicture;
+  std::vector<std::pair<int, int>> Warps;
+
+  // Folders and the running instance.
+  std::filesystem::path ProgramFolder() override { return ProgramFolderPath; }
+  std::filesystem::path DocumentsFolder() override { return DocumentsFolderPath; }
+  bool AcquireSingleInstanceLock() override { return !AnotherInstanceRunning; }
+  std::filesystem::path ProgramFolderPath;
+  std::filesystem::path DocumentsFolderPath;
+  bool AnotherInstanceRunning = false;
+
+  // Display.
+  std::optional<DisplayMode> CurrentDisplayMode() override { return CurrentMode; }
+  std::vector<DisplayMode> DisplayModes() override { return Modes; }
+  bool ChangeDisplayMode(const DisplayMode& mode) override;
+  std::optional<DisplayMode> CurrentMode;
+  std::vector<DisplayMode> Modes;
+  std::vector<DisplayMode> ModeChanges;
+
+  std::optional<int> DesktopTextHeight() override { return TextHeight; }
+  std::optional<int> TextHeight = 16;
+
+ private:
+  std::int64_t now_nanoseconds_;
+  std::deque<InputEvent> events_;
+};
+
+}  // namespace tavlo::testing

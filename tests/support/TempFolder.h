@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tavlo::testing {
+
+// A fresh folder under the system's temp folder, removed with everything in it
+// when the object goes.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Writes the bytes to the file, making its folders.
+void WriteFile(const std::filesystem::path& file, const std::string& bytes);
+// Writes the lines, each ending in CR LF.
+void WriteLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+std::string ReadFile(const std::filesystem::path& file);
+// The file's lines without their line ends.
+std::vector<std::string> ReadLines(const std::filesystem::path& file);
+
+}  // namespace tavlo::testing

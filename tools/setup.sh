@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Tavlo needs.
+# Safe to run again: it asks apt only for what is missing and refreshes the package
+# lists only when something has to be installed.
+set -euo pipefail
+
+packages=(
+  # Build
+  build-essential cmake ninja-build pkg-config clang
+  # Window, input, pictures, sound, text
+  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
+  fonts-liberation fonts-dejavu-core
+  # Dialogs
+  libimgui-dev
+  # Word lists
+  libsqlite3-dev libicu-dev
+  # Tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # Running without a display, driving and photographing the real window
+  xvfb xauth x11-utils xdotool imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all ${#packages[@]} packages are installed"
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
