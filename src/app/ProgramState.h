@@ -30,6 +30,9 @@ struct ProgramState {
   std::string gGameName;
   // Clicks, Space and Enter are ignored until this MilliTimer value.
   std::int32_t gInputLockUntil = 0;
+  // The running game's text face and size, as its options and F5 to F9 set them.
+  std::string gFontName = "Arial";
+  std::int16_t gFontSize = 12;
   // 1 when the user confirmed the last option dialog.
   std::int16_t gDialogResult = 0;
 };
