@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -32,7 +33,7 @@ void ShuffleObjects(std::vector<T>& items) {
   const int upper = static_cast<int>(items.size()) - 1;
   for (int i = 0; i <= upper; ++i) {
     const int j = RandomInt(0, upper);
-    std::swap(items[static_cast<size_t>(i)], items[static_cast<size_t>(j)]);
+    std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
   }
 }
 
