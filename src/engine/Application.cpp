@@ -111,6 +111,7 @@ void Application::Step() {
   if (close_requested_) {
     close_requested_ = false;
     Dispatch(InputEvent{EventType::CloseRequested});
+    return;
   }
   if (auto event = platform_.WaitEvent(MillisecondsToNextTimer())) Dispatch(*event);
   FireDueTimers();

@@ -19,7 +19,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_xvfb
 mkdir -p "$home/Documents"
-export HOME="$home" SDL_AUDIODRIVER=dummy
+mkdir -p "$home/runtime"
+export HOME="$home" XDG_RUNTIME_DIR="$home/runtime" SDL_AUDIODRIVER=dummy
 
 "$program" window &
 pid=$!
