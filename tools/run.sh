@@ -8,7 +8,10 @@
 # with Escape and prints where the screenshot is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/build.sh >/dev/null
+if ! build_output=$(tools/build.sh 2>&1); then
+  echo "$build_output"
+  exit 1
+fi
 program=build/program/tavlo
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
