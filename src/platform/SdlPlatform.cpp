@@ -111,8 +111,21 @@ void SdlPlatform::CloseWindow() {
 
 void SdlPlatform::SetFullScreen(bool full_screen) {
   if (!window_) return;
-  SDL_SetWindowFullscreen(window_, full_screen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  if (!full_screen) SDL_SetWindowSize(window_, kPictureWidth, kPictureHeight);
+  SDL_Rect bounds{0, 0, kPictureWidth, kPictureHeight};
+  SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &bounds);
+  if (full_screen) {
+    // Without a window manager nobody acts on the full-screen request, so
+    // the window also covers the display by itself.
+    SDL_SetWindowBordered(window_, SDL_FALSE);
+    SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, bounds.w, bounds.h);
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_SetWindowSize(window_, kPictureWidth, kPictureHeight);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
   if (!last_picture_.Empty()) Present(last_picture_);
 }
 
