@@ -1,0 +1,106 @@
+#!/usr/bin/python3
+"""Makes every program-folder resource of Tavlo: language files, pictures, sounds, NOTICE.
+
+    bash tools/assets/install-generator-tools.sh && /usr/bin/python3 tools/assets/generate.py
+
+The results are committed under resources/, so building and running need none of the tools
+used here. gfx/ and sfx/ are rebuilt from scratch; a file that the manifest lists but this
+run did not make (or the other way round) stops the run with an error.
+
+Options: --only texts|pictures|sounds to remake one kind.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
+sys.path.insert(0, HERE)
+
+import texts  # noqa: E402
+
+REPO = os.path.dirname(os.path.dirname(HERE))
+RESOURCES = os.path.join(REPO, "resources")
+MANIFEST = os.path.join(HERE, "manifest.txt")
+NOTICE = os.path.join(HERE, "NOTICE.txt")
+
+
+def write_lines(path, lines):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8", newline="") as f:
+        f.write("".join(line + "\r\n" for line in lines))
+
+
+def make_texts():
+    written = []
+    write_lines(os.path.join(RESOURCES, "lang", "lang.txt"), [texts.LANGUAGE_NAME])
+    written.append("lang/lang.txt")
+    for name, lines in texts.ENGLISH.items():
+        write_lines(os.path.join(RESOURCES, "lang", texts.LANGUAGE_NAME, name), lines)
+        written.append(f"lang/{texts.LANGUAGE_NAME}/{name}")
+    shutil.copyfile(NOTICE, os.path.join(RESOURCES, "NOTICE.txt"))
+    written.append("NOTICE.txt")
+    return written
+
+
+def manifest_entries():
+    entries = []
+    with open(MANIFEST, encoding="utf-8") as f:
+        for line in f:
+            line = line.strip()
+            if line and not line.startswith("#"):
+                entries.append(line.split()[0])
+    return entries
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--only", choices=["texts", "pictures", "sounds"])
+    args = parser.parse_args()
+    kinds = [args.only] if args.only else ["texts", "pictures", "sounds"]
+
+    written = []
+    if "texts" in kinds:
+        written += make_texts()
+    if "pictures" in kinds:
+        import pictures
+        shutil.rmtree(os.path.join(RESOURCES, "gfx"), ignore_errors=True)
+        written += pictures.make_all(RESOURCES, CREDITS_PICTURE_LINES)
+    if "sounds" in kinds:
+        import sounds
+        shutil.rmtree(os.path.join(RESOURCES, "sfx"), ignore_errors=True)
+        written += sounds.make_all(RESOURCES)
+
+    listed = manifest_entries()
+    prefixes = {"texts": ("lang/", "NOTICE.txt"), "pictures": ("gfx/",), "sounds": ("sfx/",)}
+    wanted = {p for p in listed if any(p.startswith(x) for k in kinds for x in prefixes[k])}
+    made = set(written)
+    missing = sorted(wanted - made)
+    extra = sorted(made - set(listed))
+    for p in missing:
+        print(f"not made: {p}", file=sys.stderr)
+    for p in extra:
+        print(f"made but not in the manifest: {p}", file=sys.stderr)
+    if missing or extra:
+        return 1
+    print(f"made {len(made)} files under {RESOURCES}")
+    return 0
+
+
+# Lines printed into the about screen's credits picture, below the two credit lines.
+CREDITS_PICTURE_LINES = [
+    "Tavlo, a reading program for children",
+    "",
+    "Made for children who are learning to read,",
+    "with a mouse, a keyboard, or one or two switches.",
+    "",
+    "Pictures drawn from Noto Color Emoji by Google,",
+    "used under the SIL Open Font License 1.1.",
+    "Lettering in Liberation Sans (SIL Open Font License 1.1).",
+    "Sounds and music made with SoX. Speech by eSpeak NG.",
+]
+
+if __name__ == "__main__":
+    sys.exit(main())

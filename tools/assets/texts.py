@@ -1,0 +1,105 @@
+"""The English language files. Each list is one file; the position in the list is the line
+number the program asks for, so lines are never reordered and unused ones stay in place."""
+
+ENGLISH = {
+    "menu.txt": [
+        "Tavlo",                                   # 0 title, first player's name
+        "Play",                                    # 1
+        "Options",                                 # 2
+        "Music",                                   # 3
+        "Quit",                                    # 4
+        "Player",                                  # 5
+        "Answers",                                 # 6 statistics: all answers
+        "Right",                                   # 7 statistics: right answers
+        "Wrong",                                   # 8 statistics: wrong answers
+        "What is the new player's name?",          # 9 new player dialog
+    ],
+    "games.txt": [
+        "A or an?",
+        "Picture sentences",
+        "Yes or no?",
+        "Which sentence fits?",
+        "Answer with a picture",
+        "Paint the picture",
+        "Fill the gaps",
+        "Finish the sentence",
+        "Picture crossword",
+        "Look and answer",
+        "Word by word",
+        "Which word did you hear?",
+        "Name the pictures",
+        "How many?",
+        "Steer to the words",
+    ],
+    "rewards.txt": [
+        "Well done!",
+        "Great job!",
+        "You did it!",
+        "Super!",
+        "Fantastic!",
+        "Brilliant!",
+        "Hooray!",
+        "Good reading!",
+    ],
+    "options.txt": [
+        "Word list",                               # 0
+        "Mix up the order",                        # 1
+        "Show the reward animal",                  # 2
+        "Rounds before the animal comes",          # 3
+        "Speed",                                   # 4 game 15
+    ],
+    "profiles.txt": [
+        "New player",                              # 0
+        "Remove the chosen player",                # 1
+        "Start this player afresh",                # 2
+        "OK: play as the chosen player",           # 3
+    ],
+    "information.txt": [
+        "Tavlo could not open the word list",                                         # 0
+        "for this game, or it has too few words. Please choose another word list.",   # 1
+        "The picture",                                                                # 2
+        "could not be found. The game goes on without it.",                           # 3
+        "Tavlo could not make a crossword from this word list. "
+        "Please choose a list with more words of four or five letters.",              # 4
+        "", "", "", "",                                                               # 5 to 8
+        "Tavlo keeps its players and word lists in a folder of its own, "
+        "and that folder is missing. Shall Tavlo make it now?",                       # 9
+    ],
+    "defaultlist.txt": ["Everyday words"],
+    "credits.txt": [
+        "Tavlo, a reading program for children",
+        "Pictures from Noto Color Emoji (SIL Open Font License 1.1); sounds made with SoX",
+    ],
+    # Help: even lines name a key or switch, the odd line after it says what it does.
+    "help.txt": [
+        "Click", "Choose what you point at",
+        "Right click", "Hear a word without answering",
+        "Space or \u2192", "Move the blue frame on",
+        "\u2190", "Move the blue frame back",
+        "Enter", "Choose what is in the blue frame",
+        "One switch", "The frame moves by itself: press to choose",
+        "Two switches", "Space moves the frame, Enter chooses",
+        "Escape", "Leave the game or this screen",
+        "Page Down", "Skip to the next picture",
+        "F1", "Options of this game",
+        "F2", "Listen again",
+        "F5 and F6", "Smaller and bigger writing",
+        "F7", "Normal writing size",
+        "F8", "Normal font and size",
+        "F9", "Choose the font",
+        "A to O", "Main menu: open game 1 to 15",
+        "Letter keys", "Game 9: type the word",
+        "Arrow keys", "Game 15: steer the animal",
+        "Enter", "Game 15: hold to run faster",
+        "F3", "Game 15: pause and go on",
+    ],
+    # Game 1: the little words that go in the blank; a word list's Correct0 and Correct1
+    # mark which of them fits each word.
+    "Game01data.txt": ["a", "an"],
+    # Game 3: the answer buttons, yes then no; they also name the yes and no recordings.
+    "Game03data.txt": ["Yes", "No"],
+    # Game 10: the answers, 0 yes and 1 no; they name the answer recordings.
+    "Game10data.txt": ["yes", "no"],
+}
+
+LANGUAGE_NAME = "eng"
