@@ -1,0 +1,21 @@
+#include "profiles/FontDialogModel.h"
+
+#include <algorithm>
+
+#include "profiles/ProfileStore.h"
+
+namespace tavlo {
+
+FontDialogModel::FontDialogModel(ProfileStore& profile, std::string game_id,
+                                 std::vector<std::string> families)
+    : profile_(profile), game_id_(std::move(game_id)), families_(std::move(families)) {
+  const auto found = std::find(families_.begin(), families_.end(), profile_.GetFontName(game_id_));
+  if (found != families_.end()) Selected = static_cast<int>(found - families_.begin());
+}
+
+void FontDialogModel::StoreFont() const {
+  if (Selected < 0 || static_cast<size_t>(Selected) >= families_.size()) return;
+  profile_.SetFontName(game_id_, families_[static_cast<size_t>(Selected)]);
+}
+
+}  // namespace tavlo
