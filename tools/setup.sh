@@ -10,6 +10,8 @@ packages=(
   # Window, input, pictures, sound, text
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   fonts-liberation fonts-dejavu-core
+  # The General MIDI sound font SDL2_mixer's MIDI player (FluidSynth) needs
+  timgm6mb-soundfont
   # Dialogs
   libimgui-dev
   # Word lists

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AudioNull.h"
 #include "platform/Platform.h"
 
 namespace tavlo {
@@ -38,6 +39,11 @@ class NullPlatform : public Platform {
   bool ChangeDisplayMode(const DisplayMode&) override { return false; }
 
   std::optional<int> DesktopTextHeight() override { return std::nullopt; }
+
+  AudioOutput& Audio() override { return audio_; }
+
+ private:
+  NullAudio audio_;
 };
 
 }  // namespace tavlo

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Audio.h"
 #include "platform/InputEvent.h"
 #include "platform/Surface.h"
 
@@ -74,6 +75,9 @@ class Platform {
 
   // The height in pixels of the desktop's default text; empty when unknown.
   virtual std::optional<int> DesktopTextHeight() = 0;
+
+  // The sound output: the wave voice and the media streams.
+  virtual AudioOutput& Audio() = 0;
 };
 
 }  // namespace tavlo

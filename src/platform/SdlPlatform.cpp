@@ -68,6 +68,8 @@ SdlPlatform::~SdlPlatform() {
   CloseWindow();
   if (arrow_cursor_) SDL_FreeCursor(arrow_cursor_);
   if (wait_cursor_) SDL_FreeCursor(wait_cursor_);
+  // The mixer must let go of the sound device while SDL is still up.
+  audio_.Shutdown();
   SDL_Quit();
 }
 

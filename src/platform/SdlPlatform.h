@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/AudioSdl.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 
@@ -48,6 +49,8 @@ class SdlPlatform : public Platform {
 
   std::optional<int> DesktopTextHeight() override;
 
+  AudioOutput& Audio() override { return audio_; }
+
  private:
   // Draws the last picture shown; the caller presents.
   void DrawPicture();
@@ -63,6 +66,7 @@ class SdlPlatform : public Platform {
   Surface last_picture_;
   std::unique_ptr<SdlMessageBox> message_box_;
   InstanceLock instance_lock_;
+  AudioSdl audio_;
 };
 
 }  // namespace tavlo

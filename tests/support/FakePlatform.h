@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/NullPlatform.h"
+#include "support/FakeAudio.h"
 
 namespace tavlo::testing {
 
@@ -82,6 +83,10 @@ class FakePlatform : public NullPlatform {
 
   std::optional<int> DesktopTextHeight() override { return TextHeight; }
   std::optional<int> TextHeight = 16;
+
+  // Sound: plays on this platform's clock and records what played.
+  AudioOutput& Audio() override { return Sound; }
+  FakeAudio Sound{*this};
 
  private:
   std::int64_t now_nanoseconds_;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+
+namespace tavlo {
+
+class Application;
+class MediaControl;
+class ProfileStore;
+
+// How a wave sound is played: the caller waits for its end, or goes on at once.
+enum class PlayMode { Synchronous, Asynchronous };
+
+// Plays a wave file of the program folder (or an absolute path, such as a
+// speech file of the data folder) on the one wave voice, cutting off the sound
+// before it. Synchronous play returns when the sound has ended; meanwhile the
+// window stays alive and input is dropped. A file that cannot be played is
+// silence and returns false at once.
+bool PlaySound(Application& app, std::string_view file, PlayMode mode = PlayMode::Synchronous);
+
+// An answer's sound effect: played only when the profile has sound effects on.
+bool PlayEffectSound(Application& app, const ProfileStore& profiles, std::string_view file,
+                     PlayMode mode = PlayMode::Synchronous);
+
+// A reward sound. With reward sounds off the game pauses as long as a reward
+// sound would take instead (2.5 seconds), so its pace stays the same.
+bool PlayRewardSound(Application& app, const ProfileStore& profiles, std::string_view file,
+                     PlayMode mode = PlayMode::Synchronous);
+
+// Silences everything: cuts off the wave voice and closes every media device,
+// the menu music included.
+void StopAllSounds(Application& app, MediaControl& media);
+
+}  // namespace tavlo

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace tavlo {
+
+struct ProgramState;
+
+// The game screens' text size keys: F5 one point smaller (not below 6), F6 one
+// point larger (not above 32), F7 back to 17 points, F8 back to Arial at 17
+// points. The running game's font changes and is stored as the game's option
+// in the profile. Returns true when the key was one of them; the screen then
+// redraws itself.
+bool ApplyTextSizeKey(ProgramState& state, int key_code);
+
+}  // namespace tavlo

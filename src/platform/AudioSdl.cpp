@@ -1,0 +1,231 @@
+#include "platform/AudioSdl.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdlib>
+#include <system_error>
+
+namespace tavlo {
+namespace {
+
+// Channel 0 is the wave voice; media streams take the channels after it.
+constexpr int kWaveChannel = 0;
+constexpr int kFirstStreamChannel = 1;
+constexpr int kInitialChannels = 8;
+
+// SDL2_mixer plays MIDI through FluidSynth, which needs a General MIDI sound
+// font. Debian's sound font packages register theirs under this name.
+constexpr const char* kDebianSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+bool OpenMixer() {
+  constexpr int kChannels = 2;
+  constexpr int kBufferFrames = 1024;
+  return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) == 0;
+}
+
+}  // namespace
+
+AudioSdl::~AudioSdl() { Shutdown(); }
+
+bool AudioSdl::EnsureOpen() {
+  if (tried_) return open_;
+  tried_ = true;
+  if (!std::getenv("SDL_SOUNDFONTS")) {
+    std::error_code error;
+    if (std::filesystem::exists(kDebianSoundFont, error)) Mix_SetSoundFonts(kDebianSoundFont);
+  }
+  Mix_Init(MIX_INIT_MID);
+  subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  bool opened = subsystem_ && OpenMixer();
+  if (!opened) {
+    // Without a sound card the program still runs at its own pace: SDL's
+    // silent driver plays every sound for its full length, so a game waits
+    // for its speech as it would with sound.
+    if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    // Only this opening is silent; a later one tries the real device again.
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    opened = subsystem_ && OpenMixer();
+    if (!opened) return false;
+  }
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  Mix_QuerySpec(&frequency, &format, &channels);
+  frequency_ = frequency;
+  bytes_per_frame_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+  Mix_AllocateChannels(kInitialChannels);
+  open_ = frequency_ > 0 && bytes_per_frame_ > 0;
+  return open_;
+}
+
+void AudioSdl::Shutdown() {
+  for (auto& [number, stream] : streams_) {
+    HaltStream(stream);
+    if (stream.Whole) Mix_FreeChunk(stream.Whole);
+    if (stream.Music) Mix_FreeMusic(stream.Music);
+  }
+  streams_.clear();
+  music_in_slot_ = nullptr;
+  if (wave_) {
+    Mix_HaltChannel(kWaveChannel);
+    Mix_FreeChunk(wave_);
+    wave_ = nullptr;
+  }
+  if (open_) Mix_CloseAudio();
+  if (tried_) Mix_Quit();
+  if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  open_ = false;
+  subsystem_ = false;
+  tried_ = false;
+}
+
+int AudioSdl::LengthOf(const Mix_Chunk* chunk) const {
+  if (!chunk || frequency_ <= 0 || bytes_per_frame_ <= 0) return -1;
+  const long long frames = chunk->alen / static_cast<Uint32>(bytes_per_frame_);
+  return static_cast<int>(frames * 1000 / frequency_);
+}
+
+int AudioSdl::PlayWave(const std::filesystem::path& file) {
+  if (!EnsureOpen()) return -1;
+  // The voice is cut off first, so that a file that cannot be played still
+  // ends the sound before it, as a new sound does.
+  Mix_HaltChannel(kWaveChannel);
+  if (wave_) Mix_FreeChunk(wave_);
+  wave_ = Mix_LoadWAV(file.string().c_str());
+  if (!wave_) return -1;
+  if (Mix_PlayChannel(kWaveChannel, wave_, 0) < 0) return -1;
+  return LengthOf(wave_);
+}
+
+void AudioSdl::StopWave() {
+  if (open_) Mix_HaltChannel(kWaveChannel);
+}
+
+bool AudioSdl::WavePlaying() { return open_ && Mix_Playing(kWaveChannel) != 0; }
+
+int AudioSdl::FreeChannel() const {
+  int channel = kFirstStreamChannel;
+  bool taken = true;
+  while (taken) {
+    taken = false;
+    for (const auto& [number, stream] : streams_) {
+      if (stream.Channel == channel) {
+        taken = true;
+        ++channel;
+        break;
+      }
+    }
+  }
+  return channel;
+}
+
+int AudioSdl::OpenStream(const std::filesystem::path& file, StreamKind kind) {
+  if (!EnsureOpen()) return 0;
+  Stream stream;
+  stream.Kind = kind;
+  if (kind == StreamKind::Wave) {
+    stream.Whole = Mix_LoadWAV(file.string().c_str());
+    if (!stream.Whole) return 0;
+    stream.Channel = FreeChannel();
+    if (stream.Channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(stream.Channel + 1);
+  } else {
+    stream.Music = Mix_LoadMUS(file.string().c_str());
+    if (!stream.Music) return 0;
+  }
+  const int number = next_stream_++;
+  streams_[number] = stream;
+  return number;
+}
+
+void AudioSdl::HaltStream(Stream& stream) {
+  if (stream.Kind == StreamKind::Wave) {
+    if (stream.Channel >= 0) Mix_HaltChannel(stream.Channel);
+    if (stream.Playing) Mix_FreeChunk(stream.Playing);
+    stream.Playing = nullptr;
+  } else if (stream.Music && stream.Music == music_in_slot_) {
+    Mix_HaltMusic();
+    music_in_slot_ = nullptr;
+  }
+}
+
+void AudioSdl::CloseStream(int number) {
+  auto found = streams_.find(number);
+  if (found == streams_.end()) return;
+  HaltStream(found->second);
+  if (found->second.Whole) Mix_FreeChunk(found->second.Whole);
+  if (found->second.Music) Mix_FreeMusic(found->second.Music);
+  streams_.erase(found);
+}
+
+bool AudioSdl::PlayStream(int number, int from_milliseconds) {
+  auto found = streams_.find(number);
+  if (found == streams_.end()) return false;
+  Stream& stream = found->second;
+  HaltStream(stream);
+  const long long from = from_milliseconds < 0 ? 0 : from_milliseconds;
+  if (stream.Kind == StreamKind::Wave) {
+    const Uint32 offset = static_cast<Uint32>(from * frequency_ / 1000) *
+                          static_cast<Uint32>(bytes_per_frame_);
+    // A position at or past the end plays nothing: the stream has ended.
+    if (offset >= stream.Whole->alen) return true;
+    // A view into the whole sound from the sought position; it borrows the
+    // samples, so freeing it leaves the whole sound alone.
+    stream.Playing = Mix_QuickLoad_RAW(stream.Whole->abuf + offset, stream.Whole->alen - offset);
+    if (!stream.Playing) return false;
+    return Mix_PlayChannel(stream.Channel, stream.Playing, 0) >= 0;
+  }
+  if (Mix_PlayMusic(stream.Music, 0) != 0) return false;
+  music_in_slot_ = stream.Music;
+  // Not every MIDI player can seek; it then plays from the start.
+  if (from > 0) Mix_SetMusicPosition(static_cast<double>(from) / 1000.0);
+  return true;
+}
+
+void AudioSdl::PauseStream(int number) {
+  auto found = streams_.find(number);
+  if (found == streams_.end()) return;
+  const Stream& stream = found->second;
+  if (stream.Kind == StreamKind::Wave) {
+    Mix_Pause(stream.Channel);
+  } else if (stream.Music == music_in_slot_) {
+    Mix_PauseMusic();
+  }
+}
+
+void AudioSdl::ResumeStream(int number) {
+  auto found = streams_.find(number);
+  if (found == streams_.end()) return;
+  const Stream& stream = found->second;
+  if (stream.Kind == StreamKind::Wave) {
+    Mix_Resume(stream.Channel);
+  } else if (stream.Music == music_in_slot_) {
+    Mix_ResumeMusic();
+  }
+}
+
+void AudioSdl::StopStream(int number) {
+  auto found = streams_.find(number);
+  if (found != streams_.end()) HaltStream(found->second);
+}
+
+bool AudioSdl::StreamPlaying(int number) {
+  auto found = streams_.find(number);
+  if (found == streams_.end()) return false;
+  const Stream& stream = found->second;
+  if (stream.Kind == StreamKind::Wave) return stream.Playing && Mix_Playing(stream.Channel) != 0;
+  return stream.Music == music_in_slot_ && Mix_PlayingMusic() != 0;
+}
+
+int AudioSdl::StreamLength(int number) {
+  auto found = streams_.find(number);
+  if (found == streams_.end()) return -1;
+  const Stream& stream = found->second;
+  if (stream.Kind == StreamKind::Wave) return LengthOf(stream.Whole);
+  const double seconds = Mix_MusicDuration(stream.Music);
+  return seconds < 0 ? -1 : static_cast<int>(seconds * 1000.0 + 0.5);
+}
+
+}  // namespace tavlo
