@@ -1,9 +1,13 @@
 #include "app/MenuMainForm.h"
 
+#include <cstdio>
 #include <system_error>
 
 #include "app/DataFolder.h"
+#include "app/GameForms.h"
 #include "engine/Application.h"
+#include "engine/Drawing.h"
+#include "engine/Sound.h"
 #include "engine/TextScale.h"
 #include "platform/InputEvent.h"
 
@@ -12,12 +16,36 @@ namespace {
 
 constexpr Color kMenuTextColor = RGB(0, 114, 188);
 constexpr Color kTitleColor = RGB(0, 0, 255);
-constexpr Color kMenuBackColor = RGB(255, 255, 255);
+constexpr int kFirstButtonX = 322;
+constexpr int kFirstButtonY = 20;
+constexpr int kButtonStepX = 155;
+constexpr int kButtonStepY = 115;
+constexpr int kButtonsPerRow = 3;
+// Hidden games are parked off the 800-pixel-wide screen, where no press reaches them.
+constexpr int kHiddenButtonX = 850;
+constexpr int kTitleFirstTick = 1500;
+constexpr int kTitleStepTime = 5;
+constexpr double kCloudSpeed = -50;  // pixels per second, upwards
+constexpr const char* kClickSound = "sfx\\click.wav";
+
+std::string GameButtonPicture(const std::string& language, int index) {
+  char number[8];
+  std::snprintf(number, sizeof number, "%02d", index + 1);
+  return "gfx\\menu\\" + language + "\\" + number + ".gif";
+}
 
 }  // namespace
 
-MenuMainForm::MenuMainForm(Application& app, ProgramState& state) : Form(app), state_(state) {
+MenuMainForm::MenuMainForm(Application& app, ProgramState& state, MediaControl& media,
+                           GameForms& games)
+    : Form(app),
+      state_(state),
+      games_(games),
+      music_(media, app.Host()),
+      one_key_timer_(*this, [this] { OneKeyTimer_Timer(); }),
+      image_timer_(*this, [this] { ImageTimer_Timer(); }) {
   Caption = "Tavlo";
+  image_timer_.SetInterval(kTitleFirstTick);
 }
 
 void MenuMainForm::Initialise(const std::string& command_line) {
@@ -69,34 +97,255 @@ void MenuMainForm::Form_Load() {
     return;
   }
   Graphics().FontName = "Arial";
-  state_.gGameName = state_.Texts.MenuText(0);
+  music_.OpenMedia("sfx\\menu\\music.wav");
+  BuildMenu();
+  BuildScanList();
+  StartOneKeyTimer();
   DrawMenu(0, 0);
   platform.SetCursor(CursorShape::Arrow);
 }
 
-void MenuMainForm::DrawMenu(int, int) {
+void MenuMainForm::Form_GotFocus() { ArrangeMenu(); }
+
+void MenuMainForm::BuildMenu() {
+  const std::string language = state_.Texts.gLanguage;
+  title_picture_.LoadDCImage(*this, "gfx\\menu\\titleMenu.gif");
+  main_picture_.LoadDCImage(*this, "gfx\\menu\\mainMenu.gif");
+  title_cloud_.LoadDCImage(*this, "gfx\\menu\\titlecloud.gif");
+  stop_button_.LoadDCImage(*this, "gfx\\menu\\stop.gif");
+  options_button_.LoadDCImage(*this, "gfx\\menu\\options.gif");
+  music_button_.LoadDCImage(*this, "gfx\\menu\\music.gif");
+  music_button_.LoadDCImage(*this, "gfx\\menu\\musicOff.gif");
+  for (int i = 0; i < static_cast<int>(game_buttons_.size()); ++i) {
+    game_buttons_[static_cast<size_t>(i)].LoadDCImage(*this, GameButtonPicture(language, i));
+  }
+  stop_button_.X = 5;
+  stop_button_.Y = 5;
+  options_button_.X = 75;
+  options_button_.Y = 5;
+  music_button_.X = 145;
+  music_button_.Y = 5;
+  for (SpriteClass* sprite : {&title_picture_, &main_picture_, &title_cloud_, &stop_button_,
+                              &options_button_, &music_button_}) {
+    sprite->Visible = true;
+  }
+  for (auto& button : game_buttons_) button.Visible = true;
+}
+
+void MenuMainForm::ReleaseMenu() {
+  for (SpriteClass* sprite : {&title_picture_, &main_picture_, &title_cloud_, &stop_button_,
+                              &options_button_, &music_button_}) {
+    sprite->CleanUp();
+  }
+  for (auto& button : game_buttons_) button.CleanUp();
+}
+
+void MenuMainForm::ArrangeMenu() {
+  UpdateMusic();
+
+  int x = kFirstButtonX;
+  int y = kFirstButtonY;
+  int placed = 0;
+  for (size_t i = 0; i < game_buttons_.size(); ++i) {
+    SpriteClass& button = game_buttons_[i];
+    if (!state_.Profiles.Games[i].ShowInMenu) {
+      button.X = kHiddenButtonX;
+      continue;
+    }
+    button.X = x;
+    button.Y = y;
+    x += kButtonStepX;
+    if (++placed % kButtonsPerRow == 0) {
+      x = kFirstButtonX;
+      y += kButtonStepY;
+    }
+  }
+
+  BuildScanList();
+  if (state_.gMenuScanIndex > 0) switches_.SetIndex(state_.gMenuScanIndex);
+
   Canvas& canvas = Graphics();
-  canvas.BackColor = kMenuBackColor;
-  canvas.Cls();
-  canvas.ForeColor = kTitleColor;
-  canvas.FontSize = state_.gTextScale * 24;
-  const std::string& title = state_.gGameName;
-  canvas.CurrentX = 400 - canvas.TextWidth(title) / 2;
-  canvas.CurrentY = 300 - canvas.TextHeight(title) / 2;
-  canvas.Print(title);
   canvas.ForeColor = kMenuTextColor;
+  state_.gGameName = state_.Texts.MenuText(0);
+  // Measured in the heading's own size, so that the heading is centred.
+  canvas.FontSize = state_.gTextScale * 24;
+  title_width_ = canvas.TextWidth(state_.gGameName);
+  title_height_ = canvas.TextHeight(state_.gGameName);
+  if (!state_.gTitleShown) image_timer_.SetEnabled(true);
+  // The layout, the music button and the heading may all have changed.
+  DrawMenu(-1, -1);
+}
+
+void MenuMainForm::UpdateMusic() {
+  if (state_.Profiles.MenuMusic) {
+    music_.PlayMedia();
+    music_button_.Frame = 0;
+  } else {
+    music_.StopMedia();
+    music_button_.Frame = 1;
+  }
+}
+
+void MenuMainForm::BuildScanList() {
+  switches_.CleanUp();
+  switches_.Init(*this);
+  for (size_t i = 0; i < game_buttons_.size(); ++i) {
+    if (state_.Profiles.Games[i].ShowInMenu) switches_.Add(game_buttons_[i]);
+  }
+  switches_.Add(stop_button_);
+  switches_.Add(options_button_);
+  switches_.Add(music_button_);
+}
+
+void MenuMainForm::StartOneKeyTimer() {
+  if (!state_.Profiles.OneKeyMode) return;
+  one_key_timer_.SetInterval(state_.Profiles.OneKeyInterval * 1000);
+  one_key_timer_.SetEnabled(true);
+}
+
+void MenuMainForm::DrawMenu(int x, int y) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  if (!state_.gTitleShown) {
+    title_picture_.Draw(*this);
+    title_cloud_.DrawTransp(*this);
+    canvas.FontSize = state_.gTextScale * 24;
+    canvas.ForeColor = kTitleColor;
+    canvas.CurrentX = 400 - title_width_ / 2;
+    canvas.CurrentY = title_cloud_.Top() + 70 - title_height_ / 2;
+    canvas.Print(state_.gGameName);
+  } else {
+    main_picture_.Draw(*this);
+    for (size_t i = 0; i < game_buttons_.size(); ++i) {
+      SpriteClass& button = game_buttons_[i];
+      button.Draw(*this);
+      button.DrawBorder(kBlack, 1, *this);
+      if (button.IsUnder(x, y)) {
+        button.DrawBorder(kHighlightBlue, 4, *this);
+        DrawToolTip(*this, static_cast<int>(button.MiddleX()), button.Bottom(),
+                    state_.Texts.GameName(static_cast<int>(i)));
+      }
+    }
+    // The small buttons are round pictures on a see-through square.
+    for (SpriteClass* button : {&stop_button_, &options_button_, &music_button_}) {
+      button->DrawTransp(*this);
+      if (button->IsUnder(x, y)) button->DrawBorder(kHighlightBlue, 4, *this);
+    }
+  }
   Refresh();
 }
 
+void MenuMainForm::ImageTimer_Timer() {
+  if (title_cloud_.Bottom() < 1) {
+    image_timer_.SetEnabled(false);
+    state_.gTitleShown = true;
+  } else {
+    image_timer_.SetInterval(kTitleStepTime);
+    title_cloud_.SpeedY = kCloudSpeed;
+    title_cloud_.Update();
+  }
+  DrawMenu(0, 0);
+}
+
+void MenuMainForm::OneKeyTimer_Timer() { Form_KeyDown(keys::kSpace, 0); }
+
+void MenuMainForm::Form_MouseMove(int, int, int x, int y) { DrawMenu(x, y); }
+
+void MenuMainForm::Form_MouseDown(int, int, int x, int y) {
+  if (!state_.gTitleShown) {
+    // Any press skips the title: the next tick finds the cloud gone.
+    title_cloud_.Y = -title_cloud_.Height - 1;
+    return;
+  }
+  Application& app = App();
+  if (stop_button_.IsUnder(x, y)) {
+    PlayEffectSound(app, state_.Profiles, kClickSound);
+    QuitProgram();
+  } else if (options_button_.IsUnder(x, y)) {
+    PlayEffectSound(app, state_.Profiles, kClickSound);
+    OpenOptionsMenu();
+  } else if (music_button_.IsUnder(x, y)) {
+    PlayEffectSound(app, state_.Profiles, kClickSound);
+    state_.Profiles.MenuMusic = !state_.Profiles.MenuMusic;
+    UpdateMusic();
+    DrawMenu(x, y);
+  } else {
+    for (size_t i = 0; i < game_buttons_.size(); ++i) {
+      if (game_buttons_[i].IsUnder(x, y)) {
+        OpenGame(static_cast<int>(i));
+        return;
+      }
+    }
+  }
+}
+
 void MenuMainForm::Form_KeyDown(int key_code, int) {
-  if (key_code == keys::kEscape) QuitProgram();
+  if (!state_.gTitleShown) {
+    if (key_code == keys::kEnter) Form_MouseDown(mouse_buttons::kLeft, 0, 0, 0);
+    return;
+  }
+  if (key_code >= keys::kA && key_code <= keys::kA + 14) {
+    OpenGame(key_code - keys::kA);
+    return;
+  }
+  switch (key_code) {
+    case keys::kEnter:
+      state_.gMenuScanIndex = switches_.GetIndex();
+      Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
+      break;
+    case keys::kSpace:
+    case keys::kRight:
+      switches_.NextSwitch();
+      break;
+    case keys::kLeft:
+      switches_.PreviousSwitch();
+      break;
+    case keys::kEscape:
+      QuitProgram();
+      break;
+    case keys::kF1:
+      OpenOptionsMenu();
+      break;
+    default:
+      break;
+  }
 }
 
 void MenuMainForm::Form_CloseRequested() { QuitProgram(); }
 
-void MenuMainForm::QuitProgram() {
+void MenuMainForm::OpenGame(int index) {
   Platform& platform = App().Host();
+  platform.SetCursor(CursorShape::Hourglass);
+  Form* game = games_.Get(index);
+  if (!game) {
+    platform.SetCursor(CursorShape::Arrow);
+    return;
+  }
+  App().Show(*game);
+  // A game that could not start has already come back to the menu; closing
+  // the menu then would end the program.
+  if (game->IsLoaded()) CloseMenu();
+}
+
+void MenuMainForm::OpenOptionsMenu() {
+  one_key_timer_.SetEnabled(false);
+  state_.Profiles.LoadProfileOptions();
+  StartOneKeyTimer();
+}
+
+void MenuMainForm::CloseMenu() {
+  music_.StopMedia();
+  ReleaseMenu();
+  Unload();
+}
+
+void MenuMainForm::QuitProgram() {
+  one_key_timer_.SetEnabled(false);
+  switches_.CleanUp();
+  music_.CloseMedia();
+  ReleaseMenu();
   state_.Profiles.SaveProfileOptions();
+  Platform& platform = App().Host();
   if (state_.gFullScreen) platform.SetFullScreen(false);
   platform.SetCursor(CursorShape::Arrow);
   Unload();

@@ -1,8 +1,10 @@
 #include "app/Program.h"
 
+#include "app/GameForms.h"
 #include "app/MenuMainForm.h"
 #include "app/ProgramState.h"
 #include "engine/Application.h"
+#include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
@@ -14,7 +16,9 @@ int RunProgram(Platform& platform, const std::string& command_line) {
   FontLibrary fonts;
   Application app(platform, fonts);
   ProgramState state(platform, app.ProgramFolder());
-  MenuMainForm menu(app, state);
+  MediaCommands media(app);
+  GameForms games;
+  MenuMainForm menu(app, state, media, games);
 
   menu.Initialise(command_line);
   app.Show(menu);

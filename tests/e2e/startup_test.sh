@@ -32,11 +32,19 @@ xdotool key Return
 sleep 1.5
 [ -d "$home/Documents/Tavlo/profiles" ] || fail "the data folder was not created"
 
-shot="$output/startup.png"
+shot="$output/title.png"
 import -window root "$shot"
 blue=$(convert "$shot" txt:- | grep -c '#0000FF' || true)
 [ "$blue" -gt 50 ] || fail "the screenshot shows no title text ($blue blue pixels)"
 [ "$(xdotool getwindowname "$window")" = "Tavlo" ] || fail "the window is not titled Tavlo"
+
+# Enter skips the title animation; the menu with its game buttons follows.
+xdotool key Return
+sleep 1
+menu_shot="$output/main-menu.png"
+import -window root "$menu_shot"
+colours=$(convert "$menu_shot" -format %k info:)
+[ "$colours" -gt 1000 ] || fail "the main menu shows only $colours colours"
 
 # A second start while the first runs ends at once, without a window.
 timeout 5 "$program" window || fail "the second instance did not end by itself"

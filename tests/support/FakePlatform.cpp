@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include <algorithm>
+
 namespace tavlo::testing {
 
 // The clock starts well away from 0, which some screens read as "never".
@@ -13,10 +15,10 @@ void FakePlatform::PushKey(int key_code, int shift) {
   InputEvent down{EventType::KeyDown};
   down.KeyCode = key_code;
   down.Shift = shift;
-  events_.push_back(down);
+  PushEvent(down);
   InputEvent up = down;
   up.Type = EventType::KeyUp;
-  events_.push_back(up);
+  PushEvent(up);
 }
 
 void FakePlatform::PushClick(int x, int y, int button) {
@@ -24,22 +26,35 @@ void FakePlatform::PushClick(int x, int y, int button) {
   down.Button = button;
   down.X = x;
   down.Y = y;
-  events_.push_back(down);
+  PushEvent(down);
   InputEvent up = down;
   up.Type = EventType::MouseUp;
-  events_.push_back(up);
+  PushEvent(up);
 }
 
 void FakePlatform::PushMouseMove(int x, int y) {
   InputEvent move{EventType::MouseMove};
   move.X = x;
   move.Y = y;
-  events_.push_back(move);
+  PushEvent(move);
+}
+
+void FakePlatform::PushPause(int milliseconds) {
+  if (milliseconds > 0) events_.push_back({InputEvent{}, milliseconds});
 }
 
 std::optional<InputEvent> FakePlatform::WaitEvent(int timeout_ms) {
+  while (!events_.empty() && events_.front().PauseMilliseconds > 0) {
+    Queued& pause = events_.front();
+    const int step =
+        timeout_ms < 0 ? pause.PauseMilliseconds : std::min(timeout_ms, pause.PauseMilliseconds);
+    AdvanceMilliseconds(step);
+    pause.PauseMilliseconds -= step;
+    if (pause.PauseMilliseconds == 0) events_.pop_front();
+    if (timeout_ms >= 0) return std::nullopt;
+  }
   if (!events_.empty()) {
-    InputEvent event = events_.front();
+    InputEvent event = events_.front().Event;
     events_.pop_front();
     return event;
   }

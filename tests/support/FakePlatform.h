@@ -34,7 +34,10 @@ class FakePlatform : public NullPlatform {
   void PushKey(int key_code, int shift = 0);
   void PushClick(int x, int y, int button = 1);
   void PushMouseMove(int x, int y);
-  void PushEvent(const InputEvent& event) { events_.push_back(event); }
+  void PushEvent(const InputEvent& event) { events_.push_back({event, 0}); }
+  // Nothing happens for this long before the next queued event: the program
+  // waits through it, its timers ticking as the time passes.
+  void PushPause(int milliseconds);
   size_t PendingEvents() const { return events_.size(); }
   // Hands out queued events; with none queued, a wait with a timeout passes
   // that time on the clock, and a wait without one asks the program to close
@@ -90,7 +93,12 @@ class FakePlatform : public NullPlatform {
 
  private:
   std::int64_t now_nanoseconds_;
-  std::deque<InputEvent> events_;
+  // An event, or (with a pause above 0) a stretch of time without input.
+  struct Queued {
+    InputEvent Event;
+    int PauseMilliseconds = 0;
+  };
+  std::deque<Queued> events_;
 };
 
 }  // namespace tavlo::testing
