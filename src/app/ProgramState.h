@@ -5,6 +5,7 @@
 
 #include "app/LanguageTexts.h"
 #include "profiles/ProfileStore.h"
+#include "wordlists/WordListState.h"
 
 namespace tavlo {
 
@@ -28,6 +29,7 @@ struct ProgramState {
   bool gTitleShown = false;
   std::string gGameId;
   std::string gGameName;
+  WordListState WordLists;
   // Clicks, Space and Enter are ignored until this MilliTimer value.
   std::int32_t gInputLockUntil = 0;
   // The running game's text face and size, as its options and F5 to F9 set them.
