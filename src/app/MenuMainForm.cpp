@@ -324,7 +324,11 @@ void MenuMainForm::OpenGame(int index) {
   App().Show(*game);
   // A game that could not start has already come back to the menu; closing
   // the menu then would end the program.
-  if (game->IsLoaded()) CloseMenu();
+  if (game->IsLoaded()) {
+    CloseMenu();
+  } else {
+    platform.SetCursor(CursorShape::Arrow);
+  }
 }
 
 void MenuMainForm::OpenOptionsMenu() {

@@ -8,6 +8,7 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "support/FakePlatform.h"
+#include "support/ProgramFolder.h"
 #include "support/TempFolder.h"
 
 namespace tavlo {
@@ -20,8 +21,9 @@ using testing::TempFolder;
 class StartupTests : public ::testing::Test {
  protected:
   StartupTests() {
-    std::filesystem::copy(TAVLO_SOURCE_RESOURCES, program.Path(),
-                          std::filesystem::copy_options::recursive);
+    testing::CopyProgramResources(program.Path());
+    // The first start fills the new data folder from here.
+    std::filesystem::remove_all(program / "data/profiles");
     platform.ProgramFolderPath = program.Path();
     platform.DocumentsFolderPath = documents.Path();
     start_folder = std::filesystem::current_path();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/Application.h"
+
 namespace tavlo::testing {
 
 // The clock starts well away from 0, which some screens read as "never".
@@ -77,6 +79,12 @@ MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::s
   return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
+void FakePlatform::RunModalDialog(ModalDialog& dialog) {
+  ++DialogsRun;
+  if (OnDialog) OnDialog(dialog);
+  if (!dialog.Closed()) dialog.Answer(DialogAnswer::Cancel);
+}
+
 bool FakePlatform::OpenWindow(const std::string& title) {
   if (!WindowOpen) ++WindowsOpened;
   WindowOpen = true;
@@ -104,6 +112,18 @@ bool FakePlatform::ChangeDisplayMode(const DisplayMode& mode) {
     }
   }
   return false;
+}
+
+}  // namespace tavlo::testing
+
+namespace tavlo::testing {
+
+void RunFor(Application& app, FakePlatform& platform, int milliseconds, int step) {
+  app.DoEvents();
+  for (int passed = 0; passed < milliseconds; passed += step) {
+    platform.AdvanceMilliseconds(step);
+    app.DoEvents();
+  }
 }
 
 }  // namespace tavlo::testing

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,14 @@ class FakePlatform : public NullPlatform {
                                MessageButtons buttons, MessageIcon icon) override;
   std::deque<MessageAnswer> ScriptedAnswers;
   std::vector<ShownMessage> Messages;
+
+  // Modal dialogs: OnDialog plays the user. It gets the open dialog and
+  // answers it with keys (dialog.OnKey) and buttons (dialog.Answer), as a
+  // user would; a dialog it leaves open, or any dialog without a script, is
+  // cancelled, since nobody else can answer it. Dialog views are never drawn.
+  void RunModalDialog(ModalDialog& dialog) override;
+  std::function<void(ModalDialog&)> OnDialog;
+  int DialogsRun = 0;
 
   // Window.
   bool OpenWindow(const std::string& title) override;
@@ -100,5 +109,17 @@ class FakePlatform : public NullPlatform {
   };
   std::deque<Queued> events_;
 };
+
+}  // namespace tavlo::testing
+
+namespace tavlo {
+class Application;
+}
+
+namespace tavlo::testing {
+
+// Lets the program run for the given time on the fake clock: queued input is
+// handled and timers tick as they fall due, step by step.
+void RunFor(Application& app, FakePlatform& platform, int milliseconds, int step = 5);
 
 }  // namespace tavlo::testing

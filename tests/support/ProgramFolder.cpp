@@ -1,0 +1,15 @@
+#include "support/ProgramFolder.h"
+
+namespace tavlo::testing {
+
+void CopyProgramResources(const std::filesystem::path& program_folder) {
+  const std::filesystem::path source = TAVLO_SOURCE_RESOURCES;
+  for (const char* folder : {"gfx", "sfx", "lang"}) {
+    std::filesystem::copy(source / folder, program_folder / folder,
+                          std::filesystem::copy_options::recursive);
+  }
+  std::filesystem::copy_file(source / "paths.txt", program_folder / "paths.txt");
+  std::filesystem::create_directories(program_folder / "data" / "profiles");
+}
+
+}  // namespace tavlo::testing
