@@ -7,7 +7,9 @@ The results are committed under resources/, so building and running need none of
 used here. gfx/ and sfx/ are rebuilt from scratch; a file that the manifest lists but this
 run did not make (or the other way round) stops the run with an error.
 
-Options: --only texts|pictures|sounds to remake one kind.
+Options: --only texts|pictures|sounds|data to remake one kind. "data" is the default word
+lists (content/eng/*.tsv) and the default data folder they name (resources/data/: pictures and
+speech), made by content_media.py from content_lists.py; the manifest does not list those files.
 """
 
 import argparse
@@ -57,9 +59,9 @@ def manifest_entries():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--only", choices=["texts", "pictures", "sounds"])
+    parser.add_argument("--only", choices=["texts", "pictures", "sounds", "data"])
     args = parser.parse_args()
-    kinds = [args.only] if args.only else ["texts", "pictures", "sounds"]
+    kinds = [args.only] if args.only else ["texts", "pictures", "sounds", "data"]
 
     written = []
     if "texts" in kinds:
@@ -73,8 +75,18 @@ def main():
         shutil.rmtree(os.path.join(RESOURCES, "sfx"), ignore_errors=True)
         written += sounds.make_all(RESOURCES)
 
+    data_made = []
+    if "data" in kinds:
+        import content_media
+        try:
+            data_made = content_media.make_all(REPO)
+        except content_media.Problems as problems:
+            print(problems, file=sys.stderr)
+            return 1
+        print(f"made the word lists and {len(data_made)} files of the default data")
+
     listed = manifest_entries()
-    prefixes = {"texts": ("lang/", "NOTICE.txt"), "pictures": ("gfx/",), "sounds": ("sfx/",)}
+    prefixes = {"texts": ("lang/", "NOTICE.txt"), "pictures": ("gfx/",), "sounds": ("sfx/",), "data": ()}
     wanted = {p for p in listed if any(p.startswith(x) for k in kinds for x in prefixes[k])}
     made = set(written)
     missing = sorted(wanted - made)

@@ -1,0 +1,336 @@
+"""The default English word lists of all fifteen games, as data.
+
+content_media.py writes them to content/eng/GameNN.tsv and makes every picture and
+recording they name under resources/data/. Edit the lists here, never in the .tsv files.
+
+Every list has at least twice its game's minimum number of rows, so that two sets in a row
+differ. Pictures of words are images/<word>.png; a word's recording is <word>.wav.
+"""
+
+DEFAULT = "Everyday words"
+
+# The picture of each word: an emoji of Noto Color Emoji.
+EMOJI = {
+    "ant": "🐜", "apple": "🍎", "baby": "👶", "ball": "⚽", "banana": "🍌", "bear": "🐻", "bed": "🛏️",
+    "bee": "🐝", "bell": "🔔", "bike": "🚲", "bird": "🐦", "boat": "⛵", "book": "📖", "bread": "🍞",
+    "bus": "🚌", "cake": "🎂", "car": "🚗", "carrot": "🥕", "cat": "🐱", "chair": "🪑", "cheese": "🧀",
+    "clock": "⏰", "cow": "🐮", "crab": "🦀", "cup": "🥤", "dog": "🐶", "door": "🚪", "drum": "🥁",
+    "duck": "🦆", "eagle": "🦅", "egg": "🥚", "elephant": "🐘", "fish": "🐟", "fox": "🦊", "frog": "🐸",
+    "goat": "🐐", "grapes": "🍇", "hat": "👒", "hen": "🐔", "horse": "🐴", "house": "🏠", "kite": "🪁",
+    "key": "🔑", "lamb": "🐑", "leaf": "🍃", "lemon": "🍋", "lion": "🦁", "milk": "🥛", "monkey": "🐵",
+    "moon": "🌙", "mouse": "🐭", "octopus": "🐙", "orange": "🍊", "owl": "🦉", "panda": "🐼",
+    "pear": "🍐", "pig": "🐷", "plane": "✈️", "rabbit": "🐰", "rain": "🌧️", "ring": "💍", "rose": "🌹",
+    "seal": "🦭", "shell": "🐚", "ship": "🚢", "snail": "🐌", "snake": "🐍", "sock": "🧦", "star": "⭐",
+    "sun": "☀️", "swan": "🦢", "tent": "⛺", "tiger": "🐯", "train": "🚂", "tree": "🌳", "umbrella": "☂️",
+    "whale": "🐳", "zebra": "🦓", "shoe": "👟", "spoon": "🥄", "flower": "🌼", "heart": "❤️",
+    "balloon": "🎈", "teddy": "🧸", "gift": "🎁", "bag": "🎒", "boot": "🥾", "shirt": "👕",
+    "mug": "☕", "hand": "✋", "nest": "🪺", "web": "🕸️", "corn": "🌽", "nut": "🥜", "pen": "🖊️",
+    "box": "📦", "van": "🚐", "bat": "🦇", "lamp": "💡", "tap": "🚰", "bun": "🍔", "pan": "🍳",
+    "bone": "🦴", "robot": "🤖", "lock": "🔒", "wolf": "🐺", "toad": "🐸", "rock": "🪨",
+}
+
+# ------------------------------------------------------------------ Game 1: a or an
+# (word, scene, right button: "a" or "an"); every word of a scene is drawn in it.
+GAME01 = {
+    DEFAULT: [
+        ("apple", "kitchen.jpg", "an"), ("cake", "kitchen.jpg", "a"), ("cup", "kitchen.jpg", "a"),
+        ("egg", "kitchen.jpg", "an"),
+        ("ant", "garden.jpg", "an"), ("bee", "garden.jpg", "a"), ("owl", "garden.jpg", "an"),
+        ("tree", "garden.jpg", "a"),
+        ("ball", "playroom.jpg", "a"), ("drum", "playroom.jpg", "a"), ("kite", "playroom.jpg", "a"),
+        ("umbrella", "playroom.jpg", "an"),
+    ],
+    "Animals": [
+        ("elephant", "zoo.jpg", "an"), ("lion", "zoo.jpg", "a"), ("monkey", "zoo.jpg", "a"),
+        ("zebra", "zoo.jpg", "a"),
+        ("crab", "sea.jpg", "a"), ("fish", "sea.jpg", "a"), ("octopus", "sea.jpg", "an"),
+        ("whale", "sea.jpg", "a"),
+        ("eagle", "wood.jpg", "an"), ("fox", "wood.jpg", "a"), ("owl", "wood.jpg", "an"),
+        ("snail", "wood.jpg", "a"),
+    ],
+}
+
+# The scenes of Game 1: sky, ground and extra figures that carry no word.
+SCENES01 = {
+    "kitchen.jpg": ("kitchen", []), "garden.jpg": ("garden", ["🌷"]), "playroom.jpg": ("room", ["🧸"]),
+    "zoo.jpg": ("grass", ["🌴"]), "sea.jpg": ("sea", ["🐚"]), "wood.jpg": ("wood", ["🍄"]),
+}
+
+# ------------------------------------------------------------------ Game 2: hint and sentence
+GAME02 = {
+    DEFAULT: [
+        ("apple", "You can eat it.", "I eat an"),
+        ("ball", "You can kick it.", "We play with a"),
+        ("bed", "You sleep in it.", "At night I sleep in my"),
+        ("book", "You can read it.", "Mum reads me a"),
+        ("cat", "It says miaow.", "The pet that purrs is a"),
+        ("cup", "You drink from it.", "I drink milk from a"),
+        ("dog", "It says woof.", "The pet that barks is a"),
+        ("sun", "It shines in the sky.", "In the day we see the"),
+    ],
+    "Animals": [
+        ("cow", "It says moo.", "We get milk from a"),
+        ("duck", "It says quack.", "On the pond swims a"),
+        ("frog", "It is green.", "The animal that hops is a"),
+        ("hen", "It lays eggs.", "An egg comes from a"),
+        ("horse", "You can ride it.", "I ride on a"),
+        ("lion", "It roars.", "The king of animals is a"),
+        ("pig", "It is pink.", "In the mud rolls a"),
+        ("rabbit", "It has long ears.", "The animal that eats carrots is a"),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 3: yes or no (0 yes, 1 no)
+GAME03 = {
+    DEFAULT: [
+        ("apple", "Is this an apple?", 0), ("ball", "Is this a book?", 1),
+        ("bed", "Can you sleep in this?", 0), ("book", "Can you read this?", 0),
+        ("cake", "Is this a cake?", 0), ("car", "Can this fly?", 1),
+        ("cat", "Is this a dog?", 1), ("cup", "Can you drink from this?", 0),
+        ("dog", "Does this say woof?", 0), ("hat", "Do you eat this?", 1),
+        ("sun", "Is this the moon?", 1), ("tree", "Is this a tree?", 0),
+    ],
+    "Animals": [
+        ("bee", "Can this fly?", 0), ("cow", "Does this say moo?", 0),
+        ("duck", "Is this a cat?", 1), ("elephant", "Is this small?", 1),
+        ("fish", "Can this swim?", 0), ("frog", "Is this green?", 0),
+        ("horse", "Can this fly?", 1), ("lion", "Is this a lion?", 0),
+        ("mouse", "Is this big?", 1), ("pig", "Is this pink?", 0),
+        ("snail", "Is this fast?", 1), ("zebra", "Does this have stripes?", 0),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 4: two sentences (0 A right, 1 B)
+GAME04 = {
+    DEFAULT: [
+        ("bike", "I ride my bike.", "I eat my bike.", 0),
+        ("book", "The book can run.", "I read a book.", 1),
+        ("bread", "We eat bread.", "We wear bread.", 0),
+        ("bus", "The bus is in the sea.", "The bus is on the road.", 1),
+        ("clock", "The clock tells the time.", "The clock can swim.", 0),
+        ("key", "The key sings a song.", "A key opens the door.", 1),
+        ("milk", "I drink milk.", "I sleep in milk.", 0),
+        ("moon", "The moon is hot and red.", "We see the moon at night.", 1),
+        ("sock", "I put a sock on my foot.", "I put a sock in my tea.", 0),
+        ("star", "A star can bark.", "A star shines at night.", 1),
+    ],
+    "Animals": [
+        ("bird", "The bird can fly.", "The bird can read.", 0),
+        ("cow", "The cow says woof.", "The cow says moo.", 1),
+        ("crab", "The crab lives by the sea.", "The crab lives in a tree.", 0),
+        ("duck", "The duck drives a car.", "The duck swims on the pond.", 1),
+        ("goat", "The goat eats grass.", "The goat eats cake.", 0),
+        ("monkey", "The monkey likes the snow.", "The monkey likes bananas.", 1),
+        ("owl", "The owl is awake at night.", "The owl sleeps in a bed.", 0),
+        ("panda", "The panda is red and green.", "The panda is black and white.", 1),
+        ("seal", "The seal can swim.", "The seal can ride a bike.", 0),
+        ("tiger", "The tiger has spots.", "The tiger has stripes.", 1),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 5: questions answered by a picture
+GAME05 = {
+    DEFAULT: [
+        ("apple", "What can you eat?"), ("ball", "What can you kick?"),
+        ("bed", "Where do you sleep?"), ("book", "What can you read?"),
+        ("chair", "What do you sit on?"), ("clock", "What tells the time?"),
+        ("shoe", "What do you wear on your foot?"), ("umbrella", "What keeps you dry in the rain?"),
+    ],
+    "Animals": [
+        ("bee", "Who makes honey?"), ("cat", "Who says miaow?"),
+        ("cow", "Who gives us milk?"), ("dog", "Who says woof?"),
+        ("fish", "Who lives in the water?"), ("hen", "Who lays eggs?"),
+        ("owl", "Who hoots at night?"), ("rabbit", "Who has long ears?"),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 6: paint in the named colour
+COLOURS = {
+    "red": (230, 30, 40), "blue": (30, 90, 230), "yellow": (255, 215, 0), "green": (40, 170, 60),
+    "orange": (255, 140, 0), "purple": (140, 60, 190), "pink": (255, 110, 180), "brown": (140, 85, 40),
+}
+# (word, colour); the eight rows of a list have eight different colours, so any four rows in a
+# row (a set) differ.
+GAME06 = {
+    DEFAULT: [
+        ("apple", "red"), ("ball", "blue"), ("balloon", "yellow"), ("car", "green"),
+        ("hat", "orange"), ("house", "purple"), ("kite", "pink"), ("teddy", "brown"),
+    ],
+    "Animals": [
+        ("bird", "blue"), ("cat", "orange"), ("dog", "brown"), ("fish", "yellow"),
+        ("frog", "green"), ("pig", "pink"), ("snail", "purple"), ("crab", "red"),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 7: gaps in sentences about a scene
+# (scene, before the gap, missing word, after the gap)
+GAME07 = {
+    DEFAULT: [
+        ("park.jpg", "The", "dog", "runs on the grass."),
+        ("park.jpg", "A blue", "bird", "is on the grass."),
+        ("park.jpg", "The", "sun", "is in the sky."),
+        ("beach.jpg", "A", "boat", "is on the sea."),
+        ("beach.jpg", "I can see a red", "crab", "on the sand."),
+        ("beach.jpg", "We play in the", "sand", "all day."),
+        ("farm.jpg", "The", "cow", "says moo."),
+        ("farm.jpg", "The", "hen", "has an egg."),
+        ("farm.jpg", "The", "pig", "is pink."),
+    ],
+    "Animals": [
+        ("pond.jpg", "The", "duck", "swims on the pond."),
+        ("pond.jpg", "A green", "frog", "sits on the grass."),
+        ("pond.jpg", "The", "fish", "is in the water."),
+        ("jungle.jpg", "The", "monkey", "eats a banana."),
+        ("jungle.jpg", "The", "snake", "is long."),
+        ("jungle.jpg", "A big", "tiger", "has stripes."),
+        ("snow.jpg", "The white", "bear", "is in the snow."),
+        ("snow.jpg", "A", "seal", "lies on the ice."),
+        ("snow.jpg", "The", "fox", "is red."),
+    ],
+}
+SCENES07 = {
+    "park.jpg": ("park", ["🐕", "🌳", "🐦", "🌼"]), "beach.jpg": ("beach", ["⛵", "🦀", "🪣", "🐚"]),
+    "farm.jpg": ("farm", ["🐮", "🐔", "🥚", "🐷"]), "pond.jpg": ("pond", ["🌿", "🐸", "🦆", "🐟", "🪷"]),
+    "jungle.jpg": ("jungle", ["🐵", "🍌", "🐍", "🐯"]), "snow.jpg": ("snow", ["🐻‍❄️", "🦭", "🦊", "⛄"]),
+}
+
+# ------------------------------------------------------------------ Game 8: the right ending
+# (word, beginning, right ending, wrong ending)
+GAME08 = {
+    DEFAULT: [
+        ("bag", "I put my books", "in my bag.", "in my cup."),
+        ("bed", "At night I go", "to bed.", "to the moon."),
+        ("cake", "On my birthday I eat", "a big cake.", "a big shoe."),
+        ("door", "Please shut", "the door.", "the sun."),
+        ("hat", "On my head I wear", "a hat.", "a fish."),
+        ("lamp", "When it is dark I turn on", "the lamp.", "the cat."),
+        ("rain", "I need an umbrella", "in the rain.", "in the bath."),
+        ("spoon", "I eat my soup", "with a spoon.", "with a sock."),
+    ],
+    "Animals": [
+        ("bat", "The bat flies", "at night.", "in the bath."),
+        ("bone", "The dog digs up", "a bone.", "a car."),
+        ("frog", "The frog jumps", "into the pond.", "into the oven."),
+        ("hen", "The hen lays", "an egg.", "a bus."),
+        ("lamb", "The lamb says", "baa.", "quack."),
+        ("mouse", "The mouse likes", "cheese.", "snow."),
+        ("nest", "The bird sits", "in its nest.", "in a car."),
+        ("web", "The spider makes", "a web.", "a cake."),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 9: picture crossword
+# Words of 3 to 5 letters; enough of 4 and 5 letters stand upright, the others cross them.
+GAME09 = {
+    DEFAULT: ["apple", "bed", "bell", "boat", "book", "bus", "cake", "car", "cat", "corn", "cup", "dog",
+              "drum", "egg", "hat", "house", "kite", "lemon", "moon", "pen", "star", "sun", "tent", "tree"],
+    "Animals": ["ant", "bat", "bear", "bee", "bird", "cat", "cow", "crab", "dog", "duck", "eagle", "fish",
+                "fox", "frog", "goat", "hen", "horse", "lion", "mouse", "owl", "pig", "seal", "snake",
+                "swan", "tiger", "whale", "wolf", "zebra"],
+}
+
+# ------------------------------------------------------------------ Game 10: yes/no questions on a scene (0 yes, 1 no)
+GAME10 = {
+    DEFAULT: [
+        ("street.jpg", "Is there a bus?", 0), ("street.jpg", "Is the car blue?", 1),
+        ("street.jpg", "Can you see a tree?", 0),
+        ("bedroom.jpg", "Is there a bed?", 0), ("bedroom.jpg", "Is there a cat?", 0),
+        ("bedroom.jpg", "Can you see a dog?", 1),
+        ("picnic.jpg", "Is it raining?", 1), ("picnic.jpg", "Can you see a cake?", 0),
+        ("picnic.jpg", "Is there a fish?", 1),
+    ],
+    "Animals": [
+        ("meadow.jpg", "Is there a horse?", 0), ("meadow.jpg", "Can you see a cow?", 0),
+        ("meadow.jpg", "Is there a lion?", 1),
+        ("river.jpg", "Can you see a duck?", 0), ("river.jpg", "Is there an elephant?", 1),
+        ("river.jpg", "Can you see a frog?", 0),
+        ("night.jpg", "Is it night?", 0), ("night.jpg", "Can you see the sun?", 1),
+        ("night.jpg", "Is there an owl?", 0),
+    ],
+}
+# (ground, figures); a red car and no dog, a sleeping cat, and so on: the answers above must hold.
+SCENES10 = {
+    "street.jpg": ("street", ["🚌", "🚗", "🌳", "🏠"]), "bedroom.jpg": ("room", ["🛏️", "🐈", "🪴", "🧸"]),
+    "picnic.jpg": ("park", ["🎂", "🧺", "🍎", "🌼"]), "meadow.jpg": ("grass", ["🐴", "🐮", "🐑", "🌻"]),
+    "river.jpg": ("pond", ["🌿", "🐸", "🦆", "🪨"]), "night.jpg": ("night", ["🦉", "🌙", "⭐", "🌲"]),
+}
+
+# ------------------------------------------------------------------ Game 11: point out the words in order
+# Sentences without commas: every word ends at a blank, the last one at the full stop.
+GAME11 = {
+    DEFAULT: [
+        ("cat.jpg", "The cat is on the mat."),
+        ("cat.jpg", "I can see a cat."),
+        ("ball.jpg", "We play with a ball."),
+        ("ball.jpg", "I kick the ball."),
+    ],
+    "Animals": [
+        ("dog.jpg", "The dog can run."),
+        ("dog.jpg", "My dog is big."),
+        ("bird.jpg", "A bird is in the tree."),
+        ("bird.jpg", "The bird can sing."),
+    ],
+}
+SCENES11 = {
+    "cat.jpg": ("room", ["🐈"], "mat"), "ball.jpg": ("grass", ["⚽"], None),
+    "dog.jpg": ("grass", ["🐕"], None), "bird.jpg": ("grass", ["🌳", "🐦"], None),
+}
+
+# ------------------------------------------------------------------ Game 12: the spoken word in a box
+# (word, four words of the box); the spoken word is one of the four.
+GAME12 = {
+    DEFAULT: [
+        ("ball", ["ball", "bell", "bull", "bill"]), ("bed", ["bad", "bed", "bud", "bid"]),
+        ("cat", ["cot", "cut", "cat", "kit"]), ("cup", ["cap", "cop", "cub", "cup"]),
+        ("dog", ["dig", "dog", "dug", "log"]), ("sun", ["sun", "son", "sit", "bun"]),
+        ("hat", ["hot", "hit", "hat", "hut"]), ("pen", ["pin", "pan", "pun", "pen"]),
+        ("box", ["box", "fox", "bus", "six"]), ("fish", ["dish", "fish", "wish", "fist"]),
+    ],
+    "Animals": [
+        ("bee", ["bee", "see", "tree", "be"]), ("cow", ["how", "now", "cow", "cot"]),
+        ("duck", ["dock", "luck", "deck", "duck"]), ("fox", ["fix", "fox", "box", "fog"]),
+        ("goat", ["goat", "coat", "boat", "goal"]), ("hen", ["pen", "ten", "hen", "men"]),
+        ("lamb", ["lamp", "jam", "lamb", "limb"]), ("pig", ["big", "pig", "dig", "peg"]),
+        ("frog", ["frog", "from", "fog", "flag"]), ("seal", ["meal", "sell", "heal", "seal"]),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 13: the word for a picture
+GAME13 = {
+    DEFAULT: [
+        ("apple", ["apple", "ankle", "maple", "puddle"]), ("ball", ["bell", "ball", "tall", "wall"]),
+        ("book", ["look", "cook", "book", "hook"]), ("cat", ["cap", "car", "can", "cat"]),
+        ("dog", ["dog", "fog", "dot", "dig"]), ("sun", ["run", "sun", "fun", "sum"]),
+        ("cake", ["lake", "cake", "bake", "cane"]), ("tree", ["free", "three", "tree", "true"]),
+        ("star", ["stir", "star", "scar", "stay"]), ("sock", ["rock", "lock", "sick", "sock"]),
+    ],
+    "Animals": [
+        ("bear", ["bear", "pear", "beard", "bean"]), ("duck", ["dock", "duck", "luck", "tuck"]),
+        ("fish", ["dish", "wish", "fish", "fist"]), ("goat", ["boat", "coat", "goal", "goat"]),
+        ("horse", ["horse", "house", "hose", "nurse"]), ("lion", ["line", "lion", "lemon", "lid"]),
+        ("mouse", ["moose", "house", "mouse", "mouth"]), ("snake", ["snack", "shake", "snail", "snake"]),
+        ("whale", ["whale", "while", "wheel", "whole"]), ("zebra", ["zero", "zebra", "cobra", "zip"]),
+    ],
+}
+
+# ------------------------------------------------------------------ Game 14: how many?
+# (word, plural, how many are shown); the picture shows that many copies of the word's picture.
+GAME14 = {
+    DEFAULT: [
+        ("apple", "apples", 3), ("ball", "balls", 2), ("book", "books", 1), ("cake", "cakes", 4),
+        ("car", "cars", 2), ("cup", "cups", 3), ("hat", "hats", 4), ("star", "stars", 1),
+        ("sock", "socks", 2), ("kite", "kites", 3),
+    ],
+    "Animals": [
+        ("bee", "bees", 4), ("cat", "cats", 1), ("cow", "cows", 2), ("dog", "dogs", 3),
+        ("duck", "ducks", 2), ("fish", "fish", 4), ("frog", "frogs", 3), ("hen", "hens", 1),
+        ("pig", "pigs", 4), ("snail", "snails", 2),
+    ],
+}
+NUMBER_WORDS = {1: "one", 2: "two", 3: "three", 4: "four"}
+
+# ------------------------------------------------------------------ Game 15: steer to the words
+GAME15 = {
+    DEFAULT: ["apple", "ball", "bed", "book", "cat", "cup", "dog", "sun", "car", "hat", "star", "tree"],
+    "Animals": ["bee", "cow", "duck", "fish", "fox", "frog", "hen", "lion", "owl", "pig", "seal", "zebra"],
+}
