@@ -22,21 +22,5 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
 )
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$package")
-  fi
-done
-
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "setup: all ${#packages[@]} packages are installed"
-  exit 0
-fi
-
-echo "setup: installing ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+source "$(dirname "$0")/install-packages.sh"
+install_missing_packages "setup" "${packages[@]}"

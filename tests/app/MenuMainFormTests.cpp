@@ -31,25 +31,7 @@ class StandInGame : public Form {
   bool fails_;
 };
 
-// The program folder and the fake desktop, ready before the application that
-// reads them is made.
-class MenuProgramFolder : public ::testing::Test {
- protected:
-  MenuProgramFolder() {
-    testing::CopyProgramResources(program.Path());
-    platform.ProgramFolderPath = program.Path();
-    platform.DocumentsFolderPath = documents.Path();
-    start_folder = std::filesystem::current_path();
-  }
-  ~MenuProgramFolder() override { std::filesystem::current_path(start_folder); }
-
-  testing::TempFolder program;
-  testing::TempFolder documents;
-  testing::FakePlatform platform;
-  std::filesystem::path start_folder;
-};
-
-class MenuMainFormTests : public MenuProgramFolder {
+class MenuMainFormTests : public testing::ProgramFolderTest {
  protected:
   MenuMainFormTests()
       : clock(platform),

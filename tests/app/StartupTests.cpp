@@ -15,27 +15,14 @@ namespace tavlo {
 namespace {
 
 using testing::ReadLines;
-using testing::TempFolder;
 
 // Start-up to quit on the fake platform, with the real program folder.
-class StartupTests : public ::testing::Test {
+class StartupTests : public testing::ProgramFolderTest {
  protected:
   StartupTests() {
-    testing::CopyProgramResources(program.Path());
     // The first start fills the new data folder from here.
     std::filesystem::remove_all(program / "data/profiles");
-    platform.ProgramFolderPath = program.Path();
-    platform.DocumentsFolderPath = documents.Path();
-    start_folder = std::filesystem::current_path();
   }
-  ~StartupTests() override { std::filesystem::current_path(start_folder); }
-
-  std::filesystem::path DataFolder() { return documents / "Tavlo"; }
-
-  TempFolder program;
-  TempFolder documents;
-  testing::FakePlatform platform;
-  std::filesystem::path start_folder;
 };
 
 TEST_F(StartupTests, AFirstStartInAWindowCreatesTheDataAndQuitsOnEscapeSavingTheProfile) {

@@ -13,3 +13,15 @@ void CopyProgramResources(const std::filesystem::path& program_folder) {
 }
 
 }  // namespace tavlo::testing
+
+namespace tavlo::testing {
+
+ProgramFolderTest::ProgramFolderTest() : start_folder(std::filesystem::current_path()) {
+  CopyProgramResources(program.Path());
+  platform.ProgramFolderPath = program.Path();
+  platform.DocumentsFolderPath = documents.Path();
+}
+
+ProgramFolderTest::~ProgramFolderTest() { std::filesystem::current_path(start_folder); }
+
+}  // namespace tavlo::testing
