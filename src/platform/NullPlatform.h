@@ -29,6 +29,8 @@ class NullPlatform : public Platform {
                                MessageIcon) override {
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   }
+  // Nobody can answer a dialog here, so it ends as cancelled.
+  void RunModalDialog(ModalDialog& dialog) override { dialog.Answer(DialogAnswer::Cancel); }
 
   std::filesystem::path ProgramFolder() override;
   std::filesystem::path DocumentsFolder() override;

@@ -8,6 +8,7 @@
 
 #include "platform/Audio.h"
 #include "platform/InputEvent.h"
+#include "platform/ModalDialog.h"
 #include "platform/Surface.h"
 
 namespace tavlo {
@@ -59,6 +60,9 @@ class Platform {
   // window could be made). Returns the button the user chose.
   virtual MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
                                        MessageButtons buttons, MessageIcon icon) = 0;
+  // Runs a dialog modally inside the program window until it closes. Where
+  // nobody can answer it, the dialog is cancelled at once.
+  virtual void RunModalDialog(ModalDialog& dialog) = 0;
 
   // The folder with the program's read-only resources.
   virtual std::filesystem::path ProgramFolder() = 0;

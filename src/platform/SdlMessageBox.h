@@ -5,10 +5,9 @@
 
 #include "platform/Platform.h"
 
-struct SDL_Window;
-struct SDL_Renderer;
-
 namespace tavlo {
+
+class SdlImGuiHost;
 
 // A modal message box drawn with Dear ImGui over the program's picture. It is
 // answered with the mouse, or with keys alone the way switches work: Space,
@@ -16,18 +15,14 @@ namespace tavlo {
 // the highlighted one, Escape chooses No (or OK).
 class SdlMessageBox {
  public:
-  SdlMessageBox(SDL_Window* window, SDL_Renderer* renderer);
-  ~SdlMessageBox();
-  SdlMessageBox(const SdlMessageBox&) = delete;
-  SdlMessageBox& operator=(const SdlMessageBox&) = delete;
+  explicit SdlMessageBox(SdlImGuiHost& host) : host_(host) {}
 
   // draw_background draws the picture behind the box on the renderer.
   MessageAnswer Run(const std::string& text, const std::string& title, MessageButtons buttons,
                     MessageIcon icon, const std::function<void()>& draw_background);
 
  private:
-  SDL_Window* window_;
-  SDL_Renderer* renderer_;
+  SdlImGuiHost& host_;
 };
 
 }  // namespace tavlo

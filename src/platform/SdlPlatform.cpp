@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/Fonts.h"
+#include "platform/SdlImGuiHost.h"
 #include "platform/SdlKeys.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/SystemFolders.h"
@@ -94,7 +95,8 @@ bool SdlPlatform::OpenWindow(const std::string& title) {
   SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                kPictureWidth, kPictureHeight);
-  message_box_ = std::make_unique<SdlMessageBox>(window_, renderer_);
+  imgui_host_ = std::make_unique<SdlImGuiHost>(window_, renderer_);
+  message_box_ = std::make_unique<SdlMessageBox>(*imgui_host_);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderPresent(renderer_);
@@ -103,6 +105,7 @@ bool SdlPlatform::OpenWindow(const std::string& title) {
 
 void SdlPlatform::CloseWindow() {
   message_box_.reset();
+  imgui_host_.reset();
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
   if (window_) SDL_DestroyWindow(window_);
@@ -242,8 +245,19 @@ MessageAnswer SdlPlatform::ShowMessageBox(const std::string& text, const std::st
   if (!message_box_) return ShowStandaloneMessageBox(text, title, buttons, icon);
   const MessageAnswer answer =
       message_box_->Run(text, title, buttons, icon, [this] { DrawPicture(); });
+  quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
   if (!last_picture_.Empty()) Present(last_picture_);
   return answer;
+}
+
+void SdlPlatform::RunModalDialog(ModalDialog& dialog) {
+  if (quit_requested_ || !imgui_host_) {
+    dialog.Answer(DialogAnswer::Cancel);
+    return;
+  }
+  imgui_host_->Run(dialog, [this] { DrawPicture(); });
+  quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
+  if (!last_picture_.Empty()) Present(last_picture_);
 }
 
 std::filesystem::path SdlPlatform::ProgramFolder() { return ExecutableFolder(); }

@@ -13,6 +13,7 @@ struct SDL_Cursor;
 
 namespace tavlo {
 
+class SdlImGuiHost;
 class SdlMessageBox;
 
 // The real desktop: an SDL window that shows the front form's picture scaled
@@ -38,6 +39,7 @@ class SdlPlatform : public Platform {
 
   MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
                                MessageButtons buttons, MessageIcon icon) override;
+  void RunModalDialog(ModalDialog& dialog) override;
 
   std::filesystem::path ProgramFolder() override;
   std::filesystem::path DocumentsFolder() override;
@@ -64,6 +66,8 @@ class SdlPlatform : public Platform {
   SDL_Cursor* arrow_cursor_ = nullptr;
   SDL_Cursor* wait_cursor_ = nullptr;
   Surface last_picture_;
+  // The in-window dialogs share one ImGui context; the message box draws on it.
+  std::unique_ptr<SdlImGuiHost> imgui_host_;
   std::unique_ptr<SdlMessageBox> message_box_;
   InstanceLock instance_lock_;
   AudioSdl audio_;

@@ -18,7 +18,12 @@ GeneralOptionsModel::GeneralOptionsModel(ProfileStore& profile, std::string game
                                          std::vector<std::string> word_lists)
     : profile_(profile), game_id_(std::move(game_id)), word_lists_(std::move(word_lists)) {
   WordListText = profile_.GetWordList(game_id_);
-  if (WordListText.empty() && !word_lists_.empty()) WordListText = word_lists_.front();
+  // A list that is not in the game's table cannot be chosen from the box; the
+  // first list stands in for it, so that OK after a failed load picks one that
+  // loads instead of the missing one again.
+  const bool listed =
+      std::find(word_lists_.begin(), word_lists_.end(), WordListText) != word_lists_.end();
+  if (!listed && !word_lists_.empty()) WordListText = word_lists_.front();
   Reward = profile_.GetReward(game_id_) != 0;
   RewardFrequency = profile_.GetRewardFrequency(game_id_);
   RandomWord = profile_.GetRandomWord(game_id_) != 0;

@@ -23,7 +23,8 @@ class GeneralOptionsModel {
   const std::string& GameId() const { return game_id_; }
   const std::vector<std::string>& WordLists() const { return word_lists_; }
 
-  // The word-list box's text: the profile's list, else the first list.
+  // The word-list box's text: the profile's list when the table has it, else
+  // the first list.
   std::string WordListText;
   bool RandomWord = false;
   bool Reward = false;

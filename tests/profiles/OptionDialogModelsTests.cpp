@@ -43,6 +43,14 @@ TEST_F(OptionDialogModelsTests, WithoutAStoredListTheFirstListIsSelected) {
   EXPECT_EQ(model.WordListText, "Animals");
 }
 
+TEST_F(OptionDialogModelsTests, AStoredListTheTableLacksGivesWayToTheFirstList) {
+  profile.SetWordList("Game02", "Gone");
+  GeneralOptionsModel model(profile, "Game02", {"Animals", "Everyday words"});
+  EXPECT_EQ(model.WordListText, "Animals");
+  GeneralOptionsModel empty_table(profile, "Game02", {});
+  EXPECT_EQ(empty_table.WordListText, "Gone");
+}
+
 TEST_F(OptionDialogModelsTests, FrequencyFollowsTheRewardBoxAndStaysStored) {
   GeneralOptionsModel model(profile, "Game02", {"Everyday words"});
   model.SetRewardFrequency(5);

@@ -79,6 +79,12 @@ MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::s
   return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
+void FakePlatform::RunModalDialog(ModalDialog& dialog) {
+  ++DialogsRun;
+  if (OnDialog) OnDialog(dialog);
+  if (!dialog.Closed()) dialog.Answer(DialogAnswer::Cancel);
+}
+
 bool FakePlatform::OpenWindow(const std::string& title) {
   if (!WindowOpen) ++WindowsOpened;
   WindowOpen = true;

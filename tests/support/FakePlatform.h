@@ -52,6 +52,14 @@ class FakePlatform : public NullPlatform {
   std::deque<MessageAnswer> ScriptedAnswers;
   std::vector<ShownMessage> Messages;
 
+  // Modal dialogs: OnDialog plays the user. It gets the open dialog and
+  // answers it with keys (dialog.OnKey) and buttons (dialog.Answer), as a
+  // user would; a dialog it leaves open, or any dialog without a script, is
+  // cancelled, since nobody else can answer it. Dialog views are never drawn.
+  void RunModalDialog(ModalDialog& dialog) override;
+  std::function<void(ModalDialog&)> OnDialog;
+  int DialogsRun = 0;
+
   // Window.
   bool OpenWindow(const std::string& title) override;
   void CloseWindow() override { WindowOpen = false; }

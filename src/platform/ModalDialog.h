@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Surface.h"
+
+namespace tavlo {
+
+// The two ways a dialog can end.
+enum class DialogAnswer { Ok, Cancel };
+
+// Turns pictures into textures the dialog's drawing library can show. The
+// host keeps each texture until the dialog has closed, so a view may ask for
+// the same picture in every frame.
+class DialogPictures {
+ public:
+  virtual ~DialogPictures() = default;
+  // An opaque texture handle for the drawing library; 0 for an empty picture
+  // or one the host could not upload, which the view then replaces by text.
+  virtual std::uintptr_t TextureOf(const Surface& picture) = 0;
+};
+
+// A dialog the platform runs modally inside the program window. The view
+// draws itself with the host's drawing library, but this interface names none
+// of its types, so the rest of the program and the tests can run a dialog
+// without it.
+class ModalDialog {
+ public:
+  virtual ~ModalDialog() = default;
+
+  // Draws one frame; returns false once the dialog has closed and the frame
+  // was not drawn.
+  virtual bool DrawFrame(DialogPictures& pictures) = 0;
+  // A key the user pressed, as a virtual-key code with its shift state. Keys
+  // reach the dialog here and only here, so the switch rules are the dialog's
+  // own and not the drawing library's.
+  virtual void OnKey(int key_code, int shift) = 0;
+  // Ends the dialog as if its OK or Cancel button had been pressed: the
+  // platform uses it when nobody can answer (no window, the program is asked
+  // to close), tests use it to script the user's answer.
+  virtual void Answer(DialogAnswer answer) = 0;
+  virtual bool Closed() const = 0;
+};
+
+}  // namespace tavlo

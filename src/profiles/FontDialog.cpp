@@ -1,0 +1,89 @@
+#include "profiles/FontDialog.h"
+
+#include <imgui.h>
+
+#include <optional>
+
+#include "profiles/FontDialogModel.h"
+
+namespace tavlo {
+namespace {
+
+constexpr float kDialogWidth = 460.0f;
+constexpr int kVisibleFamilies = 8;
+
+}  // namespace
+
+FontDialog::FontDialog(FontDialogModel& model, DialogChrome chrome)
+    : model_(model), keys_(model), chrome_(std::move(chrome)) {}
+
+void FontDialog::OnKey(int key_code, int shift) {
+  keys_.OnKey(key_code, shift);
+  scroll_to_selection_ = true;
+}
+
+void FontDialog::Answer(DialogAnswer answer) {
+  if (answer == DialogAnswer::Ok) {
+    keys_.Confirm();
+  } else {
+    keys_.Cancel();
+  }
+}
+
+bool FontDialog::DrawFrame(DialogPictures& pictures) {
+  if (Closed()) return false;
+  dialog_look::BeginDialogWindow("FontDialog", kDialogWidth, chrome_, pictures);
+  DrawFontList();
+  switch (dialog_look::DrawOkCancelButtons(chrome_, pictures,
+                                           keys_.Focused() == FontDialogControl::OKButton,
+                                           keys_.Focused() == FontDialogControl::CancelButton)) {
+    case PressedButton::Ok:
+      keys_.Confirm();
+      break;
+    case PressedButton::Cancel:
+      keys_.Cancel();
+      break;
+    case PressedButton::None:
+      break;
+  }
+  ImGui::End();
+  return true;
+}
+
+void FontDialog::DrawFontList() {
+  const auto& families = model_.Families();
+  const bool list_focused = keys_.Focused() == FontDialogControl::FontList;
+  // Roomy rows leave the open list's border around the selected family clear
+  // of the names.
+  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(8, 6));
+  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(8, 8));
+  const float height = ImGui::GetTextLineHeightWithSpacing() * kVisibleFamilies +
+                       ImGui::GetStyle().FramePadding.y * 2;
+  if (ImGui::BeginListBox("##fontList", ImVec2(-1, height))) {
+    std::optional<dialog_look::ItemRect> selected_row;
+    for (size_t i = 0; i < families.size(); ++i) {
+      const bool selected = static_cast<int>(i) == model_.Selected;
+      ImGui::PushID(static_cast<int>(i));
+      if (ImGui::Selectable(families[i].c_str(), selected,
+                            ImGuiSelectableFlags_AllowDoubleClick)) {
+        model_.Selected = static_cast<int>(i);
+        keys_.Focus(FontDialogControl::FontList);
+        // A double click is the quick way to choose and confirm.
+        if (ImGui::IsMouseDoubleClicked(ImGuiMouseButton_Left)) keys_.Confirm();
+      }
+      if (selected) selected_row = dialog_look::LastItemRect();
+      if (selected && scroll_to_selection_) ImGui::SetScrollHereY(0.5f);
+      ImGui::PopID();
+    }
+    // Drawn after all rows, so that the row below cannot paint over it.
+    if (selected_row && keys_.ListOpen()) {
+      dialog_look::DrawFocusBorder(*selected_row, BorderPlace::Inside);
+    }
+    ImGui::EndListBox();
+  }
+  ImGui::PopStyleVar(2);
+  scroll_to_selection_ = false;
+  if (list_focused && !keys_.ListOpen()) dialog_look::DrawFocusBorder();
+}
+
+}  // namespace tavlo

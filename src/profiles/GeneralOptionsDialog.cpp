@@ -1,0 +1,105 @@
+#include "profiles/GeneralOptionsDialog.h"
+
+#include <imgui.h>
+
+#include "profiles/GeneralOptionsModel.h"
+
+namespace tavlo {
+namespace {
+
+constexpr float kDialogWidth = 480.0f;
+
+bool IsFocused(const GeneralOptionsKeys& keys, GeneralOptionsControl control) {
+  return keys.Focused() == control;
+}
+
+}  // namespace
+
+GeneralOptionsDialog::GeneralOptionsDialog(GeneralOptionsModel& model,
+                                           GeneralOptionsCaptions captions, DialogChrome chrome)
+    : model_(model), keys_(model), captions_(std::move(captions)), chrome_(std::move(chrome)) {}
+
+void GeneralOptionsDialog::Answer(DialogAnswer answer) {
+  if (answer == DialogAnswer::Ok) {
+    keys_.Confirm();
+  } else {
+    keys_.Cancel();
+  }
+}
+
+bool GeneralOptionsDialog::DrawFrame(DialogPictures& pictures) {
+  if (Closed()) return false;
+  dialog_look::BeginDialogWindow("GeneralOptions", kDialogWidth, chrome_, pictures);
+  DrawWordList();
+
+  if (ImGui::Checkbox(captions_.RandomWord.c_str(), &model_.RandomWord)) {
+    keys_.Focus(GeneralOptionsControl::RandomWord);
+  }
+  if (IsFocused(keys_, GeneralOptionsControl::RandomWord)) dialog_look::DrawFocusBorder();
+
+  DrawRewardControls();
+
+  switch (dialog_look::DrawOkCancelButtons(
+      chrome_, pictures, IsFocused(keys_, GeneralOptionsControl::OKButton),
+      IsFocused(keys_, GeneralOptionsControl::CancelButton))) {
+    case PressedButton::Ok:
+      keys_.Confirm();
+      break;
+    case PressedButton::Cancel:
+      keys_.Cancel();
+      break;
+    case PressedButton::None:
+      break;
+  }
+  ImGui::End();
+  return true;
+}
+
+void GeneralOptionsDialog::DrawWordList() {
+  ImGui::TextUnformatted(captions_.WordListLabel.c_str());
+  ImGui::SetNextItemWidth(-1);
+  const auto& lists = model_.WordLists();
+  if (ImGui::BeginCombo("##wordList", model_.WordListText.c_str())) {
+    for (size_t i = 0; i < lists.size(); ++i) {
+      const bool selected = lists[i] == model_.WordListText;
+      ImGui::PushID(static_cast<int>(i));
+      if (ImGui::Selectable(lists[i].c_str(), selected)) {
+        model_.SelectWordList(static_cast<int>(i));
+        keys_.Focus(GeneralOptionsControl::WordList);
+      }
+      if (selected) ImGui::SetItemDefaultFocus();
+      ImGui::PopID();
+    }
+    ImGui::EndCombo();
+  }
+  if (IsFocused(keys_, GeneralOptionsControl::WordList)) dialog_look::DrawFocusBorder();
+  ImGui::Spacing();
+}
+
+void GeneralOptionsDialog::DrawRewardControls() {
+  ImGui::BeginDisabled(!model_.RewardControlsEnabled());
+  bool reward = model_.Reward;
+  if (ImGui::Checkbox(captions_.Reward.c_str(), &reward)) {
+    model_.SetReward(reward);
+    keys_.Focus(GeneralOptionsControl::Reward);
+  }
+  if (IsFocused(keys_, GeneralOptionsControl::Reward)) dialog_look::DrawFocusBorder();
+  ImGui::Spacing();
+
+  // The label and the slider go grey together whenever rewards are off.
+  ImGui::BeginDisabled(!model_.FrequencyEnabled());
+  ImGui::TextUnformatted(captions_.FreqLabel.c_str());
+  int frequency = model_.RewardFrequency;
+  ImGui::SetNextItemWidth(-1);
+  if (ImGui::SliderInt("##rewardFrequency", &frequency, GeneralOptionsModel::kLowestFrequency,
+                       GeneralOptionsModel::kHighestFrequency, "%d",
+                       ImGuiSliderFlags_AlwaysClamp)) {
+    model_.SetRewardFrequency(frequency);
+  }
+  if (ImGui::IsItemActivated()) keys_.Focus(GeneralOptionsControl::RewardFrequency);
+  if (IsFocused(keys_, GeneralOptionsControl::RewardFrequency)) dialog_look::DrawFocusBorder();
+  ImGui::EndDisabled();
+  ImGui::EndDisabled();
+}
+
+}  // namespace tavlo

@@ -1,0 +1,63 @@
+#include "profiles/OptionDialogs.h"
+
+#include <vector>
+
+#include "app/ProgramState.h"
+#include "engine/Application.h"
+#include "platform/Fonts.h"
+#include "profiles/FontDialog.h"
+#include "profiles/FontDialogModel.h"
+#include "profiles/GeneralOptionsDialog.h"
+#include "profiles/GeneralOptionsModel.h"
+#include "profiles/ProfileStore.h"
+#include "wordlists/WordListStore.h"
+
+namespace tavlo {
+namespace {
+
+// The tool icon and the button pictures; a picture that cannot be read stays
+// empty and its button shows text instead.
+DialogChrome LoadChrome(Application& app, std::string title) {
+  DialogChrome chrome;
+  chrome.Title = std::move(title);
+  chrome.Icon = Surface::Load(app.ResourcePath("gfx\\icons\\tool.ico"));
+  chrome.OkPicture = Surface::Load(app.ResourcePath("gfx\\dialog\\okbtn.gif"));
+  chrome.CancelPicture = Surface::Load(app.ResourcePath("gfx\\dialog\\stopbtn.gif"));
+  return chrome;
+}
+
+// The options belong to one game, so the dialog's title names it.
+std::string GeneralOptionsTitle(const ProgramState& state, const std::string& game_id) {
+  const int index = ProfileStore::GameIndex(game_id);
+  if (index < 0) return state.Texts.MenuText(0);
+  return state.Texts.GameName(index);
+}
+
+std::int16_t SetDialogResult(ProgramState& state, DialogOutcome outcome) {
+  state.gDialogResult = outcome == DialogOutcome::Confirmed ? 1 : 0;
+  return state.gDialogResult;
+}
+
+}  // namespace
+
+std::int16_t ShowGeneralOptions(Application& app, ProgramState& state,
+                                const std::string& game_id) {
+  std::vector<std::string> word_lists;
+  GetWordListNames(state, game_id, word_lists);
+  GeneralOptionsModel model(state.Profiles, game_id, std::move(word_lists));
+  const GeneralOptionsCaptions captions{state.Texts.OptionText(0), state.Texts.OptionText(1),
+                                        state.Texts.OptionText(2), state.Texts.OptionText(3)};
+  GeneralOptionsDialog dialog(model, captions,
+                              LoadChrome(app, GeneralOptionsTitle(state, game_id)));
+  app.Host().RunModalDialog(dialog);
+  return SetDialogResult(state, dialog.Outcome());
+}
+
+std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::string& game_id) {
+  FontDialogModel model(state.Profiles, game_id, FontLibrary::Families());
+  FontDialog dialog(model, LoadChrome(app, state.Texts.MenuText(0)));
+  app.Host().RunModalDialog(dialog);
+  return SetDialogResult(state, dialog.Outcome());
+}
+
+}  // namespace tavlo
