@@ -6,6 +6,7 @@
 #include "engine/Application.h"
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
+#include "games/Game01Form.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
 
@@ -19,6 +20,7 @@ int RunProgram(Platform& platform, const std::string& command_line) {
   MediaCommands media(app);
   GameForms games;
   MenuMainForm menu(app, state, media, games);
+  games.Register(0, [&] { return std::make_unique<Game01Form>(app, state, media, menu); });
 
   menu.Initialise(command_line);
   app.Show(menu);

@@ -1,0 +1,256 @@
+#include "games/Game01Form.h"
+
+#include <algorithm>
+
+#include "engine/Application.h"
+#include "engine/Rounding.h"
+#include "engine/Sound.h"
+#include "games/AnswerFeedback.h"
+#include "games/RewardShow.h"
+
+namespace tavlo {
+namespace {
+
+constexpr Color kBackground = RGB(193, 230, 176);
+constexpr Color kCurrentWordColor = 0xFF0000;  // blue
+constexpr int kFirstCardY = 90;
+constexpr int kCardStepY = 55;
+constexpr int kWordsLeft = 274;
+constexpr int kMostWords = 4;
+constexpr int kPictureMissingBefore = 2;
+constexpr int kPictureMissingAfter = 3;
+
+}  // namespace
+
+Game01Form::Game01Form(Application& app, ProgramState& state, MediaControl& media,
+                       Form& main_menu)
+    : GameForm(app, state, media, main_menu, 1) {}
+
+void Game01Form::PrepareChoices() {
+  const auto& lines = state_.Texts.gGameData;
+  if (buttons_.size() != lines.size()) {
+    // The scanning list points at the buttons; it must not outlive them.
+    Switches().CleanUp();
+    buttons_ = std::vector<SpriteClass>(lines.size());
+  }
+  for (size_t i = 0; i < lines.size(); ++i) buttons_[i].Label = lines[i];
+}
+
+void Game01Form::LoadGameGraphics() {
+  Graphics().BackColor = kBackground;
+  for (auto& button : buttons_) button.LoadDCImage(*this, "gfx\\game01\\choiceButton.gif");
+  selected_image_.LoadDCImage(*this, "gfx\\game01\\selectedButton.gif");
+  LoadFrameButtons();
+}
+
+void Game01Form::FreeGameGraphics() {
+  picture_.CleanUp();
+  for (auto& button : buttons_) button.CleanUp();
+  selected_image_.CleanUp();
+  FreeFrameButtons();
+}
+
+void Game01Form::StartRound() {
+  Platform& platform = App().Host();
+  platform.SetCursor(CursorShape::Hourglass);
+  current_word_ = 0;
+  word_cards_.clear();
+  word_info_.clear();
+
+  WordListState& list = state_.WordLists;
+  const auto& words = list.gWords;
+  const std::string image = words[static_cast<size_t>(list.gWordIndex)].Image;
+  picture_.CleanUp();
+  if (!picture_.LoadDCImage(*this, state_.gDataPath + "backgrounds/" + image)) {
+    platform.ShowMessageBox(state_.Texts.InformationText(kPictureMissingBefore) + " " + image +
+                                " " + state_.Texts.InformationText(kPictureMissingAfter),
+                            "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
+  }
+
+  // The words of this picture, starting with the current entry and wrapping
+  // around the list.
+  size_t j = static_cast<size_t>(list.gWordIndex);
+  for (size_t visited = 0; visited < words.size() && word_cards_.size() < kMostWords; ++visited) {
+    const WordRecord& entry = words[j];
+    if (entry.Image == image) {
+      WordInfoRecord info;
+      for (size_t m = 0; m < info.Answers.size(); ++m) {
+        info.Answers[m] = m < entry.Numbers.size() ? static_cast<std::int16_t>(entry.Numbers[m]) : 0;
+      }
+      info.Word = entry.Word;
+      info.Sound = entry.Sound;
+      word_info_.push_back(info);
+      SpriteClass card;
+      card.Text = entry.Word;
+      word_cards_.push_back(card);
+    }
+    j = (j + 1) % words.size();
+  }
+
+  list.gWordIndex += 1;
+  if (static_cast<size_t>(list.gWordIndex) >= words.size()) list.gWordIndex = 0;
+
+  LayOutRound();
+  for (auto& button : buttons_) Switches().Add(button);
+  UpdateScreen();
+  platform.SetCursor(CursorShape::Arrow);
+}
+
+void Game01Form::LayOutRound() {
+  Canvas& canvas = Graphics();
+  canvas.FontName = state_.gFontName;
+  canvas.FontSize = state_.gFontSize;
+  // A card covers its line as printed, blank and word, so that a press on
+  // the word finds it and plays it.
+  for (size_t i = 0; i < word_cards_.size(); ++i) {
+    SpriteClass& card = word_cards_[i];
+    const std::string text = "__ " + card.Text;
+    card.Width = canvas.TextWidth(text);
+    card.Height = canvas.TextHeight(text);
+    card.X = kWordsLeft;
+    card.Y = kFirstCardY + kCardStepY * static_cast<int>(i);
+  }
+  if (buttons_.empty() || word_cards_.empty()) return;
+
+  const int row_y = word_cards_.back().Bottom() + 60;
+  auto place = [&](size_t index, int centre_x, int y) {
+    if (index >= buttons_.size()) return;
+    buttons_[index].X = centre_x - HalfOf(buttons_[index].Width);
+    buttons_[index].Y = y;
+  };
+  switch (buttons_.size()) {
+    case 1:
+      place(0, 400, row_y);
+      break;
+    case 3:
+      place(0, 275, row_y);
+      place(1, 400, row_y);
+      place(2, 525, row_y);
+      break;
+    default:
+      // Two buttons on one row; a third and fourth on a row below them.
+      place(0, 320, row_y);
+      place(1, 480, row_y);
+      if (buttons_.size() >= 4) {
+        buttons_[2].X = buttons_[0].X;
+        buttons_[2].Y = buttons_[0].Bottom() + 20;
+        buttons_[3].X = buttons_[1].X;
+        buttons_[3].Y = buttons_[1].Bottom() + 20;
+      }
+      break;
+  }
+}
+
+std::vector<SpriteClass*> Game01Form::ChoiceSprites() {
+  std::vector<SpriteClass*> sprites;
+  for (auto& button : buttons_) sprites.push_back(&button);
+  return sprites;
+}
+
+void Game01Form::UpdateScreen() {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  picture_.Draw(*this);
+  DrawFrameButtons(true, false, true, true);
+  for (auto& button : buttons_) {
+    if (!button.Selected) {
+      button.DrawTransp(*this);
+    } else {
+      selected_image_.DrawTranspAt(*this, nint(button.X), nint(button.Y));
+    }
+  }
+  DrawHighlightBorder(gStopButton);
+  DrawHighlightBorder(gNextButton);
+  DrawHighlightBorder(gListenButton);
+
+  canvas.FontName = state_.gFontName;
+  canvas.FontSize = state_.gFontSize * state_.gTextScale;
+  for (size_t i = 0; i < word_cards_.size(); ++i) {
+    const SpriteClass& card = word_cards_[i];
+    canvas.ForeColor = static_cast<int>(i) == current_word_ ? kCurrentWordColor : kBlack;
+    canvas.CurrentX = kWordsLeft;
+    canvas.CurrentY = card.Y;
+    canvas.Print(card.Selected ? word_info_[i].Answer + " " + card.Text : "__ " + card.Text);
+  }
+
+  canvas.ForeColor = kBlack;
+  DrawTitle();
+  canvas.FontSize = 14 * state_.gTextScale;
+  for (const auto& button : buttons_) {
+    canvas.CurrentX = button.MiddleX() - canvas.TextWidth(button.Label) / 2;
+    canvas.CurrentY = button.MiddleY() - canvas.TextHeight(button.Label) / 2;
+    canvas.Print(button.Label);
+  }
+  Refresh();
+}
+
+void Game01Form::PlaySpeech(const std::string& relative_file) {
+  PlayEffectSound(App(), state_.Profiles,
+                  state_.gDataPath + "speech/" + state_.Texts.gLanguage + "/" + relative_file);
+}
+
+void Game01Form::GameMouseDown(int button, int, int x, int y) {
+  for (size_t c = 0; c < word_cards_.size(); ++c) {
+    if (word_cards_[c].IsUnder(x, y)) {
+      PlaySpeech(word_info_[c].Sound);
+      break;
+    }
+  }
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    if (!buttons_[i].IsUnder(x, y)) continue;
+    if (button == mouse_buttons::kLeft) {
+      const bool right = current_word_ < static_cast<int>(word_info_.size()) && i < 4 &&
+                         word_info_[static_cast<size_t>(current_word_)].Answers[i] == 1;
+      if (right) {
+        AnswerCorrect(static_cast<int>(i));
+      } else {
+        AnswerWrong();
+      }
+    } else {
+      PlaySpeech("game01/" + buttons_[i].Label + ".wav");
+    }
+    return;
+  }
+}
+
+void Game01Form::AnswerCorrect(int i) {
+  CountCorrect();
+  PlayCorrectSound(App(), state_.Profiles);
+  SpeakAnswer(i);
+  word_cards_[static_cast<size_t>(current_word_)].Selected = true;
+  word_info_[static_cast<size_t>(current_word_)].Answer = buttons_[static_cast<size_t>(i)].Label;
+  current_word_ += 1;
+  if (current_word_ < static_cast<int>(word_cards_.size())) {
+    // The next word turns blue at once, whether or not the pointer moves.
+    UpdateScreen();
+    return;
+  }
+  CompleteItem(App(), state_, *this, Rewards, RewardOn, RewardFrequency, [this] { UpdateScreen(); },
+               ItemReward::SoundOnly);
+  StartRound();
+}
+
+void Game01Form::AnswerWrong() {
+  PlayWrongSound(App(), state_.Profiles);
+  CountWrong();
+}
+
+void Game01Form::SpeakAnswer(int i) {
+  if (current_word_ >= static_cast<int>(word_info_.size())) return;
+  const WordInfoRecord& info = word_info_[static_cast<size_t>(current_word_)];
+  if (i != -1) {
+    if (i >= 0 && static_cast<size_t>(i) < buttons_.size()) {
+      PlaySpeech("game01/" + buttons_[static_cast<size_t>(i)].Label + ".wav");
+    }
+    PlaySpeech(info.Sound);
+    return;
+  }
+  for (size_t m = 0; m < info.Answers.size(); ++m) {
+    // A flag for a button the data file does not have names no answer.
+    if (info.Answers[m] != 1 || m >= buttons_.size()) continue;
+    PlaySpeech("game01/" + buttons_[m].Label + ".wav");
+    PlaySpeech(info.Sound);
+  }
+}
+
+}  // namespace tavlo

@@ -1,0 +1,232 @@
+#include "games/GameForm.h"
+
+#include <cstdio>
+
+#include "engine/Application.h"
+#include "engine/MilliTimer.h"
+#include "engine/Rounding.h"
+#include "engine/Sound.h"
+#include "engine/TextSizeKeys.h"
+#include "profiles/OptionDialogs.h"
+#include "wordlists/GameTables.h"
+#include "wordlists/WordListStore.h"
+
+namespace tavlo {
+namespace {
+
+constexpr int kInputLockMilliseconds = 50;
+constexpr int kFirstInformationOfListFailure = 0;
+constexpr int kSecondInformationOfListFailure = 1;
+
+std::string GameIdOf(int game_number) {
+  char id[8];
+  std::snprintf(id, sizeof id, "Game%02d", game_number);
+  return id;
+}
+
+}  // namespace
+
+GameForm::GameForm(Application& app, ProgramState& state, MediaControl& media, Form& main_menu,
+                   int game_number)
+    : Form(app),
+      state_(state),
+      media_(media),
+      Rewards(state),
+      main_menu_(main_menu),
+      game_number_(game_number),
+      game_id_(GameIdOf(game_number)),
+      one_key_timer_(*this, [this] { OneKeyTimer_Timer(); }) {
+  Caption = "Tavlo";
+}
+
+void GameForm::Form_Load() {
+  if (!SetUpGame()) {
+    ExitForm();
+    return;
+  }
+  LoadGameGraphics();
+  StartRound();
+  switches_.Init(*this);
+  App().Host().SetCursor(CursorShape::Arrow);
+  UpdateScreen();
+}
+
+bool GameForm::SetUpGame() {
+  Application& app = App();
+  Platform& platform = app.Host();
+  platform.SetWindowIcon(Surface::Load(app.ResourcePath("gfx\\icons\\play.ico")));
+
+  state_.gGameId = game_id_;
+  state_.Texts.LoadGameData(game_id_);
+  state_.gGameName = state_.Texts.GameName(game_number_ - 1);
+  PrepareChoices();
+  WordListState& words = state_.WordLists;
+  words.gWordIndex = 0;
+  ProfileStore& profile = state_.Profiles;
+  Rewards.gRewardCounter = 0;
+  RewardOn = profile.GetReward(game_id_) > 0;
+  RewardFrequency = profile.GetRewardFrequency(game_id_);
+
+  const std::int16_t minimum_words = FindGameTable(game_id_).MinimumWords;
+  while (true) {
+    words.gWordListName = profile.GetWordList(game_id_);
+    if (words.gWordListName.empty()) words.gWordListName = state_.Texts.GetDefaultWordList();
+    if (LoadDatabaseList(state_, platform, game_id_, minimum_words)) break;
+    platform.ShowMessageBox(state_.Texts.InformationText(kFirstInformationOfListFailure) + " '" +
+                                words.gWordListName + "' " +
+                                state_.Texts.InformationText(kSecondInformationOfListFailure),
+                            state_.Texts.MenuText(0), MessageButtons::Ok,
+                            MessageIcon::Exclamation);
+    if (ShowGeneralOptions(app, state_, game_id_) != 1) return false;
+  }
+
+  words.gRandomWord = profile.GetRandomWord(game_id_) > 0;
+  if (words.gRandomWord) words.ShuffleWordList();
+  if (profile.OneKeyMode) {
+    one_key_timer_.SetInterval(profile.OneKeyInterval * 1000);
+    one_key_timer_.SetEnabled(true);
+  }
+  state_.gFontName = profile.GetFontName(game_id_);
+  state_.gFontSize = profile.GetFontSize(game_id_);
+  // Input is free from now on; a lock left from an earlier game could lie
+  // anywhere on the wrapping millisecond count.
+  state_.gInputLockUntil = MilliTimer() - 1;
+  return true;
+}
+
+void GameForm::LoadFrameButtons() {
+  const std::string folder = "gfx\\" + game_id_ + "\\";
+  gNextButton.LoadDCImage(*this, folder + "nextButton.gif");
+  gStopButton.LoadDCImage(*this, folder + "stopButton.gif");
+  gListenButton.LoadDCImage(*this, folder + "listenButton.gif");
+  gStopButton.X = 670;
+  gStopButton.Y = 5;
+  gNextButton.X = 735;
+  gNextButton.Y = 5;
+  gListenButton.X = 5;
+  gListenButton.Y = 5;
+}
+
+void GameForm::FreeFrameButtons() {
+  gNextButton.CleanUp();
+  gStopButton.CleanUp();
+  gListenButton.CleanUp();
+}
+
+void GameForm::ExitForm() {
+  StopAllSounds(App(), media_);
+  one_key_timer_.SetEnabled(false);
+  Graphics().Cls();
+  FreeGameGraphics();
+  switches_.CleanUp();
+  App().Show(main_menu_);
+  Unload();
+}
+
+void GameForm::DrawFrameButtons(bool stop, bool, bool listen, bool next) {
+  // The fourth place belongs to a button no game has.
+  if (stop) gStopButton.DrawTransp(*this);
+  if (listen) gListenButton.DrawTransp(*this);
+  if (next) gNextButton.DrawTransp(*this);
+}
+
+void GameForm::DrawHighlightBorder(SpriteClass& sprite) {
+  if (sprite.Selected) sprite.DrawBorder(kHighlightBlue, 3, *this);
+}
+
+void GameForm::UpdateHover(SpriteClass& sprite, int x, int y) {
+  sprite.Selected = sprite.IsUnder(x, y);
+}
+
+void GameForm::DrawTitle() {
+  Canvas& canvas = Graphics();
+  canvas.ForeColor = kBlack;
+  canvas.FontSize = 18 * state_.gTextScale;
+  canvas.CurrentX = 400 - canvas.TextWidth(state_.gGameName) / 2;
+  canvas.CurrentY = gStopButton.MiddleY() - canvas.TextHeight(state_.gGameName) / 2;
+  canvas.Print(state_.gGameName);
+}
+
+void GameForm::CountCorrect() { state_.Profiles.Games[game_number_ - 1].CorrectCount += 1; }
+
+void GameForm::CountWrong() { state_.Profiles.Games[game_number_ - 1].WrongCount += 1; }
+
+bool GameForm::InputLocked() const {
+  return ElapsedMilliseconds(MilliTimer(), state_.gInputLockUntil) < 0;
+}
+
+void GameForm::LockInput() { state_.gInputLockUntil = MilliTimer() + kInputLockMilliseconds; }
+
+void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
+  if (InputLocked()) return;
+  if (gStopButton.IsUnder(x, y)) {
+    ExitForm();
+    return;
+  }
+  if (gListenButton.IsUnder(x, y)) SpeakAnswer(-1);
+  if (gNextButton.IsUnder(x, y)) StartRound();
+  GameMouseDown(button, shift, x, y);
+  LockInput();
+}
+
+void GameForm::Form_MouseMove(int, int, int x, int y) {
+  for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, x, y);
+  UpdateHover(gStopButton, x, y);
+  UpdateHover(gListenButton, x, y);
+  UpdateHover(gNextButton, x, y);
+  UpdateScreen();
+}
+
+void GameForm::Form_KeyDown(int key_code, int) {
+  // Space and Enter wait until the lock of the last handled press has passed,
+  // strictly, so that a bouncing switch steps or selects once.
+  const bool free = ElapsedMilliseconds(MilliTimer(), state_.gInputLockUntil) > 0;
+  switch (key_code) {
+    case keys::kEscape:
+      ExitForm();
+      return;
+    case keys::kSpace:
+      if (!free) return;
+      switches_.NextSwitch();
+      UpdateScreen();
+      LockInput();
+      return;
+    case keys::kEnter:
+      if (!free) return;
+      Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
+      if (!IsLoaded()) return;
+      UpdateScreen();
+      LockInput();
+      return;
+    case keys::kPageDown:
+      Form_MouseDown(0, 0, nint(gNextButton.X) + 5, nint(gNextButton.Y) + 5);
+      return;
+    case keys::F(1):
+      ShowGeneralOptions(App(), state_, game_id_);
+      AfterOptionsDialog();
+      return;
+    case keys::F(2):
+      SpeakAnswer(-1);
+      return;
+    case keys::F(9):
+      ShowFontDialog(App(), state_, game_id_);
+      AfterOptionsDialog();
+      return;
+    default:
+      if (ApplyTextSizeKey(state_, key_code)) UpdateScreen();
+      return;
+  }
+}
+
+void GameForm::AfterOptionsDialog() {
+  if (state_.gDialogResult != 1) return;
+  if (SetUpGame()) {
+    StartRound();
+  } else {
+    ExitForm();
+  }
+}
+
+void GameForm::OneKeyTimer_Timer() { Form_KeyDown(keys::kSpace, 0); }
+
+}  // namespace tavlo

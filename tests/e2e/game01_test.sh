@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Game 1 in the real program under Xvfb, played with the two switches alone
+# (Space steps, Enter chooses): the answers reach the saved profile.
+set -euo pipefail
+program=$1
+output=$2
+mkdir -p "$output"
+source "$(dirname "$0")/../../tools/xvfb.sh"
+
+home=$(mktemp -d)
+cleanup() {
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$home"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+press() { xdotool key "$1"; sleep "${2:-0.4}"; }
+
+start_xvfb
+mkdir -p "$home/Documents" "$home/runtime"
+export HOME="$home" XDG_RUNTIME_DIR="$home/runtime" SDL_AUDIODRIVER=dummy
+
+"$program" window &
+pid=$!
+window=$(wait_for_window Tavlo 10) || fail "no window titled Tavlo"
+sleep 1
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+press Return 1.5   # yes, make the data folder
+press Return 1     # skip the title
+press space        # the highlight steps onto Game 1's button
+press Return 3     # and Enter opens it
+import -window root "$output/game01-start.png"
+
+# Two answers: the first button, then the second one.
+press space
+press Return 4
+press space
+press Return 4
+import -window root "$output/game01-answered.png"
+
+press Escape 1.5   # back to the menu
+press Escape
+wait_for_exit "$pid" 10 || fail "the program did not end"
+pid=
+
+option_file="$home/Documents/Tavlo/profiles/Tavlo"
+[ -f "$option_file" ] || fail "no option file"
+right=$(sed -n 7p "$option_file" | tr -d '\r ')
+wrong=$(sed -n 8p "$option_file" | tr -d '\r ')
+[ $((right + wrong)) -eq 2 ] || fail "two answers were given, the profile counts $right right and $wrong wrong"
+[ "$right" -ge 1 ] || fail "one of the two buttons is right for the first word, yet no right answer was counted"
+echo "1 passed, 0 failed"
