@@ -22,8 +22,7 @@ constexpr int kPictureMissingAfter = 3;
 
 }  // namespace
 
-Game01Form::Game01Form(Application& app, ProgramState& state, MediaControl& media,
-                       Form& main_menu)
+Game01Form::Game01Form(Application& app, ProgramState& state, MediaControl& media, Form& main_menu)
     : GameForm(app, state, media, main_menu, 1) {}
 
 void Game01Form::PrepareChoices() {
@@ -75,7 +74,8 @@ void Game01Form::StartRound() {
     if (entry.Image == image) {
       WordInfoRecord info;
       for (size_t m = 0; m < info.Answers.size(); ++m) {
-        info.Answers[m] = m < entry.Numbers.size() ? static_cast<std::int16_t>(entry.Numbers[m]) : 0;
+        info.Answers[m] =
+            m < entry.Numbers.size() ? static_cast<std::int16_t>(entry.Numbers[m]) : 0;
       }
       info.Word = entry.Word;
       info.Sound = entry.Sound;
@@ -225,8 +225,9 @@ void Game01Form::AnswerCorrect(int i) {
     UpdateScreen();
     return;
   }
-  CompleteItem(App(), state_, *this, Rewards, RewardOn, RewardFrequency, [this] { UpdateScreen(); },
-               ItemReward::SoundOnly);
+  CompleteItem(
+      App(), state_, *this, Rewards, RewardOn, RewardFrequency, [this] { UpdateScreen(); },
+      ItemReward::SoundOnly);
   StartRound();
 }
 

@@ -75,8 +75,7 @@ bool GameForm::SetUpGame() {
     platform.ShowMessageBox(state_.Texts.InformationText(kFirstInformationOfListFailure) + " '" +
                                 words.gWordListName + "' " +
                                 state_.Texts.InformationText(kSecondInformationOfListFailure),
-                            state_.Texts.MenuText(0), MessageButtons::Ok,
-                            MessageIcon::Exclamation);
+                            state_.Texts.MenuText(0), MessageButtons::Ok, MessageIcon::Exclamation);
     if (ShowGeneralOptions(app, state_, game_id_) != 1) return false;
   }
 

@@ -1,5 +1,3 @@
-#include "games/Game01Form.h"
-
 #include <gtest/gtest.h>
 
 #include "app/GameForms.h"
@@ -8,6 +6,7 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "engine/Random.h"
+#include "games/Game01Form.h"
 #include "support/FakePlatform.h"
 #include "support/ProgramFolder.h"
 #include "support/TempFolder.h"
@@ -33,8 +32,8 @@ class GameProgramFolder : public testing::ProgramFolderTest {
   }
 
   void WriteList(const std::string& list, const std::vector<Row>& rows) {
-    SqliteDatabase database = OpenWordListDatabase(DataFolder() / "db/eng.sqlite", "eng",
-                                                   SqliteOpenMode::Create);
+    SqliteDatabase database =
+        OpenWordListDatabase(DataFolder() / "db/eng.sqlite", "eng", SqliteOpenMode::Create);
     database.Execute("PRAGMA synchronous = OFF");
     CreateWordListTables(database);
     SqliteStatement insert = database.Prepare(
@@ -50,7 +49,6 @@ class GameProgramFolder : public testing::ProgramFolderTest {
       ASSERT_EQ(insert.Step(), SqliteStep::Done) << insert.Error();
     }
   }
-
 };
 
 class Game01FormTests : public GameProgramFolder {
@@ -114,7 +112,7 @@ class Game01FormTests : public GameProgramFolder {
 };
 
 const std::vector<Row> kFarm = {
-    {"apple", "fruit.png", {0, 1, 0, 0}},  {"banana", "fruit.png", {1, 0, 0, 0}},
+    {"apple", "fruit.png", {0, 1, 0, 0}},   {"banana", "fruit.png", {1, 0, 0, 0}},
     {"egg", "breakfast.png", {0, 1, 0, 0}}, {"cup", "breakfast.png", {1, 0, 0, 0}},
     {"orange", "fruit.png", {0, 1, 0, 0}},
 };
@@ -159,8 +157,10 @@ TEST_F(Game01FormTests, ARightAnswerFillsTheBlankAndCountsAWrongOneOnlyCounts) {
 
 TEST_F(Game01FormTests, TheLastRightAnswerPlaysARewardSoundThenTheNextPicture) {
   platform.Sound.SetLength("reward0.wav", 1000);
-  OpenGame({{"egg", "breakfast.png", {0, 1, 0, 0}}, {"cup", "x.png", {1, 0, 0, 0}},
-            {"dog", "x.png", {1, 0, 0, 0}}, {"hat", "x.png", {1, 0, 0, 0}}});
+  OpenGame({{"egg", "breakfast.png", {0, 1, 0, 0}},
+            {"cup", "x.png", {1, 0, 0, 0}},
+            {"dog", "x.png", {1, 0, 0, 0}},
+            {"hat", "x.png", {1, 0, 0, 0}}});
   // Word order: cup, dog, egg, hat. The first picture is x.png with cup, dog, hat.
   ASSERT_EQ(WordsShown(), (std::vector<std::string>{"cup", "dog", "hat"}));
   for (int i = 0; i < 3; ++i) Click(Game().Buttons()[0]);
@@ -271,6 +271,36 @@ TEST_F(Game01FormTests, AMissingListIsNamedAndCancellingItsOptionsEndsTheGame) {
   const std::string text = platform.Messages.back().Text;
   EXPECT_NE(text.find("'Everyday words'"), std::string::npos) << text;
   EXPECT_EQ(platform.Messages.back().Icon, MessageIcon::Exclamation);
+}
+
+TEST_F(Game01FormTests, ConfirmingTheOptionsAfterAFailedLoadPlaysTheListChosenThere) {
+  WriteList("Other words", kFarm);
+  int dialogs = 0;
+  platform.OnDialog = [&](ModalDialog& dialog) {
+    ++dialogs;
+    dialog.Answer(DialogAnswer::Ok);
+  };
+  StartFromMenu();
+  EXPECT_EQ(dialogs, 1);
+  ASSERT_TRUE(Game().IsLoaded());
+  EXPECT_EQ(state.WordLists.gWordListName, "Other words");
+  EXPECT_EQ(state.Profiles.GetWordList("Game01"), "Other words");
+  EXPECT_EQ(WordsShown(), (std::vector<std::string>{"apple", "banana", "orange"}));
+}
+
+TEST_F(Game01FormTests, F1OptionsConfirmedSetTheGameUpAgain) {
+  OpenGame(kFarm);
+  Click(Game().gNextButton);
+  platform.OnDialog = [](ModalDialog& dialog) { dialog.Answer(DialogAnswer::Ok); };
+  platform.PushKey(112);
+  app.DoEvents();
+  // Set up again from the start of the list.
+  EXPECT_EQ(WordsShown(), (std::vector<std::string>{"apple", "banana", "orange"}));
+  platform.OnDialog = nullptr;  // cancelled: nothing changes
+  Click(Game().gNextButton);
+  platform.PushKey(120);
+  app.DoEvents();
+  EXPECT_EQ(WordsShown(), (std::vector<std::string>{"banana", "orange", "apple"}));
 }
 
 TEST_F(Game01FormTests, OneSwitchScanningStepsByItself) {
