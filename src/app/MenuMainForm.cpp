@@ -1,6 +1,5 @@
 #include "app/MenuMainForm.h"
 
-#include <cstdio>
 #include <system_error>
 
 #include "app/DataFolder.h"
@@ -29,9 +28,9 @@ constexpr double kCloudSpeed = -50;  // pixels per second, upwards
 constexpr const char* kClickSound = "sfx\\click.wav";
 
 std::string GameButtonPicture(const std::string& language, int index) {
-  char number[8];
-  std::snprintf(number, sizeof number, "%02d", index + 1);
-  return "gfx\\menu\\" + language + "\\" + number + ".gif";
+  const int number = index + 1;
+  return "gfx\\menu\\" + language + "\\" + (number < 10 ? "0" : "") + std::to_string(number) +
+         ".gif";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "games/GameForm.h"
 
-#include <cstdio>
 
 #include "engine/Application.h"
 #include "engine/MilliTimer.h"
@@ -19,9 +18,7 @@ constexpr int kFirstInformationOfListFailure = 0;
 constexpr int kSecondInformationOfListFailure = 1;
 
 std::string GameIdOf(int game_number) {
-  char id[8];
-  std::snprintf(id, sizeof id, "Game%02d", game_number);
-  return id;
+  return std::string("Game") + (game_number < 10 ? "0" : "") + std::to_string(game_number);
 }
 
 }  // namespace
