@@ -23,7 +23,7 @@ start_xvfb
 trap stop_xvfb EXIT
 home=$(mktemp -d)
 mkdir -p "$home/Documents"
-HOME="$home" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$home/audio.raw" "$program" "$@" &
+HOME="$home" XDG_RUNTIME_DIR="$home" SDL_AUDIODRIVER=dummy "$program" "$@" &
 pid=$!
 window=$(wait_for_window Tavlo 10) || { echo "The program opened no window." >&2; exit 1; }
 sleep 1.5
