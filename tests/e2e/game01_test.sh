@@ -5,27 +5,10 @@ set -euo pipefail
 program=$1
 output=$2
 mkdir -p "$output"
-source "$(dirname "$0")/../../tools/xvfb.sh"
+source "$(dirname "$0")/e2e.sh"
 
-home=$(mktemp -d)
-cleanup() {
-  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$home"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-press() { xdotool key "$1"; sleep "${2:-0.4}"; }
-
-start_xvfb
-mkdir -p "$home/Documents" "$home/runtime"
-export HOME="$home" XDG_RUNTIME_DIR="$home/runtime" SDL_AUDIODRIVER=dummy
-
-"$program" window &
-pid=$!
-window=$(wait_for_window Tavlo 10) || fail "no window titled Tavlo"
-sleep 1
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+begin_e2e
+start_program window
 press Return 1.5   # yes, make the data folder
 press Return 1     # skip the title
 press space        # the highlight steps onto Game 1's button

@@ -6,27 +6,10 @@ set -euo pipefail
 program=$1
 output=$2
 mkdir -p "$output"
-source "$(dirname "$0")/../../tools/xvfb.sh"
+source "$(dirname "$0")/e2e.sh"
 
-home=$(mktemp -d)
-cleanup() {
-  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$home"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-start_xvfb
-mkdir -p "$home/Documents"
-mkdir -p "$home/runtime"
-export HOME="$home" XDG_RUNTIME_DIR="$home/runtime" SDL_AUDIODRIVER=dummy
-
-"$program" window &
-pid=$!
-window=$(wait_for_window Tavlo 10) || fail "no window titled Tavlo"
-sleep 1
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+begin_e2e
+start_program window
 # First start: the question whether to create the data folder; Enter says yes.
 xdotool key Return
 sleep 1.5
