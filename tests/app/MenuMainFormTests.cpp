@@ -6,7 +6,7 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "support/FakePlatform.h"
-#include "support/ProgramFolder.h"
+#include "support/MainMenuTest.h"
 #include "support/TempFolder.h"
 
 namespace tavlo {
@@ -31,15 +31,8 @@ class StandInGame : public Form {
   bool fails_;
 };
 
-class MenuMainFormTests : public testing::ProgramFolderTest {
+class MenuMainFormTests : public testing::MainMenuTest {
  protected:
-  MenuMainFormTests()
-      : clock(platform),
-        app(platform, fonts),
-        state(platform, program.Path()),
-        media(app),
-        menu(app, state, media, games) {}
-
   // Starts the menu in a window, with the profile as configure leaves it; the
   // title animation is over unless asked.
   void Start(bool title_shown = true, const std::function<void(ProfileStore&)>& configure = {}) {
@@ -56,14 +49,6 @@ class MenuMainFormTests : public testing::ProgramFolderTest {
     games.Register(index, [shared] { return std::unique_ptr<Form>(std::move(*shared)); });
     return kept;
   }
-
-  ClockSource clock;
-  FontLibrary fonts;
-  Application app;
-  ProgramState state;
-  MediaCommands media;
-  GameForms games;
-  MenuMainForm menu;
 };
 
 TEST_F(MenuMainFormTests, VisibleGamesFillRowsOfThreeAndHiddenOnesLeaveTheScreen) {

@@ -8,7 +8,7 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "support/FakePlatform.h"
-#include "support/ProgramFolder.h"
+#include "support/MainMenuTest.h"
 #include "support/TempFolder.h"
 
 namespace tavlo {
@@ -83,23 +83,7 @@ TEST_F(StartupTests, ClosingTheWindowQuitsInOrderToo) {
 }
 
 // The main menu driven directly, to look at the state start-up leaves.
-class MainMenuStartupTests : public StartupTests {
- protected:
-  MainMenuStartupTests()
-      : clock(platform),
-        app(platform, fonts),
-        state(platform, app.ProgramFolder()),
-        media(app),
-        menu(app, state, media, games) {}
-
-  ClockSource clock;
-  FontLibrary fonts;
-  Application app;
-  ProgramState state;
-  MediaCommands media;
-  GameForms games;
-  MenuMainForm menu;
-};
+class MainMenuStartupTests : public testing::MainMenuTest {};
 
 TEST_F(MainMenuStartupTests, OnlyTheExactWordWindowAvoidsFullScreen) {
   for (const std::string command_line : {"WINDOW", "window ", "", "fullscreen"}) {

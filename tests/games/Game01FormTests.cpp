@@ -8,7 +8,7 @@
 #include "engine/Random.h"
 #include "games/Game01Form.h"
 #include "support/FakePlatform.h"
-#include "support/ProgramFolder.h"
+#include "support/MainMenuTest.h"
 #include "support/TempFolder.h"
 #include "wordlists/WordListDatabase.h"
 
@@ -23,7 +23,7 @@ struct Row {
 
 // A program folder and a data folder whose word-list file has the rows a
 // test gives, ready before the application is made.
-class GameProgramFolder : public testing::ProgramFolderTest {
+class GameProgramFolder : public testing::MainMenuTest {
  protected:
   GameProgramFolder() {
     std::filesystem::create_directories(DataFolder() / "profiles");
@@ -53,12 +53,7 @@ class GameProgramFolder : public testing::ProgramFolderTest {
 
 class Game01FormTests : public GameProgramFolder {
  protected:
-  Game01FormTests()
-      : clock(platform),
-        app(platform, fonts),
-        state(platform, program.Path()),
-        media(app),
-        menu(app, state, media, games) {
+  Game01FormTests() {
     games.Register(0, [this] { return std::make_unique<Game01Form>(app, state, media, menu); });
     platform.Sound.SetLength("correct0.wav", 300);
     platform.Sound.SetLength("wrong0.wav", 200);
@@ -98,14 +93,6 @@ class Game01FormTests : public GameProgramFolder {
     }
     return words;
   }
-
-  ClockSource clock;
-  FontLibrary fonts;
-  Application app;
-  ProgramState state;
-  MediaCommands media;
-  GameForms games;
-  MenuMainForm menu;
 
  private:
   GameForms& games_const() const { return const_cast<GameForms&>(games); }
