@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   # Build
   build-essential cmake ninja-build pkg-config clang
+  # Rebuilds of a second checkout reuse the first one's objects
+  ccache
   # Window, input, pictures, sound, text
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
   fonts-liberation fonts-dejavu-core
