@@ -1,18 +1,17 @@
 // Full redraws of the real screens with the real pictures, as every pointer
 // move and scanning step does: the main menu with a game highlighted and its
-// name shown, and Game 1 with an answer button highlighted.
+// name shown, and every game with a choice highlighted.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
-#include "app/GameForms.h"
-#include "app/MenuMainForm.h"
-#include "app/ProgramState.h"
+#include "app/ProgramScreens.h"
 #include "engine/Application.h"
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
-#include "games/Game01Form.h"
+#include "games/GameForm.h"
 #include "platform/NullPlatform.h"
+#include "state/ProgramState.h"
 
 namespace tavlo {
 namespace {
@@ -23,23 +22,22 @@ class BuiltProgram : public NullPlatform {
   std::filesystem::path ProgramFolder() override { return TAVLO_PROGRAM_FOLDER; }
 };
 
-class Screens {
+class Program {
  public:
-  Screens()
+  Program()
       : clock_(platform_),
         app_(platform_, fonts_),
         state_(platform_, app_.ProgramFolder()),
         media_(app_),
-        menu_(app_, state_, media_, games_),
-        game_(app_, state_, media_, menu_) {
+        screens_(app_, state_, media_) {
     state_.Texts.LoadStartupTexts();
     state_.gDataPath = (app_.ProgramFolder() / "data").string() + "/";
     state_.Profiles.ResetProfileOptions();
     state_.gTitleShown = true;
   }
 
-  MenuMainForm& Menu() { return menu_; }
-  Game01Form& Game() { return game_; }
+  MenuMainForm& Menu() { return screens_.MainMenu(); }
+  GameForm* Game(int number) { return screens_.Games().Get(number); }
   Application& App() { return app_; }
 
  private:
@@ -49,34 +47,39 @@ class Screens {
   Application app_;
   ProgramState state_;
   MediaCommands media_;
-  GameForms games_;
-  MenuMainForm menu_;
-  Game01Form game_;
+  ProgramScreens screens_;
 };
 
 void MainMenuRedraw(benchmark::State& run) {
-  Screens screens;
-  screens.App().Show(screens.Menu());
-  const SpriteClass& button = screens.Menu().GameButtons()[4];
+  Program program;
+  program.App().Show(program.Menu());
+  const SpriteClass& button = program.Menu().GameButtons()[4];
   const int x = static_cast<int>(button.MiddleX());
   const int y = static_cast<int>(button.MiddleY());
-  for (auto _ : run) screens.Menu().DrawMenu(x, y);
+  for (auto _ : run) program.Menu().DrawMenu(x, y);
 }
 BENCHMARK(MainMenuRedraw)->Unit(benchmark::kMicrosecond);
 
-void Game01Redraw(benchmark::State& run) {
-  Screens screens;
-  screens.App().Show(screens.Game());
-  if (!screens.Game().IsLoaded() || screens.Game().Buttons().empty()) {
-    run.SkipWithError("Game 1 did not start: is the default word list built?");
+// The game of the argument's number with the pointer on its last choice.
+void GameRedraw(benchmark::State& run) {
+  Program program;
+  GameForm* game = program.Game(static_cast<int>(run.range(0)));
+  if (!game) {
+    run.SkipWithError("this game has no screen yet");
     return;
   }
-  const SpriteClass& button = screens.Game().Buttons()[1];
-  screens.Game().Form_MouseMove(0, 0, static_cast<int>(button.MiddleX()),
-                                static_cast<int>(button.MiddleY()));
-  for (auto _ : run) screens.Game().UpdateScreen();
+  program.App().Show(*game);
+  const auto choices = game->ChoiceSprites();
+  if (!game->IsLoaded() || choices.empty()) {
+    run.SkipWithError("the game did not start: is the default word list built?");
+    return;
+  }
+  const SpriteClass& choice = *choices.back();
+  game->Form_MouseMove(0, 0, static_cast<int>(choice.MiddleX()),
+                       static_cast<int>(choice.MiddleY()));
+  for (auto _ : run) game->UpdateScreen();
 }
-BENCHMARK(Game01Redraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(GameRedraw)->DenseRange(1, 15)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tavlo

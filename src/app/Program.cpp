@@ -1,14 +1,13 @@
 #include "app/Program.h"
 
-#include "app/GameForms.h"
-#include "app/MenuMainForm.h"
-#include "app/ProgramState.h"
+#include "app/ProgramScreens.h"
+#include "app/Startup.h"
 #include "engine/Application.h"
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
-#include "games/Game01Form.h"
 #include "platform/Fonts.h"
 #include "platform/Platform.h"
+#include "state/ProgramState.h"
 
 namespace tavlo {
 
@@ -18,11 +17,10 @@ int RunProgram(Platform& platform, const std::string& command_line) {
   Application app(platform, fonts);
   ProgramState state(platform, app.ProgramFolder());
   MediaCommands media(app);
-  GameForms games;
-  MenuMainForm menu(app, state, media, games);
-  games.Register(0, [&] { return std::make_unique<Game01Form>(app, state, media, menu); });
+  ProgramScreens screens(app, state, media);
 
-  menu.Initialise(command_line);
+  MenuMainForm& menu = screens.MainMenu();
+  menu.QuitRequested = !InitialiseProgram(app, state, command_line);
   app.Show(menu);
   app.Run();
   platform.CloseWindow();

@@ -24,9 +24,15 @@ void RandomSource::Reseed() {
   g_state ^= static_cast<std::uint64_t>(MilliTimer64()) * 0xD1B54A32D192ED03ull;
 }
 
-void RandomSource::SeedForTests(std::uint64_t seed) {
+FixedRandomSeed::FixedRandomSeed(std::uint64_t seed)
+    : saved_state_(g_state), saved_fixed_(g_fixed_for_tests) {
   g_state = seed;
   g_fixed_for_tests = true;
+}
+
+FixedRandomSeed::~FixedRandomSeed() {
+  g_state = saved_state_;
+  g_fixed_for_tests = saved_fixed_;
 }
 
 double RandomSource::NextUnit() {

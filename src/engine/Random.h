@@ -17,10 +17,23 @@ class RandomSource {
   static int RandomInt(int lo, int hi);
   // Mixes the clock into the state (what each draw does first).
   static void Reseed();
-  // Fixes the state, so that a test sees the same draws every run.
-  static void SeedForTests(std::uint64_t seed);
   // Uniform in [0, 1), after a re-seed.
   static double NextUnit();
+};
+
+// While it lives, the draws follow from the seed alone, so that a test sees
+// the same draws every run; it gives the state back as it found it, so that
+// no later test inherits a fixed sequence.
+class FixedRandomSeed {
+ public:
+  explicit FixedRandomSeed(std::uint64_t seed);
+  ~FixedRandomSeed();
+  FixedRandomSeed(const FixedRandomSeed&) = delete;
+  FixedRandomSeed& operator=(const FixedRandomSeed&) = delete;
+
+ private:
+  std::uint64_t saved_state_;
+  bool saved_fixed_;
 };
 
 inline int RandomInt(int lo, int hi) { return RandomSource::RandomInt(lo, hi); }

@@ -2,7 +2,6 @@
 
 #include "engine/Application.h"
 #include "engine/MediaControl.h"
-#include "profiles/ProfileStore.h"
 
 namespace tavlo {
 namespace {
@@ -29,15 +28,15 @@ bool PlaySound(Application& app, std::string_view file, PlayMode mode) {
   return true;
 }
 
-bool PlayEffectSound(Application& app, const ProfileStore& profiles, std::string_view file,
+bool PlayEffectSound(Application& app, const SoundOptions& options, std::string_view file,
                      PlayMode mode) {
-  if (!profiles.SoundEffects) return false;
+  if (!options.SoundEffects) return false;
   return PlaySound(app, file, mode);
 }
 
-bool PlayRewardSound(Application& app, const ProfileStore& profiles, std::string_view file,
+bool PlayRewardSound(Application& app, const SoundOptions& options, std::string_view file,
                      PlayMode mode) {
-  if (!profiles.RewardSounds) {
+  if (!options.RewardSounds) {
     app.Wait(kRewardPauseMilliseconds);
     return false;
   }

@@ -6,7 +6,12 @@ namespace tavlo {
 
 class Application;
 class MediaControl;
-class ProfileStore;
+
+// The profile's two switches that answer and reward sounds obey.
+struct SoundOptions {
+  bool SoundEffects = true;
+  bool RewardSounds = true;
+};
 
 // How a wave sound is played: the caller waits for its end, or goes on at once.
 enum class PlayMode { Synchronous, Asynchronous };
@@ -19,12 +24,12 @@ enum class PlayMode { Synchronous, Asynchronous };
 bool PlaySound(Application& app, std::string_view file, PlayMode mode = PlayMode::Synchronous);
 
 // An answer's sound effect: played only when the profile has sound effects on.
-bool PlayEffectSound(Application& app, const ProfileStore& profiles, std::string_view file,
+bool PlayEffectSound(Application& app, const SoundOptions& options, std::string_view file,
                      PlayMode mode = PlayMode::Synchronous);
 
 // A reward sound. With reward sounds off the game pauses as long as a reward
 // sound would take instead (2.5 seconds), so its pace stays the same.
-bool PlayRewardSound(Application& app, const ProfileStore& profiles, std::string_view file,
+bool PlayRewardSound(Application& app, const SoundOptions& options, std::string_view file,
                      PlayMode mode = PlayMode::Synchronous);
 
 // Silences everything: cuts off the wave voice and closes every media device,

@@ -1,13 +1,11 @@
 #include "engine/TextFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#include "platform/AtomicFile.h"
 
 namespace tavlo {
 namespace {
@@ -126,30 +124,7 @@ bool WriteTextLinesAtomically(const std::filesystem::path& file,
     text += line;
     text += "\r\n";
   }
-  // A hidden name, so that the moment the temporary file exists it is not
-  // taken for one of the folder's own files.
-  const std::filesystem::path temporary =
-      file.parent_path() / ("." + file.filename().string() + ".saving");
-  const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (descriptor < 0) return false;
-  size_t written = 0;
-  bool ok = true;
-  while (written < text.size()) {
-    const ssize_t result = write(descriptor, text.data() + written, text.size() - written);
-    if (result <= 0) {
-      ok = false;
-      break;
-    }
-    written += static_cast<size_t>(result);
-  }
-  if (ok) ok = fsync(descriptor) == 0;
-  if (close(descriptor) != 0) ok = false;
-  if (ok) ok = std::rename(temporary.c_str(), file.c_str()) == 0;
-  if (!ok) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-  }
-  return ok;
+  return ReplaceFileAtomically(file, text);
 }
 
 }  // namespace tavlo

@@ -20,15 +20,15 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void PlayCorrectSound(Application& app, const ProfileStore& profiles) {
+void PlayCorrectSound(Application& app, const SoundOptions& options) {
   // Each answer sound has a single file today; the number keeps room for more.
   const int n = RandomInt(0, 0);
-  PlayEffectSound(app, profiles, "sfx\\correct" + std::to_string(n) + ".wav");
+  PlayEffectSound(app, options, "sfx\\correct" + std::to_string(n) + ".wav");
 }
 
-void PlayWrongSound(Application& app, const ProfileStore& profiles) {
+void PlayWrongSound(Application& app, const SoundOptions& options) {
   const int n = RandomInt(0, 0);
-  PlayEffectSound(app, profiles, "sfx\\wrong" + std::to_string(n) + ".wav");
+  PlayEffectSound(app, options, "sfx\\wrong" + std::to_string(n) + ".wav");
 }
 
 std::string RandomRewardSound(Application& app, RewardSoundFiles& gRewardSoundFiles) {

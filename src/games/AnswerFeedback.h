@@ -8,12 +8,12 @@
 namespace tavlo {
 
 class Application;
-class ProfileStore;
+struct SoundOptions;
 
 // The sound of a right answer, played to its end; silent with sound effects off.
-void PlayCorrectSound(Application& app, const ProfileStore& profiles);
+void PlayCorrectSound(Application& app, const SoundOptions& options);
 // The sound of a wrong answer, played to its end; silent with sound effects off.
-void PlayWrongSound(Application& app, const ProfileStore& profiles);
+void PlayWrongSound(Application& app, const SoundOptions& options);
 
 // The names of the reward sounds of the program folder, listed on first use.
 struct RewardSoundFiles {

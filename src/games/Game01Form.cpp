@@ -4,9 +4,6 @@
 
 #include "engine/Application.h"
 #include "engine/Rounding.h"
-#include "engine/Sound.h"
-#include "games/AnswerFeedback.h"
-#include "games/RewardShow.h"
 
 namespace tavlo {
 namespace {
@@ -17,13 +14,10 @@ constexpr int kFirstCardY = 90;
 constexpr int kCardStepY = 55;
 constexpr int kWordsLeft = 274;
 constexpr int kMostWords = 4;
-constexpr int kPictureMissingBefore = 2;
-constexpr int kPictureMissingAfter = 3;
 
 }  // namespace
 
-Game01Form::Game01Form(Application& app, ProgramState& state, MediaControl& media, Form& main_menu)
-    : GameForm(app, state, media, main_menu, 1) {}
+Game01Form::Game01Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
 void Game01Form::PrepareChoices() {
   const auto& lines = state_.Texts.gGameData;
@@ -39,14 +33,12 @@ void Game01Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   for (auto& button : buttons_) button.LoadDCImage(*this, "gfx\\game01\\choiceButton.gif");
   selected_image_.LoadDCImage(*this, "gfx\\game01\\selectedButton.gif");
-  LoadFrameButtons();
 }
 
 void Game01Form::FreeGameGraphics() {
   picture_.CleanUp();
   for (auto& button : buttons_) button.CleanUp();
   selected_image_.CleanUp();
-  FreeFrameButtons();
 }
 
 void Game01Form::StartRound() {
@@ -60,11 +52,7 @@ void Game01Form::StartRound() {
   const auto& words = list.gWords;
   const std::string image = words[static_cast<size_t>(list.gWordIndex)].Image;
   picture_.CleanUp();
-  if (!picture_.LoadDCImage(*this, state_.gDataPath + "backgrounds/" + image)) {
-    platform.ShowMessageBox(state_.Texts.InformationText(kPictureMissingBefore) + " " + image +
-                                " " + state_.Texts.InformationText(kPictureMissingAfter),
-                            "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
-  }
+  LoadItemPicture(picture_, PictureFolder::Backgrounds, image);
 
   // The words of this picture, starting with the current entry and wrapping
   // around the list.
@@ -151,7 +139,7 @@ void Game01Form::UpdateScreen() {
   Canvas& canvas = Graphics();
   canvas.Cls();
   picture_.Draw(*this);
-  DrawFrameButtons(true, false, true, true);
+  DrawFrameButtons();
   for (auto& button : buttons_) {
     if (!button.Selected) {
       button.DrawTransp(*this);
@@ -159,9 +147,7 @@ void Game01Form::UpdateScreen() {
       selected_image_.DrawTranspAt(*this, nint(button.X), nint(button.Y));
     }
   }
-  DrawHighlightBorder(gStopButton);
-  DrawHighlightBorder(gNextButton);
-  DrawHighlightBorder(gListenButton);
+  DrawFrameHighlights();
 
   canvas.FontName = state_.gFontName;
   canvas.FontSize = state_.gFontSize * state_.gTextScale;
@@ -182,11 +168,6 @@ void Game01Form::UpdateScreen() {
     canvas.Print(button.Label);
   }
   Refresh();
-}
-
-void Game01Form::PlaySpeech(const std::string& relative_file) {
-  PlayEffectSound(App(), state_.Profiles,
-                  state_.gDataPath + "speech/" + state_.Texts.gLanguage + "/" + relative_file);
 }
 
 void Game01Form::GameMouseDown(int button, int, int x, int y) {
@@ -214,8 +195,7 @@ void Game01Form::GameMouseDown(int button, int, int x, int y) {
 }
 
 void Game01Form::AnswerCorrect(int i) {
-  CountCorrect();
-  PlayCorrectSound(App(), state_.Profiles);
+  ReportCorrect();
   SpeakAnswer(i);
   word_cards_[static_cast<size_t>(current_word_)].Selected = true;
   word_info_[static_cast<size_t>(current_word_)].Answer = buttons_[static_cast<size_t>(i)].Label;
@@ -225,16 +205,11 @@ void Game01Form::AnswerCorrect(int i) {
     UpdateScreen();
     return;
   }
-  CompleteItem(
-      App(), state_, *this, Rewards, RewardOn, RewardFrequency, [this] { UpdateScreen(); },
-      ItemReward::SoundOnly);
+  CompleteItem(ItemReward::SoundOnly);
   StartRound();
 }
 
-void Game01Form::AnswerWrong() {
-  PlayWrongSound(App(), state_.Profiles);
-  CountWrong();
-}
+void Game01Form::AnswerWrong() { ReportWrong(); }
 
 void Game01Form::SpeakAnswer(int i) {
   if (current_word_ >= static_cast<int>(word_info_.size())) return;

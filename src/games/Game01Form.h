@@ -16,9 +16,12 @@ namespace tavlo {
 // sound before the next picture comes.
 class Game01Form : public GameForm {
  public:
-  Game01Form(Application& app, ProgramState& state, MediaControl& media, Form& main_menu);
+  static constexpr int kGameNumber = 1;
+
+  explicit Game01Form(const GameContext& context);
 
   void UpdateScreen() override;
+  std::vector<SpriteClass*> ChoiceSprites() override;
 
   // Per word of the round: which buttons answer it, and what was answered.
   struct WordInfoRecord {
@@ -40,14 +43,11 @@ class Game01Form : public GameForm {
   void StartRound() override;
   void SpeakAnswer(int i) override;
   void GameMouseDown(int button, int shift, int x, int y) override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
 
  private:
   void LayOutRound();
   void AnswerCorrect(int i);
   void AnswerWrong();
-  // Plays a recording of the data folder's speech for this language.
-  void PlaySpeech(const std::string& relative_file);
 
   SpriteClass picture_;
   std::vector<SpriteClass> buttons_;

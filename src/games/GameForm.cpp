@@ -1,12 +1,12 @@
 #include "games/GameForm.h"
 
-
 #include "engine/Application.h"
 #include "engine/MilliTimer.h"
 #include "engine/Rounding.h"
-#include "engine/Sound.h"
-#include "engine/TextSizeKeys.h"
+#include "games/AnswerFeedback.h"
+#include "games/TextSizeKeys.h"
 #include "profiles/OptionDialogs.h"
+#include "state/GameNumbers.h"
 #include "wordlists/GameTables.h"
 #include "wordlists/WordListStore.h"
 
@@ -16,20 +16,17 @@ namespace {
 constexpr int kInputLockMilliseconds = 50;
 constexpr int kFirstInformationOfListFailure = 0;
 constexpr int kSecondInformationOfListFailure = 1;
-
-std::string GameIdOf(int game_number) {
-  return std::string("Game") + (game_number < 10 ? "0" : "") + std::to_string(game_number);
-}
+constexpr int kFirstInformationOfMissingPicture = 2;
+constexpr int kSecondInformationOfMissingPicture = 3;
 
 }  // namespace
 
-GameForm::GameForm(Application& app, ProgramState& state, MediaControl& media, Form& main_menu,
-                   int game_number)
-    : Form(app),
-      state_(state),
-      media_(media),
-      Rewards(state),
-      main_menu_(main_menu),
+GameForm::GameForm(const GameContext& context, int game_number)
+    : Form(context.App),
+      state_(context.State),
+      media_(context.Media),
+      Rewards(context.State),
+      main_menu_(context.MainMenu),
       game_number_(game_number),
       game_id_(GameIdOf(game_number)),
       one_key_timer_(*this, [this] { OneKeyTimer_Timer(); }) {
@@ -42,6 +39,7 @@ void GameForm::Form_Load() {
     return;
   }
   LoadGameGraphics();
+  LoadFrameButtons();
   StartRound();
   switches_.Init(*this);
   App().Host().SetCursor(CursorShape::Arrow);
@@ -114,16 +112,22 @@ void GameForm::ExitForm() {
   one_key_timer_.SetEnabled(false);
   Graphics().Cls();
   FreeGameGraphics();
+  FreeFrameButtons();
   switches_.CleanUp();
   App().Show(main_menu_);
   Unload();
 }
 
-void GameForm::DrawFrameButtons(bool stop, bool, bool listen, bool next) {
-  // The fourth place belongs to a button no game has.
-  if (stop) gStopButton.DrawTransp(*this);
-  if (listen) gListenButton.DrawTransp(*this);
-  if (next) gNextButton.DrawTransp(*this);
+void GameForm::DrawFrameButtons(FrameButtonSet buttons) {
+  if (buttons.Stop) gStopButton.DrawTransp(*this);
+  if (buttons.Listen) gListenButton.DrawTransp(*this);
+  if (buttons.Next) gNextButton.DrawTransp(*this);
+}
+
+void GameForm::DrawFrameHighlights() {
+  DrawHighlightBorder(gStopButton);
+  DrawHighlightBorder(gNextButton);
+  DrawHighlightBorder(gListenButton);
 }
 
 void GameForm::DrawHighlightBorder(SpriteClass& sprite) {
@@ -143,9 +147,36 @@ void GameForm::DrawTitle() {
   canvas.Print(state_.gGameName);
 }
 
-void GameForm::CountCorrect() { state_.Profiles.Games[game_number_ - 1].CorrectCount += 1; }
+bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
+                               const std::string& image) {
+  const char* folder_name = folder == PictureFolder::Backgrounds ? "backgrounds/" : "images/";
+  if (sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) return true;
+  const LanguageTexts& texts = state_.Texts;
+  App().Host().ShowMessageBox(texts.InformationText(kFirstInformationOfMissingPicture) + " " +
+                                  image + " " +
+                                  texts.InformationText(kSecondInformationOfMissingPicture),
+                              "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
+  return false;
+}
 
-void GameForm::CountWrong() { state_.Profiles.Games[game_number_ - 1].WrongCount += 1; }
+void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
+  PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
+}
+
+void GameForm::ReportCorrect() {
+  state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].CorrectCount += 1;
+  PlayCorrectSound(App(), state_.Profiles);
+}
+
+void GameForm::ReportWrong() {
+  PlayWrongSound(App(), state_.Profiles);
+  state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].WrongCount += 1;
+}
+
+void GameForm::CompleteItem(ItemReward reward) {
+  tavlo::CompleteItem(
+      App(), state_, *this, Rewards, RewardOn, RewardFrequency, [this] { UpdateScreen(); }, reward);
+}
 
 bool GameForm::InputLocked() const {
   return ElapsedMilliseconds(MilliTimer(), state_.gInputLockUntil) < 0;

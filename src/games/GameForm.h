@@ -1,29 +1,40 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "app/ProgramState.h"
 #include "engine/Form.h"
 #include "engine/KeySwitchClass.h"
+#include "engine/Sound.h"
 #include "engine/SpriteClass.h"
 #include "engine/Timer.h"
+#include "games/GameContext.h"
 #include "games/RewardShow.h"
+#include "state/ProgramState.h"
 
 namespace tavlo {
 
-class MediaControl;
+// Which of the three frame buttons a game shows.
+struct FrameButtonSet {
+  bool Stop = true;
+  bool Listen = true;
+  bool Next = true;
+};
+
+// Where an item's picture lives in the data folder.
+enum class PictureFolder { Backgrounds, Images };
 
 // The frame every game screen shares: its life cycle from load to leaving,
 // the three frame buttons (stop, listen, next), the keys, the scanning timer,
-// the pointer highlight, the input lock and the answer counts. A game fills
-// in its own procedures: what its sprites are, how a round is built, laid
-// out, drawn, answered and spoken.
+// the pointer highlight, the input lock, and what every game does alike with
+// an answer. A game fills in its own procedures: what its sprites are, how a
+// round is built, laid out, drawn, answered and spoken.
 class GameForm : public Form {
  public:
-  // game_number is 1 to 15; the form returns to main_menu when it leaves.
-  GameForm(Application& app, ProgramState& state, MediaControl& media, Form& main_menu,
-           int game_number);
+  // game_number is 1 to 15; the form returns to the context's main menu when
+  // it leaves.
+  GameForm(const GameContext& context, int game_number);
 
   void Form_Load() override;
   void Form_MouseDown(int button, int shift, int x, int y) override;
@@ -38,7 +49,10 @@ class GameForm : public Form {
   void ExitForm();
   // Redraws the whole window.
   virtual void UpdateScreen() = 0;
+  // The sprites whose highlight follows the pointer.
+  virtual std::vector<SpriteClass*> ChoiceSprites() = 0;
 
+  int GameNumber() const { return game_number_; }
   const std::string& GameId() const { return game_id_; }
   KeySwitchClass& Switches() { return switches_; }
   SpriteClass gStopButton;
@@ -48,9 +62,9 @@ class GameForm : public Form {
  protected:
   // The game's own preparation of its choices during set-up.
   virtual void PrepareChoices() {}
-  // Loads the game's sprites, then calls LoadFrameButtons.
+  // Loads the game's own sprites; the frame loads its buttons afterwards.
   virtual void LoadGameGraphics() = 0;
-  // Releases the game's sprites, then calls FreeFrameButtons.
+  // Releases the game's own sprites; the frame releases its buttons afterwards.
   virtual void FreeGameGraphics() = 0;
   // Builds the next item from the word list.
   virtual void StartRound() = 0;
@@ -58,20 +72,32 @@ class GameForm : public Form {
   virtual void SpeakAnswer(int i) = 0;
   // The game's own hit tests, after the frame buttons.
   virtual void GameMouseDown(int button, int shift, int x, int y) = 0;
-  // The sprites whose highlight follows the pointer.
-  virtual std::vector<SpriteClass*> ChoiceSprites() = 0;
 
-  void LoadFrameButtons();
-  void FreeFrameButtons();
-  // Draws the frame buttons that the flags name, see-through.
-  void DrawFrameButtons(bool stop, bool fourth, bool listen, bool next);
+  // Drawing: the frame buttons a game shows, see-through; then, after the
+  // game's own sprites, the blue borders of the highlighted frame buttons;
+  // the game's name centred above the game.
+  void DrawFrameButtons(FrameButtonSet buttons = {});
+  void DrawFrameHighlights();
   void DrawHighlightBorder(SpriteClass& sprite);
-  void UpdateHover(SpriteClass& sprite, int x, int y);
-  // The game's name in black, centred above the game between the frame buttons.
   void DrawTitle();
-  // A right or a wrong answer reaches the profile's counts for this game.
-  void CountCorrect();
-  void CountWrong();
+  void UpdateHover(SpriteClass& sprite, int x, int y);
+
+  // Loads an item's picture from the data folder into the sprite. A picture
+  // that cannot be read is named in a message, and the game goes on without it.
+  bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
+  // Plays a recording of the data folder's speech for the current language,
+  // named relative to it ("game02/The cat sat.wav"), as a sound effect.
+  void PlaySpeech(std::string_view relative_file, PlayMode mode = PlayMode::Synchronous);
+
+  // A right answer is counted, then its sound plays; a wrong answer's sound
+  // plays, then it is counted. The counts reach the profile's statistics.
+  void ReportCorrect();
+  void ReportWrong();
+  // A finished item: the screen shows it done, a reward sound plays, and
+  // (with rewards on, every few items) the reward show runs. The caller then
+  // starts its next round.
+  void CompleteItem(ItemReward reward = ItemReward::SoundAndShow);
+
   bool InputLocked() const;
   void LockInput();
 
@@ -82,6 +108,8 @@ class GameForm : public Form {
   std::int16_t RewardFrequency = 0;
 
  private:
+  void LoadFrameButtons();
+  void FreeFrameButtons();
   void OneKeyTimer_Timer();
   // Shows a dialog, then sets the game up again as the dialog asks.
   void AfterOptionsDialog();

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "app/ProgramState.h"
 #include "engine/Application.h"
 #include "engine/Form.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "engine/Sound.h"
+#include "state/ProgramState.h"
 
 namespace tavlo {
 namespace {
@@ -122,8 +122,8 @@ void RewardShow::FreeReward() {
 
 void RewardShow::StartSpeech(Application& app) {
   if (gRewardBubble.Value3 < 0) return;
-  const std::string file = state_.gDataPath + "speech/" + state_.Texts.gLanguage + "/rewards/" +
-                           std::to_string(gRewardBubble.Value3) + ".wav";
+  const std::string file =
+      state_.SpeechFile("rewards/" + std::to_string(gRewardBubble.Value3) + ".wav");
   // The praise is spoken while the animal goes on moving.
   PlayEffectSound(app, state_.Profiles, file, PlayMode::Asynchronous);
 }

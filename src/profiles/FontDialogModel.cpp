@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "profiles/ProfileStore.h"
+#include "state/ProfileStore.h"
 
 namespace tavlo {
 

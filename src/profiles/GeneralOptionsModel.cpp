@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "profiles/ProfileStore.h"
+#include "state/ProfileStore.h"
 
 namespace tavlo {
 namespace {

@@ -2,14 +2,14 @@
 
 #include <vector>
 
-#include "app/ProgramState.h"
 #include "engine/Application.h"
 #include "platform/Fonts.h"
 #include "profiles/FontDialog.h"
 #include "profiles/FontDialogModel.h"
 #include "profiles/GeneralOptionsDialog.h"
 #include "profiles/GeneralOptionsModel.h"
-#include "profiles/ProfileStore.h"
+#include "state/ProfileStore.h"
+#include "state/ProgramState.h"
 #include "wordlists/WordListStore.h"
 
 namespace tavlo {
@@ -28,7 +28,7 @@ DialogChrome LoadChrome(Application& app, std::string title) {
 
 // The options belong to one game, so the dialog's title names it.
 std::string GeneralOptionsTitle(const ProgramState& state, const std::string& game_id) {
-  const int index = ProfileStore::GameIndex(game_id);
+  const int index = GameIndexOf(game_id);
   if (index < 0) return state.Texts.MenuText(0);
   return state.Texts.GameName(index);
 }
@@ -40,8 +40,7 @@ std::int16_t SetDialogResult(ProgramState& state, DialogOutcome outcome) {
 
 }  // namespace
 
-std::int16_t ShowGeneralOptions(Application& app, ProgramState& state,
-                                const std::string& game_id) {
+std::int16_t ShowGeneralOptions(Application& app, ProgramState& state, const std::string& game_id) {
   std::vector<std::string> word_lists;
   GetWordListNames(state, game_id, word_lists);
   GeneralOptionsModel model(state.Profiles, game_id, std::move(word_lists));

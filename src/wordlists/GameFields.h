@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "state/WordRecord.h"
 #include "wordlists/GameTables.h"
-#include "wordlists/WordRecord.h"
 
 namespace tavlo {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <utility>
 
-#include "app/ProgramState.h"
 #include "engine/FilePaths.h"
 #include "platform/Platform.h"
+#include "state/ProgramState.h"
 #include "wordlists/GameFields.h"
 #include "wordlists/GameTables.h"
 #include "wordlists/IcuCollation.h"

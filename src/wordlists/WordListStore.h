@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "wordlists/WordRecord.h"
+#include "state/WordRecord.h"
 
 namespace tavlo {
 

@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/GameForms.h"
-#include "app/MenuMainForm.h"
 #include "app/Program.h"
-#include "app/ProgramState.h"
-#include "engine/Application.h"
-#include "engine/MediaCommands.h"
-#include "engine/MilliTimer.h"
+#include "app/Startup.h"
 #include "support/FakePlatform.h"
-#include "support/MainMenuTest.h"
+#include "support/ProgramTest.h"
 #include "support/TempFolder.h"
 
 namespace tavlo {
@@ -83,13 +78,12 @@ TEST_F(StartupTests, ClosingTheWindowQuitsInOrderToo) {
 }
 
 // The main menu driven directly, to look at the state start-up leaves.
-class MainMenuStartupTests : public testing::MainMenuTest {};
+class MainMenuStartupTests : public testing::ProgramTest {};
 
 TEST_F(MainMenuStartupTests, OnlyTheExactWordWindowAvoidsFullScreen) {
   for (const std::string command_line : {"WINDOW", "window ", "", "fullscreen"}) {
     platform.FullScreen = false;
-    MenuMainForm other(app, state, media, games);
-    other.Initialise(command_line);
+    InitialiseProgram(app, state, command_line);
     EXPECT_TRUE(state.gFullScreen) << "[" << command_line << "]";
     EXPECT_TRUE(platform.FullScreen) << "[" << command_line << "]";
     EXPECT_EQ(std::filesystem::current_path(), program.Path());
@@ -101,8 +95,7 @@ TEST_F(MainMenuStartupTests, StartUpReadsTheProfileAndTheTextScale) {
   platform.TextHeight = 20;
   std::filesystem::create_directories(DataFolder() / "profiles");
   testing::WriteLines(DataFolder() / "profile.txt", {"Anna"});
-  menu.Initialise("window");
-  EXPECT_FALSE(menu.QuitRequested);
+  EXPECT_TRUE(InitialiseProgram(app, state, "window"));
   EXPECT_TRUE(platform.Messages.empty());
   EXPECT_DOUBLE_EQ(state.gTextScale, 0.8);
   EXPECT_EQ(state.gMenuScanIndex, -1);
@@ -112,8 +105,7 @@ TEST_F(MainMenuStartupTests, StartUpReadsTheProfileAndTheTextScale) {
 }
 
 TEST_F(MainMenuStartupTests, QuittingSavesTheCountsOfThisRun) {
-  menu.Initialise("window");
-  app.Show(menu);
+  StartProgram({}, Title::Running);
   EXPECT_EQ(state.gGameName, "Tavlo");
   state.Profiles.Games[0].CorrectCount = 7;
   state.Profiles.Games[0].WrongCount = 2;
@@ -128,8 +120,7 @@ TEST_F(MainMenuStartupTests, QuittingSavesTheCountsOfThisRun) {
 }
 
 TEST_F(MainMenuStartupTests, TheMenuShowsItsTitle) {
-  menu.Initialise("window");
-  app.Show(menu);
+  StartProgram({}, Title::Running);
   const Surface& picture = platform.LastPicture;
   ASSERT_FALSE(picture.Empty());
   int blue = 0;

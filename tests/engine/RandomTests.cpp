@@ -87,15 +87,27 @@ TEST_F(RandomTests, ShufflingNothingOrOneItemIsHarmless) {
   EXPECT_EQ(one, std::vector<int>{7});
 }
 
-TEST_F(RandomTests, AFixedSeedRepeatsItsDraws) {
-  RandomSource::SeedForTests(42);
-  std::vector<int> first;
-  for (int i = 0; i < 20; ++i) first.push_back(RandomInt(0, 1000));
+TEST_F(RandomTests, AFixedSeedRepeatsItsDrawsAndAGuardGivesTheStateBack) {
+  auto draw = [](int count) {
+    std::vector<int> draws;
+    for (int i = 0; i < count; ++i) draws.push_back(RandomInt(0, 1000));
+    return draws;
+  };
+  std::vector<int> twenty;
+  {
+    FixedRandomSeed seed(42);
+    twenty = draw(20);
+  }
   platform.AdvanceMilliseconds(123);
-  RandomSource::SeedForTests(42);
-  std::vector<int> second;
-  for (int i = 0; i < 20; ++i) second.push_back(RandomInt(0, 1000));
-  EXPECT_EQ(first, second);
+  FixedRandomSeed seed(42);
+  std::vector<int> again = draw(10);
+  {
+    // A nested guard must not disturb the sequence around it.
+    FixedRandomSeed inner(7);
+    draw(5);
+  }
+  for (int value : draw(10)) again.push_back(value);
+  EXPECT_EQ(again, twenty);
 }
 
 }  // namespace

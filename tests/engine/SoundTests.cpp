@@ -8,8 +8,8 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "engine/Sound.h"
-#include "profiles/ProfileStore.h"
-#include "app/LanguageTexts.h"
+#include "state/LanguageTexts.h"
+#include "state/ProfileStore.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

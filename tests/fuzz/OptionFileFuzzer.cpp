@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/LanguageTexts.h"
-#include "profiles/ProfileStore.h"
+#include "state/LanguageTexts.h"
+#include "state/ProfileStore.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

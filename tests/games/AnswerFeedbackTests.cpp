@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
 #include "engine/Application.h"
 #include "engine/MilliTimer.h"
 #include "games/AnswerFeedback.h"
+#include "state/ProgramState.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
 #include "engine/Application.h"
 #include "engine/Form.h"
 #include "engine/MilliTimer.h"
 #include "games/RewardShow.h"
+#include "state/ProgramState.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/LanguageTexts.h"
 #include "profiles/FontDialogModel.h"
 #include "profiles/GeneralOptionsModel.h"
-#include "profiles/ProfileStore.h"
+#include "state/LanguageTexts.h"
+#include "state/ProfileStore.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramState.h"
+#include "state/ProgramState.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 #include "wordlists/WordListDatabase.h"

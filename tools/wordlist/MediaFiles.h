@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "wordlists/WordRecord.h"
+#include "state/WordRecord.h"
 
 namespace tavlo::wordlist {
 

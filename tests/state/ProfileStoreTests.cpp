@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/LanguageTexts.h"
-#include "profiles/ProfileStore.h"
+#include "state/LanguageTexts.h"
+#include "state/ProfileStore.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -239,8 +239,8 @@ TEST_F(ProfileStoreTests, AccessorsIgnoreIdsOutsideTheFifteenGames) {
     EXPECT_EQ(store.GetFontSize(id), 0) << id;
     EXPECT_EQ(store.GetWordList(id), "") << id;
   }
-  EXPECT_EQ(ProfileStore::GameIndex("Game01"), 0);
-  EXPECT_EQ(ProfileStore::GameIndex("Game15"), 14);
+  EXPECT_EQ(GameIndexOf("Game01"), 0);
+  EXPECT_EQ(GameIndexOf("Game15"), 14);
 }
 
 TEST_F(ProfileStoreTests, NumericGettersRoundAndReadNonNumbersAsZero) {

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/Sound.h"
+#include "state/GameNumbers.h"
+
 namespace tavlo {
 
 class LanguageTexts;
@@ -19,9 +22,10 @@ struct GameEntry {
 
 // The current profile: its name, its options and its answer counts, loaded
 // from and saved to its option file in the data folder's profiles folder.
-class ProfileStore {
+// The sound switches (SoundEffects, RewardSounds) come from SoundOptions, so
+// that playback can obey them without knowing the rest of the profile.
+class ProfileStore : public SoundOptions {
  public:
-  static constexpr int kGameCount = 15;
   static constexpr int kOptionFileLines = 141;
 
   // data_path is the data folder, read at each use (it is set after start-up
@@ -32,9 +36,7 @@ class ProfileStore {
 
   bool OneKeyMode = false;
   std::int16_t OneKeyInterval = 1;  // seconds
-  bool SoundEffects = true;
   bool MenuMusic = true;
-  bool RewardSounds = true;
   std::array<GameEntry, kGameCount> Games;
 
   // Reads profile.txt; when it names no usable profile, the first menu text
@@ -72,8 +74,6 @@ class ProfileStore {
   std::int16_t GetGame15Setting() const;
   void SetGame15Setting(int value);
 
-  // The game table index of a game id; -1 for anything else.
-  static int GameIndex(const std::string& game_id);
   std::filesystem::path OptionFile(const std::string& profile_name) const;
 
  private:

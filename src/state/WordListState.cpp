@@ -1,4 +1,4 @@
-#include "wordlists/WordListState.h"
+#include "state/WordListState.h"
 
 #include <cstddef>
 #include <utility>

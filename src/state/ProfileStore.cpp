@@ -1,4 +1,4 @@
-#include "profiles/ProfileStore.h"
+#include "state/ProfileStore.h"
 
 #include <cctype>
 #include <limits>
@@ -6,14 +6,14 @@
 #include <system_error>
 #include <vector>
 
-#include "app/LanguageTexts.h"
 #include "engine/TextFile.h"
-#include "profiles/OptionFields.h"
+#include "state/LanguageTexts.h"
+#include "state/OptionFields.h"
 
 namespace tavlo {
 namespace {
 
-constexpr std::array<const char*, ProfileStore::kGameCount> kDefaultFontSizes = {
+constexpr std::array<const char*, kGameCount> kDefaultFontSizes = {
     "17", "12", "13", "12", "12", "13", "16", "13", "16", "13", "14", "12", "13", "14", "25"};
 
 // The value a numeric option text stands for; 0 when it is not a number.
@@ -70,18 +70,6 @@ ProfileStore::ProfileStore(LanguageTexts& texts, const std::string& data_path)
     game_texts_[static_cast<size_t>(i)] = {"",  "1",     "3",
                                            "1", "Arial", kDefaultFontSizes[static_cast<size_t>(i)]};
   }
-}
-
-int ProfileStore::GameIndex(const std::string& game_id) {
-  if (game_id.size() < 2) return -1;
-  const char tens = game_id[game_id.size() - 2];
-  const char ones = game_id[game_id.size() - 1];
-  if (!std::isdigit(static_cast<unsigned char>(tens)) ||
-      !std::isdigit(static_cast<unsigned char>(ones))) {
-    return -1;
-  }
-  const int index = (tens - '0') * 10 + (ones - '0') - 1;
-  return (index >= 0 && index < kGameCount) ? index : -1;
 }
 
 std::filesystem::path ProfileStore::OptionFile(const std::string& profile_name) const {
@@ -225,12 +213,12 @@ void ProfileStore::ResetProfileOptions() {
 }
 
 ProfileStore::GameTexts* ProfileStore::TextsOf(const std::string& game_id) {
-  const int index = GameIndex(game_id);
+  const int index = GameIndexOf(game_id);
   return index < 0 ? nullptr : &game_texts_[static_cast<size_t>(index)];
 }
 
 const ProfileStore::GameTexts* ProfileStore::TextsOf(const std::string& game_id) const {
-  const int index = GameIndex(game_id);
+  const int index = GameIndexOf(game_id);
   return index < 0 ? nullptr : &game_texts_[static_cast<size_t>(index)];
 }
 

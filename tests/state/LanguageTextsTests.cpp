@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/LanguageTexts.h"
+#include "state/LanguageTexts.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/ProgramState.h"
-#include "engine/TextSizeKeys.h"
+#include "games/TextSizeKeys.h"
 #include "platform/InputEvent.h"
+#include "state/ProgramState.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

@@ -1,11 +1,11 @@
-#include "app/DataFolder.h"
+#include "state/DataFolder.h"
 
 #include <system_error>
 
-#include "app/LanguageTexts.h"
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"
 #include "platform/Platform.h"
+#include "state/LanguageTexts.h"
 
 namespace tavlo {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/DataFolder.h"
-#include "app/LanguageTexts.h"
+#include "state/DataFolder.h"
+#include "state/LanguageTexts.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 

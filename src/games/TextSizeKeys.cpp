@@ -1,9 +1,9 @@
-#include "engine/TextSizeKeys.h"
+#include "games/TextSizeKeys.h"
 
 #include <algorithm>
 
-#include "app/ProgramState.h"
 #include "platform/InputEvent.h"
+#include "state/ProgramState.h"
 
 namespace tavlo {
 namespace {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "state/GameNumbers.h"
+
 namespace tavlo {
 
 class Platform;
@@ -25,8 +27,6 @@ class LanguageFileMissing : public std::runtime_error {
 // and addressed by line number (0-based).
 class LanguageTexts {
  public:
-  static constexpr int kGameCount = 15;
-
   LanguageTexts(Platform& platform, std::filesystem::path program_folder);
 
   // The active language's folder name under lang/.

@@ -2,10 +2,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "app/LanguageTexts.h"
-#include "profiles/ProfileStore.h"
-#include "wordlists/WordListState.h"
+#include "state/LanguageTexts.h"
+#include "state/ProfileStore.h"
+#include "state/WordListState.h"
 
 namespace tavlo {
 
@@ -37,6 +38,12 @@ struct ProgramState {
   std::int16_t gFontSize = 12;
   // 1 when the user confirmed the last option dialog.
   std::int16_t gDialogResult = 0;
+
+  // A recording of the data folder's speech for the current language, named
+  // relative to that folder ("rewards/0.wav").
+  std::string SpeechFile(std::string_view relative) const {
+    return gDataPath + "speech/" + Texts.gLanguage + "/" + std::string(relative);
+  }
 };
 
 }  // namespace tavlo

@@ -1,14 +1,10 @@
-#include "app/MenuMainForm.h"
+#include "screens/MenuMainForm.h"
 
-#include <system_error>
-
-#include "app/DataFolder.h"
-#include "app/GameForms.h"
 #include "engine/Application.h"
 #include "engine/Drawing.h"
 #include "engine/Sound.h"
-#include "engine/TextScale.h"
 #include "platform/InputEvent.h"
+#include "state/ScreenNavigator.h"
 
 namespace tavlo {
 namespace {
@@ -36,55 +32,15 @@ std::string GameButtonPicture(const std::string& language, int index) {
 }  // namespace
 
 MenuMainForm::MenuMainForm(Application& app, ProgramState& state, MediaControl& media,
-                           GameForms& games)
+                           ScreenNavigator& navigator)
     : Form(app),
       state_(state),
-      games_(games),
+      navigator_(navigator),
       music_(media, app.Host()),
       one_key_timer_(*this, [this] { OneKeyTimer_Timer(); }),
       image_timer_(*this, [this] { ImageTimer_Timer(); }) {
   Caption = "Tavlo";
   image_timer_.SetInterval(kTitleFirstTick);
-}
-
-void MenuMainForm::Initialise(const std::string& command_line) {
-  Platform& platform = App().Host();
-  if (!platform.AcquireSingleInstanceLock()) {
-    QuitRequested = true;
-    return;
-  }
-  // The window comes first, so that every question and notice of start-up
-  // appears inside it.
-  platform.OpenWindow(Caption);
-
-  try {
-    state_.Texts.LoadStartupTexts();
-  } catch (const LanguageFileMissing& missing) {
-    platform.ShowMessageBox(missing.what(), Caption, MessageButtons::Ok, MessageIcon::Critical);
-    QuitRequested = true;
-    return;
-  }
-
-  if (!InitDataFolder(platform, state_.Texts, state_.gDataPath)) {
-    platform.ShowMessageBox(DataPathErrorText(state_.gDataPath), "Error", MessageButtons::Ok,
-                            MessageIcon::Critical);
-    QuitRequested = true;
-    return;
-  }
-
-  state_.Profiles.ReadCurrentProfile();
-  state_.Profiles.LoadProfileOptions();
-  ComputeTextScale(platform, state_.gTextScale);
-
-  state_.gFullScreen = command_line != "window";
-  if (state_.gFullScreen) {
-    platform.SetFullScreen(true);
-    // Resources are found through the program folder in either mode; the
-    // working folder follows it in full screen for anything run from here.
-    std::error_code ignored;
-    std::filesystem::current_path(App().ProgramFolder(), ignored);
-  }
-  state_.gMenuScanIndex = -1;
 }
 
 void MenuMainForm::Form_Load() {
@@ -315,7 +271,7 @@ void MenuMainForm::Form_CloseRequested() { QuitProgram(); }
 void MenuMainForm::OpenGame(int index) {
   Platform& platform = App().Host();
   platform.SetCursor(CursorShape::Hourglass);
-  Form* game = games_.Get(index);
+  Form* game = navigator_.GameScreen(index + 1);
   if (!game) {
     platform.SetCursor(CursorShape::Arrow);
     return;
@@ -332,6 +288,7 @@ void MenuMainForm::OpenGame(int index) {
 
 void MenuMainForm::OpenOptionsMenu() {
   one_key_timer_.SetEnabled(false);
+  navigator_.OpenOptionsMenu();
   state_.Profiles.LoadProfileOptions();
   StartOneKeyTimer();
 }
@@ -347,10 +304,8 @@ void MenuMainForm::QuitProgram() {
   switches_.CleanUp();
   music_.CloseMedia();
   ReleaseMenu();
-  state_.Profiles.SaveProfileOptions();
-  Platform& platform = App().Host();
-  if (state_.gFullScreen) platform.SetFullScreen(false);
-  platform.SetCursor(CursorShape::Arrow);
+  navigator_.EndProgram();
+  App().Host().SetCursor(CursorShape::Arrow);
   Unload();
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/Random.h"
-#include "wordlists/WordListState.h"
+#include "state/WordListState.h"
 
 namespace tavlo {
 namespace {
@@ -28,7 +28,7 @@ std::vector<std::string> Words(const WordListState& state) {
 
 class WordListStateTests : public ::testing::Test {
  protected:
-  void SetUp() override { RandomSource::SeedForTests(20261208); }
+  FixedRandomSeed seed_{20261208};
 };
 
 TEST_F(WordListStateTests, NextWordStepsAndWrapsPastTheLastRow) {

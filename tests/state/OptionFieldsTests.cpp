@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "profiles/OptionFields.h"
+#include "state/OptionFields.h"
 
 namespace tavlo {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/LanguageTexts.h"
+#include "state/LanguageTexts.h"
 
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"

@@ -1,4 +1,4 @@
-#include "profiles/OptionFields.h"
+#include "state/OptionFields.h"
 
 #include <cerrno>
 #include <cmath>

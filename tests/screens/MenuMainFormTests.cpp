@@ -1,13 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/GameForms.h"
-#include "app/MenuMainForm.h"
-#include "engine/Application.h"
-#include "engine/MediaCommands.h"
-#include "engine/MilliTimer.h"
-#include "support/FakePlatform.h"
-#include "support/MainMenuTest.h"
-#include "support/TempFolder.h"
+#include "support/ProgramTest.h"
 
 namespace tavlo {
 namespace {
@@ -31,24 +24,20 @@ class StandInGame : public Form {
   bool fails_;
 };
 
-class MenuMainFormTests : public testing::MainMenuTest {
+class MenuMainFormTests : public testing::ProgramTest {
  protected:
   // Starts the menu in a window, with the profile as configure leaves it; the
   // title animation is over unless asked.
   void Start(bool title_shown = true, const std::function<void(ProfileStore&)>& configure = {}) {
-    menu.Initialise("window");
-    if (configure) configure(state.Profiles);
-    state.gTitleShown = title_shown;
-    app.Show(menu);
+    StartProgram(configure, title_shown ? Title::Over : Title::Running);
   }
 
   StandInGame& RegisterGame(int index, bool fails = false) {
-    auto game = std::make_unique<StandInGame>(app, menu, fails);
-    StandInGame& kept = *game;
-    auto shared = std::make_shared<std::unique_ptr<StandInGame>>(std::move(game));
-    games.Register(index, [shared] { return std::unique_ptr<Form>(std::move(*shared)); });
-    return kept;
+    StandInGame& game = *stand_ins.emplace_back(std::make_unique<StandInGame>(app, menu, fails));
+    screens.StandInGames[index + 1] = &game;
+    return game;
   }
+  std::vector<std::unique_ptr<StandInGame>> stand_ins;
 };
 
 TEST_F(MenuMainFormTests, VisibleGamesFillRowsOfThreeAndHiddenOnesLeaveTheScreen) {

@@ -3,30 +3,29 @@
 #include <array>
 #include <string>
 
-#include "app/ProgramState.h"
 #include "engine/Form.h"
 #include "engine/KeySwitchClass.h"
 #include "engine/MMedia.h"
 #include "engine/SpriteClass.h"
 #include "engine/Timer.h"
+#include "state/GameNumbers.h"
+#include "state/ProgramState.h"
 
 namespace tavlo {
 
-class GameForms;
 class MediaControl;
+class ScreenNavigator;
 
-// The home screen and the program's start-up object: its initialisation
-// prepares everything the other screens read, its buttons open the games and
-// the options, and QuitProgram is the one orderly way out. A short title
-// animation plays once per run; everything works with the mouse, keys and one
-// or two switches.
+// The home screen: its buttons open the games and the options, and
+// QuitProgram is the one orderly way out. A short title animation plays once
+// per run; everything works with the mouse, keys and one or two switches.
 class MenuMainForm : public Form {
  public:
-  MenuMainForm(Application& app, ProgramState& state, MediaControl& media, GameForms& games);
+  MenuMainForm(Application& app, ProgramState& state, MediaControl& media,
+               ScreenNavigator& navigator);
 
-  // Runs before the form is first loaded. command_line is the whole text
-  // after the program's name; "window" runs in a window.
-  void Initialise(const std::string& command_line);
+  // Set when start-up failed: the form then unloads as soon as it loads, and
+  // the program ends.
   bool QuitRequested = false;
 
   void Form_Load() override;
@@ -49,7 +48,7 @@ class MenuMainForm : public Form {
   void QuitProgram();
 
   // What tests and the screens around the menu look at.
-  const std::array<SpriteClass, 15>& GameButtons() const { return game_buttons_; }
+  const std::array<SpriteClass, kGameCount>& GameButtons() const { return game_buttons_; }
   const KeySwitchClass& Switches() const { return switches_; }
   const SpriteClass& TitleCloud() const { return title_cloud_; }
   Timer& OneKeyTimer() { return one_key_timer_; }
@@ -60,7 +59,7 @@ class MenuMainForm : public Form {
   void OneKeyTimer_Timer();
 
   ProgramState& state_;
-  GameForms& games_;
+  ScreenNavigator& navigator_;
   MMedia music_;
   KeySwitchClass switches_;
   Timer one_key_timer_;
@@ -72,7 +71,7 @@ class MenuMainForm : public Form {
   SpriteClass stop_button_;
   SpriteClass options_button_;
   SpriteClass music_button_;
-  std::array<SpriteClass, 15> game_buttons_;
+  std::array<SpriteClass, kGameCount> game_buttons_;
   int title_width_ = 0;
   int title_height_ = 0;
 };

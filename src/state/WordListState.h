@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "wordlists/WordRecord.h"
+#include "state/WordRecord.h"
 
 namespace tavlo {
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "games/GameCatalogue.h"
+#include "screens/MenuMainForm.h"
+#include "state/ScreenNavigator.h"
+
+namespace tavlo {
+
+class Application;
+class MediaControl;
+struct ProgramState;
+
+// Every screen of the program, and the roads between them: the one place that
+// knows which screen a button opens.
+class ProgramScreens : public ScreenNavigator {
+ public:
+  ProgramScreens(Application& app, ProgramState& state, MediaControl& media);
+
+  MenuMainForm& MainMenu() { return menu_; }
+  GameCatalogue& Games() { return games_; }
+
+  Form* GameScreen(int game_number) override;
+  void OpenOptionsMenu() override;
+  void EndProgram() override;
+
+ private:
+  Application& app_;
+  ProgramState& state_;
+  MenuMainForm menu_;
+  GameCatalogue games_;
+};
+
+}  // namespace tavlo

@@ -1,0 +1,59 @@
+#include "app/Startup.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "engine/Application.h"
+#include "engine/TextScale.h"
+#include "state/DataFolder.h"
+#include "state/ProgramState.h"
+
+namespace tavlo {
+namespace {
+
+constexpr const char* kCaption = "Tavlo";
+
+}  // namespace
+
+bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line) {
+  Platform& platform = app.Host();
+  if (!platform.AcquireSingleInstanceLock()) return false;
+  // The window comes first, so that every question and notice of start-up
+  // appears inside it.
+  platform.OpenWindow(kCaption);
+
+  try {
+    state.Texts.LoadStartupTexts();
+  } catch (const LanguageFileMissing& missing) {
+    platform.ShowMessageBox(missing.what(), kCaption, MessageButtons::Ok, MessageIcon::Critical);
+    return false;
+  }
+
+  if (!InitDataFolder(platform, state.Texts, state.gDataPath)) {
+    platform.ShowMessageBox(DataPathErrorText(state.gDataPath), "Error", MessageButtons::Ok,
+                            MessageIcon::Critical);
+    return false;
+  }
+
+  state.Profiles.ReadCurrentProfile();
+  state.Profiles.LoadProfileOptions();
+  ComputeTextScale(platform, state.gTextScale);
+
+  state.gFullScreen = command_line != "window";
+  if (state.gFullScreen) {
+    platform.SetFullScreen(true);
+    // Resources are found through the program folder in either mode; the
+    // working folder follows it in full screen for anything run from here.
+    std::error_code ignored;
+    std::filesystem::current_path(app.ProgramFolder(), ignored);
+  }
+  state.gMenuScanIndex = -1;
+  return true;
+}
+
+void ShutDownProgram(Application& app, ProgramState& state) {
+  state.Profiles.SaveProfileOptions();
+  if (state.gFullScreen) app.Host().SetFullScreen(false);
+}
+
+}  // namespace tavlo

@@ -1,0 +1,30 @@
+#include "games/GameCatalogue.h"
+
+#include "games/Game01Form.h"
+
+namespace tavlo {
+namespace {
+
+std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) {
+  switch (game_number) {
+    case 1:
+      return std::make_unique<Game01Form>(context);
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+GameCatalogue::GameCatalogue(const GameContext& context) : context_(context) {}
+
+GameCatalogue::~GameCatalogue() = default;
+
+GameForm* GameCatalogue::Get(int game_number) {
+  if (game_number < 1 || game_number > kGameCount) return nullptr;
+  auto& form = forms_[static_cast<size_t>(game_number - 1)];
+  if (!form) form = MakeGame(game_number, context_);
+  return form.get();
+}
+
+}  // namespace tavlo
