@@ -110,7 +110,7 @@ CREDITS_PICTURE_LINES = [
     "",
     "Pictures drawn from Noto Color Emoji by Google,",
     "used under the SIL Open Font License 1.1.",
-    "Lettering in Liberation Sans (SIL Open Font License 1.1).",
+    "Lettering in Liberation Sans (GNU GPL 2 with the font exception).",
     "Sounds and music made with SoX. Speech by eSpeak NG.",
 ]
 
