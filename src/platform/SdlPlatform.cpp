@@ -9,6 +9,7 @@
 #include "platform/SdlImGuiHost.h"
 #include "platform/SdlKeys.h"
 #include "platform/SdlMessageBox.h"
+#include "platform/ProgramLocation.h"
 #include "platform/SystemFolders.h"
 
 namespace tavlo {
@@ -260,7 +261,7 @@ void SdlPlatform::RunModalDialog(ModalDialog& dialog) {
   if (!last_picture_.Empty()) Present(last_picture_);
 }
 
-std::filesystem::path SdlPlatform::ProgramFolder() { return ExecutableFolder(); }
+std::filesystem::path SdlPlatform::ProgramFolder() { return RunningProgramFolder(); }
 
 std::filesystem::path SdlPlatform::DocumentsFolder() { return UserDocumentsFolder(); }
 

@@ -7,6 +7,7 @@
 #include "ToolArguments.h"
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"
+#include "platform/ProgramLocation.h"
 #include "wordlists/GameTables.h"
 #include "wordlists/SqliteDatabase.h"
 #include "wordlists/WordListStore.h"
@@ -34,17 +35,14 @@ std::optional<std::string> DefaultListOf(const std::filesystem::path& program_fo
 }
 
 // Where the language files are when no folder is named: beside the data
-// folder (the program's own default data) or beside this tool, which is built
-// and installed in the program folder.
+// folder (the program's own default data) or in the program folder of the
+// installation this tool belongs to, which the program itself finds the same
+// way (beside the tool in the build tree, share/tavlo/ once installed).
 std::vector<std::filesystem::path> ProgramFolders(const std::filesystem::path& data_folder,
                                                   const std::optional<std::string>& named) {
   if (named) return {*named};
-  std::vector<std::filesystem::path> folders = {
-      std::filesystem::absolute(data_folder).lexically_normal().parent_path()};
-  std::error_code error;
-  const auto tool = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) folders.push_back(tool.parent_path());
-  return folders;
+  return {std::filesystem::absolute(data_folder).lexically_normal().parent_path(),
+          RunningProgramFolder()};
 }
 
 class ProblemReport {
