@@ -267,6 +267,11 @@ std::filesystem::path SdlPlatform::DocumentsFolder() { return UserDocumentsFolde
 
 bool SdlPlatform::AcquireSingleInstanceLock() { return instance_lock_.Acquire(); }
 
+bool SdlPlatform::LockDataFolder(const std::filesystem::path& data_folder) {
+  data_folder_lock_ = std::make_unique<InstanceLock>(data_folder / ".tavlo.lock");
+  return data_folder_lock_->Acquire();
+}
+
 namespace {
 
 DisplayMode FromSdl(const SDL_DisplayMode& mode) {

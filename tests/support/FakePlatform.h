@@ -81,6 +81,10 @@ class FakePlatform : public NullPlatform {
   std::filesystem::path ProgramFolder() override { return ProgramFolderPath; }
   std::filesystem::path DocumentsFolder() override { return DocumentsFolderPath; }
   bool AcquireSingleInstanceLock() override { return !AnotherInstanceRunning; }
+  bool LockDataFolder(const std::filesystem::path&) override { return !DataFolderInUse; }
+  // Another instance, started by another user or on another computer, runs on
+  // the same data folder.
+  bool DataFolderInUse = false;
   std::filesystem::path ProgramFolderPath;
   std::filesystem::path DocumentsFolderPath;
   bool AnotherInstanceRunning = false;
