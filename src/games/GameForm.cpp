@@ -1,6 +1,7 @@
 #include "games/GameForm.h"
 
 #include "engine/Application.h"
+#include "engine/FilePaths.h"
 #include "engine/MilliTimer.h"
 #include "engine/Rounding.h"
 #include "games/AnswerFeedback.h"
@@ -150,7 +151,10 @@ void GameForm::DrawTitle() {
 bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
                                const std::string& image) {
   const char* folder_name = folder == PictureFolder::Backgrounds ? "backgrounds/" : "images/";
-  if (sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) return true;
+  if (IsNameInsideFolder(image) &&
+      sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) {
+    return true;
+  }
   const LanguageTexts& texts = state_.Texts;
   App().Host().ShowMessageBox(texts.InformationText(kFirstInformationOfMissingPicture) + " " +
                                   image + " " +
@@ -160,6 +164,7 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
 }
 
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
+  if (!IsNameInsideFolder(relative_file)) return;
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
 }
 

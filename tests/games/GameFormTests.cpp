@@ -211,11 +211,18 @@ TEST_F(GameFormTests, OneSwitchScanningStepsByItselfAndTheSwitchSelects) {
   EXPECT_EQ(Counts().WrongCount, 1);
 }
 
-TEST_F(GameFormTests, AMissingItemPictureIsNamedAndTheGameGoesOn) {
+TEST_F(GameFormTests, AMissingPictureOrOneOutsideTheDataFolderIsNamedAndTheGameGoesOn) {
   Open();
-  EXPECT_FALSE(tiny.TryPicture("nowhere.png"));
-  ASSERT_FALSE(platform.Messages.empty());
-  EXPECT_NE(platform.Messages.back().Text.find("nowhere.png"), std::string::npos);
+  // A real picture, but beside the data folder rather than in it.
+  std::filesystem::copy_file(program / "gfx/game01/nextButton.gif", documents / "secret.gif");
+  std::filesystem::create_directories(DataFolder() / "images");
+  for (const std::string& name : std::vector<std::string>{"nowhere.png", "../../secret.gif",
+                                                          (documents / "secret.gif").string()}) {
+    platform.Messages.clear();
+    EXPECT_FALSE(tiny.TryPicture(name)) << name;
+    ASSERT_EQ(platform.Messages.size(), 1u) << name;
+    EXPECT_NE(platform.Messages[0].Text.find(name), std::string::npos);
+  }
   EXPECT_TRUE(tiny.IsLoaded());
 }
 

@@ -154,6 +154,7 @@ TEST_F(WordListToolTests, CheckNamesEachProblemByTableListAndRow) {
   }
   Sql("UPDATE Game12 SET Sound = Word || '.wav'");
   Sql("UPDATE Game15 SET Image = Word || '.png', Sound = Word || '.wav'");
+  Sql("UPDATE Game13 SET Image = '../../etc/passwd' WHERE Word = 'w03'");
   AddList("Game03", "Short", 5);
   const std::string data = (folder_ / "data").string();
 
@@ -168,6 +169,10 @@ TEST_F(WordListToolTests, CheckNamesEachProblemByTableListAndRow) {
   EXPECT_NE(report.find("eng Game06, list \"Everyday words\", row 1 (\"w01\"): names no picture "
                         "file in the column Image"),
             std::string::npos);
+  EXPECT_NE(report.find("row 3 (\"w03\"): picture file images/../../etc/passwd lies outside the "
+                        "data folder"),
+            std::string::npos)
+      << report;
 
   // With the files in place, the lists long enough and the default list in
   // every table, a check of those tables finds nothing.

@@ -117,6 +117,11 @@ void CheckList(const std::filesystem::path& data_folder, const std::filesystem::
         report.Add(row, "names no " + file.Kind + " file in the column " + file.Column);
         continue;
       }
+      if (!IsNameInsideFolder(file.Name) || !IsNameInsideFolder(file.Path)) {
+        report.Add(row, file.Kind + " file " + file.Path +
+                            " lies outside the data folder; the games refuse to open it");
+        continue;
+      }
       std::error_code error;
       if (!std::filesystem::is_regular_file(ResolvePath(data_folder, file.Path), error)) {
         report.Add(row, file.Kind + " file " + file.Path + " is missing");
