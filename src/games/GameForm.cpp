@@ -15,6 +15,7 @@ namespace tavlo {
 namespace {
 
 constexpr int kInputLockMilliseconds = 50;
+constexpr int kFrameButtonSize = 60;
 constexpr int kFirstInformationOfListFailure = 0;
 constexpr int kSecondInformationOfListFailure = 1;
 constexpr int kFirstInformationOfMissingPicture = 2;
@@ -91,9 +92,10 @@ bool GameForm::SetUpGame() {
 
 void GameForm::LoadFrameButtons() {
   const std::string folder = "gfx\\" + game_id_ + "\\";
-  gNextButton.LoadDCImage(*this, folder + "nextButton.gif");
-  gStopButton.LoadDCImage(*this, folder + "stopButton.gif");
-  gListenButton.LoadDCImage(*this, folder + "listenButton.gif");
+  gNextButton.LoadButtonImage(*this, folder + "nextButton.gif", kFrameButtonSize, kFrameButtonSize);
+  gStopButton.LoadButtonImage(*this, folder + "stopButton.gif", kFrameButtonSize, kFrameButtonSize);
+  gListenButton.LoadButtonImage(*this, folder + "listenButton.gif", kFrameButtonSize,
+                                kFrameButtonSize);
   gStopButton.X = 670;
   gStopButton.Y = 5;
   gNextButton.X = 735;
