@@ -20,6 +20,7 @@ constexpr int kFirstInformationOfListFailure = 0;
 constexpr int kSecondInformationOfListFailure = 1;
 constexpr int kFirstInformationOfMissingPicture = 2;
 constexpr int kSecondInformationOfMissingPicture = 3;
+constexpr int kListTooLong = 13;
 
 }  // namespace
 
@@ -68,11 +69,16 @@ bool GameForm::SetUpGame() {
   while (true) {
     words.gWordListName = profile.GetWordList(game_id_);
     if (words.gWordListName.empty()) words.gWordListName = state_.Texts.GetDefaultWordList();
-    if (LoadDatabaseList(state_, platform, game_id_, minimum_words)) break;
-    platform.ShowMessageBox(state_.Texts.InformationText(kFirstInformationOfListFailure) + " '" +
-                                words.gWordListName + "' " +
-                                state_.Texts.InformationText(kSecondInformationOfListFailure),
-                            state_.Texts.MenuText(0), MessageButtons::Ok, MessageIcon::Exclamation);
+    ListLoadFailure failure = ListLoadFailure::None;
+    if (LoadDatabaseList(state_, platform, game_id_, minimum_words, &failure)) break;
+    const LanguageTexts& texts = state_.Texts;
+    const std::string message =
+        failure == ListLoadFailure::TooLong
+            ? "'" + words.gWordListName + "' " + texts.InformationText(kListTooLong)
+            : texts.InformationText(kFirstInformationOfListFailure) + " '" + words.gWordListName +
+                  "' " + texts.InformationText(kSecondInformationOfListFailure);
+    platform.ShowMessageBox(message, texts.MenuText(0), MessageButtons::Ok,
+                            MessageIcon::Exclamation);
     if (ShowGeneralOptions(app, state_, game_id_) != 1) return false;
   }
 

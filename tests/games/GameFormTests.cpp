@@ -3,6 +3,7 @@
 #include "games/GameForm.h"
 #include "platform/InputEvent.h"
 #include "support/GameTest.h"
+#include "wordlists/GameTables.h"
 
 namespace tavlo {
 namespace {
@@ -174,6 +175,17 @@ TEST_F(GameFormTests, AMissingListIsNamedAndCancellingItsOptionsEndsTheGame) {
   ASSERT_FALSE(platform.Messages.empty());
   EXPECT_NE(platform.Messages.back().Text.find("'Everyday words'"), std::string::npos);
   EXPECT_EQ(platform.Messages.back().Icon, MessageIcon::Exclamation);
+}
+
+TEST_F(GameFormTests, AListLongerThanAGameCanHoldIsCalledTooLongNotTooShort) {
+  std::vector<testing::TableRow> rows;
+  for (int i = 0; i <= kMaximumWords; ++i) rows.push_back({{"Word", "w" + std::to_string(i)}});
+  OpenGame(rows);
+  EXPECT_FALSE(tiny.IsLoaded());
+  ASSERT_FALSE(platform.Messages.empty());
+  EXPECT_NE(platform.Messages.back().Text.find("more words than a game can hold"),
+            std::string::npos)
+      << platform.Messages.back().Text;
 }
 
 TEST_F(GameFormTests, ConfirmingTheOptionsAfterAFailedLoadPlaysTheListChosenThere) {

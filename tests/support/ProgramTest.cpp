@@ -46,6 +46,7 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
       OpenWordListDatabase(DataFolder() / "db/eng.sqlite", "eng", SqliteOpenMode::Create);
   database.Execute("PRAGMA synchronous = OFF");
   CreateWordListTables(database);
+  database.Execute("BEGIN");
   for (const TableRow& row : rows) {
     std::string columns = "\"WordList\"";
     std::string values = "?1";
@@ -70,6 +71,7 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
     }
     ASSERT_EQ(insert.Step(), SqliteStep::Done) << table << ": " << insert.Error();
   }
+  database.Execute("COMMIT");
 }
 
 void ProgramTest::StartProgram(const std::function<void(ProfileStore&)>& configure, Title title) {

@@ -5,6 +5,7 @@
 
 #include "WordListFixture.h"
 #include "WordListTool.h"
+#include "wordlists/GameTables.h"
 #include "wordlists/WordListStore.h"
 
 namespace tavlo {
@@ -110,6 +111,37 @@ TEST_F(WordListToolTests, AnImportTheDatabaseRefusesHalfwayLeavesItUnchanged) {
   EXPECT_NE(err_.str().find("nothing was changed"), std::string::npos) << err_.str();
   EXPECT_EQ(Rows("Game03", "Animals").size(), 6u);
   EXPECT_EQ(ReadFile(DatabaseFile()), before);
+}
+
+TEST_F(WordListToolTests, ExportNeverDestroysADatabaseNorWritesMadeUpValues) {
+  AddList("Game03", "Animals", 6);
+  const std::string before = ReadFile(DatabaseFile());
+  const std::string other = (folder_ / "other.sqlite").string();
+  std::filesystem::copy_file(DatabaseFile(), other);
+  struct Case {
+    std::string Output;
+    std::string Error;
+  };
+  for (const Case& c :
+       {Case{Db(), "is the word-list file itself"}, Case{other, "is an SQLite file"}}) {
+    EXPECT_EQ(Run({"export", Db(), "Game03", c.Output}), 1) << c.Output;
+    EXPECT_NE(err_.str().find(c.Error), std::string::npos) << err_.str();
+    EXPECT_EQ(ReadFile(c.Output), before);
+  }
+  // A table without one of its columns: SQLite would give the column's name as
+  // every row's value.
+  Sql("ALTER TABLE Game03 DROP COLUMN Question");
+  const std::string exported = (folder_ / "out.csv").string();
+  EXPECT_EQ(Run({"export", Db(), "Game03", exported}), 1);
+  EXPECT_NE(err_.str().find("has no column Question"), std::string::npos) << err_.str();
+  EXPECT_FALSE(std::filesystem::exists(exported));
+}
+
+TEST_F(WordListToolTests, AnImportLongerThanAGameCanHoldIsWarnedAbout) {
+  std::string csv = "WordList,Word,Image,Sound\r\n";
+  for (int i = 0; i <= kMaximumWords; ++i) csv += "Huge,w" + std::to_string(i) + ",,\r\n";
+  ASSERT_EQ(Run({"import", Db(), "Game15", File("huge.csv", csv)}), 0) << err_.str();
+  EXPECT_NE(err_.str().find("too long for the game"), std::string::npos) << err_.str();
 }
 
 TEST_F(WordListToolTests, BuildMakesEveryTableFromAContentFolder) {

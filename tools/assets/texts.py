@@ -70,8 +70,7 @@ ENGLISH = {
         "The damaged file is kept in the profiles folder as",                         # 11
         "Tavlo is already open for this data folder, on this computer or another "
         "one. Please close it there first.",                                          # 12
-        "This word list has more words than a game can hold. Please choose a shorter "
-        "word list.",                                                                 # 13
+        "has more words than a game can hold. Please choose a shorter word list.",     # 13
     ],
     "defaultlist.txt": ["Everyday words"],
     "credits.txt": [

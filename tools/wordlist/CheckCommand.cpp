@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "ListCounts.h"
 #include "MediaFiles.h"
+#include "TableColumns.h"
 #include "ToolArguments.h"
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"
@@ -75,16 +76,11 @@ bool CheckColumns(const std::filesystem::path& database, const GameTable& table,
     report.Add(std::string(table.Name), "the table is missing");
     return false;
   }
-  SqliteStatement query =
-      file.Prepare("SELECT * FROM " + SqliteDatabase::QuoteIdentifier(table.Name) + " LIMIT 0");
-  bool complete = query.IsValid();
-  for (const auto column : table.Columns()) {
-    if (query.ColumnIndex(column) < 0) {
-      report.Add(std::string(table.Name), "the column " + std::string(column) + " is missing");
-      complete = false;
-    }
+  const std::vector<std::string> missing = MissingColumns(file, table);
+  for (const std::string& column : missing) {
+    report.Add(std::string(table.Name), "the column " + column + " is missing");
   }
-  return complete;
+  return missing.empty();
 }
 
 void CheckList(const std::filesystem::path& data_folder, const std::filesystem::path& database,
