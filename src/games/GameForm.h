@@ -72,6 +72,9 @@ class GameForm : public Form {
   virtual void SpeakAnswer(int i) = 0;
   // The game's own hit tests, after the frame buttons.
   virtual void GameMouseDown(int button, int shift, int x, int y) = 0;
+  // The select switch (Enter) at the scanning position: a left click there,
+  // unless the game gives selecting a meaning of its own.
+  virtual void SelectSwitch(int x, int y);
 
   // Drawing: the frame buttons a game shows, see-through; then, after the
   // game's own sprites, the blue borders of the highlighted frame buttons;
