@@ -2,6 +2,7 @@
 
 #include "games/Game01Form.h"
 #include "games/Game06Form.h"
+#include "games/Game09Form.h"
 
 namespace tavlo {
 namespace {
@@ -12,6 +13,8 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game01Form>(context);
     case 6:
       return std::make_unique<Game06Form>(context);
+    case 9:
+      return std::make_unique<Game09Form>(context);
     default:
       return nullptr;
   }
