@@ -20,11 +20,11 @@ std::vector<WordRecord> List(const std::vector<std::string>& words) {
   return list;
 }
 
+// The default English list "Everyday words".
 const std::vector<std::string> kEverydayWords = {
-    "apple", "bed",   "bell",  "boat",  "book", "bread", "bus",  "cake", "car",
-    "cat",   "chair", "clock", "corn",  "cup",  "dog",   "drum", "egg",  "hat",
-    "house", "kite",  "lemon", "moon",  "pen",  "sock",  "star", "sun",  "tent",
-    "train", "tree",  "truck"};
+    "apple", "bed",  "bell", "bike",  "boat",  "book", "bread", "bus",   "cake", "car",  "cat",
+    "chair", "clock", "corn", "cup",  "dog",   "drum", "egg",   "hat",   "house", "kite", "lamp",
+    "lemon", "moon", "pen",  "plane", "sock",  "spoon", "star", "sun",   "tent", "train", "tree"};
 
 const std::vector<std::string> kNoUprightWord = {"ant", "bee", "cat", "dog", "elephant",
                                                  "ox",  "hen", "pig", "umbrella"};
