@@ -225,7 +225,7 @@ GAME08 = {
 # the shorter words share: every word must be able to cross one of them (the generator checks it).
 GAME09 = {
     DEFAULT: ["apple", "bed", "bell", "bike", "boat", "book", "bread", "bus", "cake", "car", "cat",
-              "chair", "clock", "corn", "cup", "dog", "drum", "egg", "hat", "house", "kite", "lamp",
+              "chair", "clock", "corn", "cup", "dog", "drum", "egg", "hat", "house", "kite", "ship",
               "lemon", "moon", "pen", "plane", "sock", "spoon", "star", "sun", "tent", "train", "tree"],
     "Animals": ["ant", "bat", "bear", "bee", "bird", "cat", "cow", "crab", "dog", "duck", "eagle", "fish",
                 "fox", "frog", "goat", "hen", "horse", "lion", "mouse", "owl", "pig", "seal", "snake",
