@@ -14,12 +14,6 @@
 namespace tavlo {
 namespace {
 
-std::vector<WordRecord> List(const std::vector<std::string>& words) {
-  std::vector<WordRecord> list;
-  for (const auto& word : words) list.emplace_back().Word = word;
-  return list;
-}
-
 // The default English list "Everyday words".
 const std::vector<std::string> kEverydayWords = {
     "apple", "bed",  "bell", "bike",  "boat",  "book", "bread", "bus",   "cake", "car",  "cat",
@@ -35,7 +29,8 @@ const std::vector<std::string> kNoCrossing = {"abcde", "xbx", "bzz", "zcz", "cq"
 void Build(benchmark::State& run, const std::vector<std::string>& words) {
   NullPlatform platform;
   ClockSource clock(platform);
-  const auto list = List(words);
+  std::vector<WordRecord> list(words.size());
+  for (size_t row = 0; row < words.size(); ++row) list[row].Word = words[row];
   std::int16_t position = 0;
   for (auto _ : run) {
     const CrosswordBuilder builder(list);

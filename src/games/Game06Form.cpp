@@ -129,11 +129,7 @@ void Game06Form::LayOutRound() {
   }
 }
 
-std::vector<SpriteClass*> Game06Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (auto& pot : pots_) sprites.push_back(&pot);
-  return sprites;
-}
+std::vector<SpriteClass*> Game06Form::ChoiceSprites() { return PointersTo(pots_); }
 
 void Game06Form::UpdateScreen() {
   Canvas& canvas = Graphics();

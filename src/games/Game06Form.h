@@ -32,11 +32,13 @@ class Game06Form : public GameForm {
   int CurrentPicture() const { return current_picture_; }
 
  protected:
+  // A round is one set of four pictures; the listen button speaks the
+  // current picture's order.
+  void StartRound() override;
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  void SpeakAnswer(int i) override;
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
   void DealPictures();

@@ -94,11 +94,7 @@ void Game09Form::LayOutRound(const Crossword& crossword) {
   }
 }
 
-std::vector<SpriteClass*> Game09Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (auto& picture : pictures_) sprites.push_back(&picture);
-  return sprites;
-}
+std::vector<SpriteClass*> Game09Form::ChoiceSprites() { return PointersTo(pictures_); }
 
 void Game09Form::UpdateScreen() {
   Canvas& canvas = Graphics();

@@ -45,12 +45,14 @@ class Game09Form : public GameForm {
   int CurrentWord() const { return current_word_; }
 
  protected:
-  void LoadGameGraphics() override;
-  void FreeGameGraphics() override;
+  // A round is one crossword. A click on a square chooses its word and the
+  // select switch on the current word's picture fills that word.
   void StartRound() override;
-  void SpeakAnswer(int i) override;
   void GameMouseDown(int button, int shift, int x, int y) override;
   void SelectSwitch(int x, int y) override;
+  void SpeakAnswer(int i) override;
+  void LoadGameGraphics() override;
+  void FreeGameGraphics() override;
 
  private:
   enum class Fill { OneLetter, WholeWord };

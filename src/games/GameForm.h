@@ -22,6 +22,14 @@ struct FrameButtonSet {
   bool Next = true;
 };
 
+// Every sprite of a game's collection, as ChoiceSprites hands them out.
+template <typename Sprites>
+std::vector<SpriteClass*> PointersTo(Sprites& sprites) {
+  std::vector<SpriteClass*> pointers;
+  for (SpriteClass& sprite : sprites) pointers.push_back(&sprite);
+  return pointers;
+}
+
 // Where an item's picture lives in the data folder.
 enum class PictureFolder { Backgrounds, Images };
 
