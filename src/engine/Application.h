@@ -81,6 +81,8 @@ class Application {
   std::vector<Timer*> timers_;
   bool quit_ = false;
   bool close_requested_ = false;
+  // The last key-down brought another form to the front.
+  bool typed_at_screen_left_ = false;
 };
 
 }  // namespace tavlo

@@ -1,6 +1,8 @@
 #include "games/GameCatalogue.h"
 
 #include "games/Game01Form.h"
+#include "games/Game06Form.h"
+#include "games/Game09Form.h"
 
 namespace tavlo {
 namespace {
@@ -9,6 +11,10 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
   switch (game_number) {
     case 1:
       return std::make_unique<Game01Form>(context);
+    case 6:
+      return std::make_unique<Game06Form>(context);
+    case 9:
+      return std::make_unique<Game09Form>(context);
     default:
       return nullptr;
   }

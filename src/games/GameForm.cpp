@@ -44,6 +44,8 @@ void GameForm::Form_Load() {
   LoadGameGraphics();
   LoadFrameButtons();
   StartRound();
+  // A game whose first round cannot be built has left already.
+  if (!IsLoaded()) return;
   switches_.Init(*this);
   App().Host().SetCursor(CursorShape::Arrow);
   UpdateScreen();
@@ -204,7 +206,10 @@ void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
     return;
   }
   if (gListenButton.IsUnder(x, y)) SpeakAnswer(-1);
-  if (gNextButton.IsUnder(x, y)) StartRound();
+  if (gNextButton.IsUnder(x, y)) {
+    StartRound();
+    if (!IsLoaded()) return;
+  }
   GameMouseDown(button, shift, x, y);
   LockInput();
 }
@@ -233,7 +238,7 @@ void GameForm::Form_KeyDown(int key_code, int) {
       return;
     case keys::kEnter:
       if (!free) return;
-      Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
+      SelectSwitch(switches_.GetXPos(), switches_.GetYPos());
       if (!IsLoaded()) return;
       UpdateScreen();
       LockInput();
@@ -257,6 +262,8 @@ void GameForm::Form_KeyDown(int key_code, int) {
       return;
   }
 }
+
+void GameForm::SelectSwitch(int x, int y) { Form_MouseDown(mouse_buttons::kLeft, 0, x, y); }
 
 void GameForm::AfterOptionsDialog() {
   if (state_.gDialogResult != 1) return;

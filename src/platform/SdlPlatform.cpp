@@ -212,6 +212,11 @@ std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
         result.Shift = ShiftStateFromSdl(event.key.keysym.mod);
         return result;
       }
+      case SDL_TEXTINPUT: {
+        InputEvent result{EventType::TextInput};
+        result.Text = event.text.text;
+        return result;
+      }
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
         const int button = MouseButtonFromSdl(event.button.button);

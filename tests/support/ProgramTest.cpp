@@ -99,6 +99,21 @@ void ProgramTest::Press(int key_code, int shift) {
   platform.AdvanceMilliseconds(kPastInputLock);
 }
 
+void ProgramTest::Type(std::string_view characters) {
+  size_t start = 0;
+  while (start < characters.size()) {
+    // A character runs on over the continuation bytes of its UTF-8 form.
+    size_t end = start + 1;
+    while (end < characters.size() && (static_cast<unsigned char>(characters[end]) & 0xC0) == 0x80) {
+      ++end;
+    }
+    platform.PushText(std::string(characters.substr(start, end - start)));
+    app.DoEvents();
+    platform.AdvanceMilliseconds(kPastInputLock);
+    start = end;
+  }
+}
+
 void ProgramTest::MoveTo(const SpriteClass& sprite) {
   const auto [x, y] = MiddleOf(sprite);
   platform.PushMouseMove(x, y);
