@@ -29,6 +29,18 @@ bool OpenMixer() {
                              nullptr, 0) == 0;
 }
 
+// SDL_mixer keeps the whole buffer it converted the file in, several times
+// the converted sound (the 40-second menu music held 32 MB); only the sound
+// itself is kept. The buffer is SDL's, so SDL's realloc shrinks it, and the
+// mixer frees it as before.
+Mix_Chunk* LoadWave(const std::filesystem::path& file) {
+  Mix_Chunk* chunk = Mix_LoadWAV(file.string().c_str());
+  if (chunk && chunk->allocated && chunk->alen > 0) {
+    if (void* tight = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(tight);
+  }
+  return chunk;
+}
+
 }  // namespace
 
 AudioSdl::~AudioSdl() { Shutdown(); }
@@ -111,7 +123,7 @@ int AudioSdl::PlayWave(const std::filesystem::path& file) {
   // ends the sound before it, as a new sound does.
   Mix_HaltChannel(kWaveChannel);
   if (wave_) Mix_FreeChunk(wave_);
-  wave_ = Mix_LoadWAV(file.string().c_str());
+  wave_ = LoadWave(file);
   if (!wave_) return -1;
   if (Mix_PlayChannel(kWaveChannel, wave_, 0) < 0) return -1;
   return LengthOf(wave_);
@@ -157,7 +169,7 @@ bool AudioSdl::Load(Stream& stream) {
   if (stream.Loaded) return stream.Whole || stream.Music;
   stream.Loaded = true;
   if (stream.Kind == StreamKind::Wave) {
-    stream.Whole = Mix_LoadWAV(stream.File.string().c_str());
+    stream.Whole = LoadWave(stream.File);
     if (stream.Channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(stream.Channel + 1);
     return stream.Whole != nullptr;
   }
