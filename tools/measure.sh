@@ -41,4 +41,4 @@ source tools/xvfb.sh
 # A black root window, so that only a drawn picture counts as the first frame.
 start_xvfb "${screen}x24" -br
 trap stop_xvfb EXIT
-/usr/bin/python3 tools/measure.py "${options[@]}" "$@"
+/usr/bin/python3 tools/measure.py "${options[@]}" -- "$@"
