@@ -5,6 +5,7 @@
 
 #include "engine/Application.h"
 #include "engine/TextScale.h"
+#include "platform/AtomicFile.h"
 #include "state/DataFolder.h"
 #include "state/ProgramState.h"
 
@@ -41,6 +42,10 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
                             MessageButtons::Ok, MessageIcon::Exclamation);
     return false;
   }
+  // Saves cut short by a crash or a power loss leave their temporary files;
+  // with the folder locked, none of them is still being written.
+  RemoveUnfinishedSaves(state.gDataPath);
+  RemoveUnfinishedSaves(std::filesystem::path(state.gDataPath) / "profiles");
 
   state.Profiles.ReadCurrentProfile();
   state.Profiles.LoadProfileOptions();

@@ -124,6 +124,17 @@ TEST_F(MainMenuStartupTests, StartUpReadsTheProfileAndTheTextScale) {
   EXPECT_EQ(state.gDataPath, DataFolder().string() + "/");
 }
 
+TEST_F(MainMenuStartupTests, StartUpRemovesOnlyWhatInterruptedSavesLeftBehind) {
+  const std::vector<std::string> unfinished = {".saving-Ab12Cd", "profiles/.saving-Xy34Zw"};
+  const std::vector<std::string> kept = {"profiles/.Tavlo.damaged-20240101-120000",
+                                         "profiles/saving-Anna", "images/.saving-a1b2c3"};
+  for (const auto& file : unfinished) testing::WriteFile(DataFolder() / file, "half");
+  for (const auto& file : kept) testing::WriteFile(DataFolder() / file, "whole");
+  EXPECT_TRUE(InitialiseProgram(app, state, "window"));
+  for (const auto& file : unfinished) EXPECT_FALSE(std::filesystem::exists(DataFolder() / file));
+  for (const auto& file : kept) EXPECT_TRUE(std::filesystem::exists(DataFolder() / file));
+}
+
 TEST_F(MainMenuStartupTests, QuittingSavesTheCountsOfThisRun) {
   StartProgram({}, Title::Running);
   EXPECT_EQ(state.gGameName, "Tavlo");
