@@ -132,7 +132,11 @@ std::filesystem::path ProfileStore::ProfileListFile() const {
 }
 
 bool ProfileStore::IsValidProfileName(const std::string& name) {
-  if (name.empty() || name == "." || name == ".." || name.size() > kLongestFileName) return false;
+  // A name beginning with a dot (".", ".." among them) would be a hidden file,
+  // which the list of profiles leaves out, and could be taken for the hidden
+  // files the program keeps beside the profiles: unfinished saves, removed at
+  // start-up, and copies of damaged files, of which only the newest are kept.
+  if (name.empty() || name.front() == '.' || name.size() > kLongestFileName) return false;
   return std::all_of(name.begin(), name.end(), IsNameCharacter);
 }
 
