@@ -59,10 +59,13 @@ check_option_file() {
 leftovers() { find "$1" -name '.saving-*' | wc -l; }
 
 if [ "$saves" -gt 0 ]; then
-  loop=build/tavlo_save_loop
+  loop=$work/tavlo_save_loop
+  cp build/tavlo_save_loop "$loop"
   data=$work/saves
   mkdir -p "$data"
-  answers=0
+  # A first save, ended by its closed output, gives the file to check.
+  "$loop" "$data" | head -n 1 >/dev/null
+  answers=$("$loop" --check "$data")
   before_save=0
   for round in $(seq 1 "$saves"); do
     "$loop" "$data" >"$work/reported" &
@@ -94,7 +97,9 @@ if [ "$quits" -gt 0 ]; then
   home=$work/home
   mkdir -p "$home/Documents" "$home/runtime"
   export HOME=$home XDG_RUNTIME_DIR=$home/runtime SDL_AUDIODRIVER=dummy
-  program=build/program/tavlo
+  # A copy of the program folder, so that a rebuild meanwhile changes nothing.
+  cp -a build/program "$work/program"
+  program=$work/program/tavlo
   data=$home/Documents/Tavlo
   option_file=$data/profiles/Tavlo
   press() { xdotool key "$1"; sleep "${2:-0.4}"; }

@@ -45,8 +45,7 @@ GameRows Trimmed(const GameRows& rows) {
 // Writes the tables' rows into a new file and drops every other game table.
 bool WriteSeed(const std::filesystem::path& file, const std::vector<GameRows>& tables) {
   std::filesystem::remove(file);
-  tavlo::SqliteDatabase database =
-      tavlo::SqliteDatabase::Open(file, tavlo::SqliteOpenMode::Create);
+  tavlo::SqliteDatabase database = tavlo::SqliteDatabase::Open(file, tavlo::SqliteOpenMode::Create);
   std::string failure;
   bool written = database.Execute("PRAGMA page_size = 512") && database.Execute("BEGIN") &&
                  tavlo::CreateWordListTables(database);
@@ -54,9 +53,10 @@ bool WriteSeed(const std::filesystem::path& file, const std::vector<GameRows>& t
     const auto rows = std::find_if(tables.begin(), tables.end(),
                                    [&](const GameRows& r) { return r.Table == &table; });
     if (!written) break;
-    written = rows == tables.end()
-                  ? database.Execute("DROP TABLE " + tavlo::SqliteDatabase::QuoteIdentifier(table.Name))
-                  : tavlo::wordlist::InsertRows(database, *rows, failure);
+    written =
+        rows == tables.end()
+            ? database.Execute("DROP TABLE " + tavlo::SqliteDatabase::QuoteIdentifier(table.Name))
+            : tavlo::wordlist::InsertRows(database, *rows, failure);
   }
   written = written && database.Execute("COMMIT") && database.Execute("VACUUM");
   if (!written) {

@@ -29,9 +29,9 @@ void CheckList(const tavlo::GameTable& table, const std::vector<tavlo::WordRecor
     if (record.Texts.size() != static_cast<std::size_t>(table.TextSlots)) std::abort();
     if (record.Numbers.size() != static_cast<std::size_t>(table.NumberSlots)) std::abort();
   }
-  const bool in_order = std::is_sorted(words.begin(), words.end(), [](const auto& a, const auto& b) {
-    return collator.Compare(a.Word, b.Word) < 0;
-  });
+  const bool in_order = std::is_sorted(
+      words.begin(), words.end(),
+      [](const auto& a, const auto& b) { return collator.Compare(a.Word, b.Word) < 0; });
   if (!in_order) std::abort();
 }
 
