@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <future>
+
 #include "WordListFixture.h"
 #include "wordlists/GameTables.h"
 #include "wordlists/WordListStore.h"
@@ -108,7 +113,7 @@ TEST_F(WordListStoreTests, AListNameWithAnApostropheLoadsAndQuotesCannotWidenThe
   EXPECT_TRUE(Load("Game13", "Other words", 4));
 }
 
-TEST_F(WordListStoreTests, AMissingFileTableOrColumnIsAFailedLoad) {
+TEST_F(WordListStoreTests, AMissingFileTableOrColumnOrAFileThatIsNoneIsAFailedLoad) {
   AddList("Game04", "words", 4);
   ASSERT_TRUE(Load("Game04", "words", 4));
   const auto before = state_.WordLists.gWords;
@@ -129,8 +134,21 @@ TEST_F(WordListStoreTests, AMissingFileTableOrColumnIsAFailedLoad) {
   EXPECT_FALSE(std::filesystem::exists(DatabaseFile())) << "a reader must not create the file";
   testing::WriteFile(DatabaseFile(), "not a database");
   EXPECT_FALSE(Load("Game04", "words", 4));
-
+  std::filesystem::remove(DatabaseFile());
+  std::filesystem::create_directory(DatabaseFile());
+  EXPECT_FALSE(Load("Game04", "words", 4));
   EXPECT_EQ(state_.WordLists.gWords, before);
+
+  // Opening a pipe nobody writes to would wait for ever; should it wait, a
+  // writer lets it go on, so that the test fails instead of hanging.
+  std::filesystem::remove(DatabaseFile());
+  ASSERT_EQ(std::system(("mkfifo '" + DatabaseFile().string() + "'").c_str()), 0);
+  auto read = std::async(std::launch::async,
+                         [&] { return ReadWordList(DatabaseFile(), "eng", "Game04", "words"); });
+  const bool waited = read.wait_for(std::chrono::seconds(5)) == std::future_status::timeout;
+  if (waited) std::ofstream(DatabaseFile()).close();
+  EXPECT_FALSE(waited);
+  EXPECT_FALSE(read.get().has_value());
 }
 
 TEST_F(WordListStoreTests, ANumericColumnHoldingNoWholeNumberFailsTheLoad) {
