@@ -64,7 +64,7 @@ if [ "$saves" -gt 0 ]; then
   data=$work/saves
   mkdir -p "$data"
   # A first save, ended by its closed output, gives the file to check.
-  "$loop" "$data" | head -n 1 >/dev/null
+  "$loop" "$data" | head -n 1 >/dev/null || true
   answers=$("$loop" --check "$data")
   before_save=0
   for round in $(seq 1 "$saves"); do
