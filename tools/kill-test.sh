@@ -110,7 +110,14 @@ if [ "$quits" -gt 0 ]; then
     "$program" window &
     pid=$!
     local window
-    window=$(wait_for_window Tavlo 10) || fail "$1" "the program opened no window"
+    if ! window=$(wait_for_window Tavlo 30); then
+      if kill -0 "$pid" 2>/dev/null; then
+        fail "$1" "the program opened no window in 30 s"
+      fi
+      local status=0
+      wait "$pid" || status=$?
+      fail "$1" "the program ended with status $status without opening a window"
+    fi
     sleep 1
     xdotool windowfocus --sync "$window" 2>/dev/null || true
   }
