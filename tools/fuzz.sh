@@ -84,6 +84,8 @@ report_target() {
     finding=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$log" | tail -n 1)
     printf '%-20s %12s runs, 1 finding: %s (log: %s)\n' "$target" "${runs:-0}" \
       "${finding:-see the log}" "$log"
+    # The report itself, for a run whose build folder is not kept (CI).
+    grep -v -E '^#[0-9]+|^INFO:|^MS:|^base unit:' "$log" | tail -n 40 | sed 's/^/    /'
   fi
 }
 

@@ -41,9 +41,10 @@ fi
 
 work=$(mktemp -d)
 cleanup() {
+  local status=$?
   if [ -n "${pid:-}" ]; then kill -9 "$pid" 2>/dev/null || true; fi
   if declare -F stop_xvfb >/dev/null; then stop_xvfb; fi
-  rm -rf "$work"
+  if [ "$status" -eq 0 ]; then rm -rf "$work"; else echo "Left for a look: $work" >&2; fi
 }
 trap cleanup EXIT
 fail() { echo "FAIL (round $1): $2" >&2; exit 1; }
@@ -112,6 +113,8 @@ if [ "$quits" -gt 0 ]; then
     local window
     if ! window=$(wait_for_window Tavlo 30); then
       if kill -0 "$pid" 2>/dev/null; then
+        echo "Where it waits:" >&2
+        gdb -p "$pid" -batch -ex "thread apply all bt 15" 2>/dev/null | grep -E '^(#|Thread)' >&2 || true
         fail "$1" "the program opened no window in 30 s"
       fi
       local status=0
