@@ -113,6 +113,8 @@ if [ "$quits" -gt 0 ]; then
     local window
     if ! window=$(wait_for_window Tavlo 30); then
       if kill -0 "$pid" 2>/dev/null; then
+        echo "Windows: $(xdotool search --name . getwindowname %@ 2>&1 | tr '\n' '|')" >&2
+        import -window root "$work/no-window.png" 2>/dev/null || true
         echo "Where it waits:" >&2
         gdb -p "$pid" -batch -ex "thread apply all bt 15" 2>/dev/null | grep -E '^(#|Thread)' >&2 || true
         fail "$1" "the program opened no window in 30 s"
