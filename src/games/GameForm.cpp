@@ -41,6 +41,8 @@ void GameForm::Form_Load() {
   LoadGameGraphics();
   LoadFrameButtons();
   StartRound();
+  // A round that cannot be built may already have left the game.
+  if (!IsLoaded()) return;
   switches_.Init(*this);
   App().Host().SetCursor(CursorShape::Arrow);
   UpdateScreen();
@@ -151,12 +153,16 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
                                const std::string& image) {
   const char* folder_name = folder == PictureFolder::Backgrounds ? "backgrounds/" : "images/";
   if (sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) return true;
+  ShowMissingPicture(image);
+  return false;
+}
+
+void GameForm::ShowMissingPicture(const std::string& image) {
   const LanguageTexts& texts = state_.Texts;
   App().Host().ShowMessageBox(texts.InformationText(kFirstInformationOfMissingPicture) + " " +
                                   image + " " +
                                   texts.InformationText(kSecondInformationOfMissingPicture),
                               "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
-  return false;
 }
 
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {

@@ -8,12 +8,17 @@
 #include "profiles/FontDialogModel.h"
 #include "profiles/GeneralOptionsDialog.h"
 #include "profiles/GeneralOptionsModel.h"
+#include "profiles/Options15Dialog.h"
+#include "profiles/Options15Model.h"
 #include "state/ProfileStore.h"
 #include "state/ProgramState.h"
 #include "wordlists/WordListStore.h"
 
 namespace tavlo {
 namespace {
+
+// The option text that names the steering game's speed frame.
+constexpr int kSpeedCaption = 4;
 
 // The tool icon and the button pictures; a picture that cannot be read stays
 // empty and its button shows text instead.
@@ -55,6 +60,18 @@ std::int16_t ShowGeneralOptions(Application& app, ProgramState& state, const std
 std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::string& game_id) {
   FontDialogModel model(state.Profiles, game_id, FontLibrary::Families());
   FontDialog dialog(model, LoadChrome(app, state.Texts.MenuText(0)));
+  app.Host().RunModalDialog(dialog);
+  return SetDialogResult(state, dialog.Outcome());
+}
+
+std::int16_t ShowOptions15(Application& app, ProgramState& state) {
+  const std::string game_id = Options15Model::kGameId;
+  std::vector<std::string> word_lists;
+  GetWordListNames(state, game_id, word_lists);
+  Options15Model model(state.Profiles, std::move(word_lists));
+  const Options15Captions captions{state.Texts.OptionText(0), state.Texts.OptionText(1),
+                                   state.Texts.OptionText(kSpeedCaption)};
+  Options15Dialog dialog(model, captions, LoadChrome(app, GeneralOptionsTitle(state, game_id)));
   app.Host().RunModalDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }

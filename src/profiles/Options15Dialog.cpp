@@ -1,0 +1,87 @@
+#include "profiles/Options15Dialog.h"
+
+#include <imgui.h>
+
+#include <string>
+
+#include "profiles/Options15Model.h"
+#include "profiles/WordListCombo.h"
+
+namespace tavlo {
+namespace {
+
+constexpr float kDialogWidth = 480.0f;
+
+bool IsFocused(const Options15Keys& keys, Options15Control control) {
+  return keys.Focused() == control;
+}
+
+}  // namespace
+
+Options15Dialog::Options15Dialog(Options15Model& model, Options15Captions captions,
+                                 DialogChrome chrome)
+    : model_(model), keys_(model), captions_(std::move(captions)), chrome_(std::move(chrome)) {}
+
+void Options15Dialog::Answer(DialogAnswer answer) {
+  if (answer == DialogAnswer::Ok) {
+    keys_.Confirm();
+  } else {
+    keys_.Cancel();
+  }
+}
+
+bool Options15Dialog::DrawFrame(DialogPictures& pictures) {
+  if (Closed()) return false;
+  dialog_look::BeginDialogWindow("Options15", kDialogWidth, chrome_, pictures);
+  if (DrawWordListCombo(captions_.WordListLabel, model_.General())) {
+    keys_.Focus(Options15Control::WordList);
+  }
+  if (IsFocused(keys_, Options15Control::WordList)) dialog_look::DrawFocusBorder();
+  ImGui::Spacing();
+
+  if (ImGui::Checkbox(captions_.RandomWord.c_str(), &model_.General().RandomWord)) {
+    keys_.Focus(Options15Control::RandomWord);
+  }
+  if (IsFocused(keys_, Options15Control::RandomWord)) dialog_look::DrawFocusBorder();
+  ImGui::Spacing();
+
+  DrawSpeeds();
+
+  switch (dialog_look::DrawOkCancelButtons(chrome_, pictures,
+                                           IsFocused(keys_, Options15Control::OKButton),
+                                           IsFocused(keys_, Options15Control::CancelButton))) {
+    case PressedButton::Ok:
+      keys_.Confirm();
+      break;
+    case PressedButton::Cancel:
+      keys_.Cancel();
+      break;
+    case PressedButton::None:
+      break;
+  }
+  ImGui::End();
+  return true;
+}
+
+void Options15Dialog::DrawSpeeds() {
+  // The speeds stand in a framed row under their caption, slow to fast,
+  // each named by its pixels a second.
+  ImGui::TextUnformatted(captions_.SpeedLabel.c_str());
+  ImGui::BeginChild("speedLabel", ImVec2(0, ImGui::GetFrameHeightWithSpacing() * 1.6f), true);
+  for (int i = 0; i < static_cast<int>(kGame15Speeds.size()); ++i) {
+    const auto control =
+        static_cast<Options15Control>(static_cast<int>(Options15Control::SlowSpeed) + i);
+    if (i > 0) ImGui::SameLine(0, 40.0f);
+    const std::string caption = std::to_string(kGame15Speeds[static_cast<size_t>(i)]);
+    if (ImGui::RadioButton(caption.c_str(), model_.SpeedIndex == i)) {
+      model_.SelectSpeed(i);
+      keys_.Focus(control);
+    }
+    if (IsFocused(keys_, control)) {
+      dialog_look::DrawFocusBorder(dialog_look::LastItemRect(), BorderPlace::Inside);
+    }
+  }
+  ImGui::EndChild();
+}
+
+}  // namespace tavlo
