@@ -50,6 +50,7 @@ Game15Form::Game15Form(const GameContext& context)
 void Game15Form::Form_Load() {
   paused_ = false;
   fast_ = false;
+  previous_ = MilliTimer();
   GameForm::Form_Load();
   // The loop starts a moment after the screen appears.
   if (IsLoaded()) game_timer_.SetEnabled(true);
@@ -65,7 +66,6 @@ void Game15Form::RunGameLoop(int limit_milliseconds) {
   in_loop_ = true;
   running_ = true;
   const std::int64_t started = MilliTimer64();
-  previous_ = MilliTimer();
   while (running_ && IsLoaded()) {
     if (limit_milliseconds >= 0 && MilliTimer64() - started >= limit_milliseconds) break;
     if (paused_) {

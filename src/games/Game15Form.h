@@ -61,9 +61,10 @@ class Game15Form : public GameForm {
   bool Fast() const { return fast_; }
   bool Paused() const { return paused_; }
   bool StopHighlighted() const { return stop_highlighted_; }
-  const SpriteClass& Animal() const { return animal_; }
+  // The round's sprites as the screen shows them.
+  SpriteClass& Animal() { return animal_; }
   const std::string& AnimalName() const { return animal_name_; }
-  const std::array<SpriteClass, kItemCount>& Labels() const { return labels_; }
+  std::array<SpriteClass, kItemCount>& Labels() { return labels_; }
   const std::array<SpriteClass, kItemCount>& Pictures() const { return pictures_; }
 
  protected:
