@@ -22,6 +22,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # Running without a display, driving and photographing the real window
   xvfb xauth x11-utils xdotool imagemagick
+  # The Debian package (CPack with dpkg-shlibdeps) and the checks of its
+  # desktop entry, AppStream file and manual pages
+  dpkg-dev fakeroot file desktop-file-utils appstream groff-base
 )
 
 source "$(dirname "$0")/install-packages.sh"

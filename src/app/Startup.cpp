@@ -12,6 +12,7 @@ namespace tavlo {
 namespace {
 
 constexpr const char* kCaption = "Tavlo";
+constexpr int kDataFolderInUseText = 12;
 
 }  // namespace
 
@@ -32,6 +33,12 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   if (!InitDataFolder(platform, state.Texts, state.gDataPath)) {
     platform.ShowMessageBox(DataPathErrorText(state.gDataPath), "Error", MessageButtons::Ok,
                             MessageIcon::Critical);
+    return false;
+  }
+  // Two programs on one data folder would each save over the other's counts.
+  if (!platform.LockDataFolder(state.gDataPath)) {
+    platform.ShowMessageBox(state.Texts.InformationText(kDataFolderInUseText), kCaption,
+                            MessageButtons::Ok, MessageIcon::Exclamation);
     return false;
   }
 

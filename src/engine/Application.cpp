@@ -161,9 +161,19 @@ void Application::Wait(int milliseconds) {
 void Application::Dispatch(const InputEvent& event) {
   Form* form = FrontForm();
   if (!form) return;
+  // The characters of a key stroke arrive just after its key-down. When that
+  // key-down brought another screen to the front (a letter key opening a
+  // game), the characters were typed at the screen that was left: the new
+  // screen must not take them as its first input.
+  const bool typed_at_screen_left = typed_at_screen_left_;
+  typed_at_screen_left_ = false;
   switch (event.Type) {
     case EventType::KeyDown:
       form->Form_KeyDown(event.KeyCode, event.Shift);
+      typed_at_screen_left_ = FrontForm() != form;
+      break;
+    case EventType::TextInput:
+      if (!typed_at_screen_left) form->Form_KeyPress(event.Text);
       break;
     case EventType::KeyUp:
       form->Form_KeyUp(event.KeyCode, event.Shift);

@@ -91,6 +91,8 @@ class Application {
   bool close_requested_ = false;
   // When the frame of WaitForNextFrame is due, on the platform's clock.
   std::int64_t next_frame_nanoseconds_ = 0;
+  // The last key-down brought another form to the front.
+  bool typed_at_screen_left_ = false;
 };
 
 }  // namespace tavlo

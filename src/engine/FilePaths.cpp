@@ -23,6 +23,15 @@ std::filesystem::path PathFromText(std::string_view text) {
   return std::filesystem::path(converted);
 }
 
+bool IsNameInsideFolder(std::string_view name) {
+  if (name.empty() || name.front() == '/' || name.front() == '\\') return false;
+  if (name.size() >= 2 && name[1] == ':') return false;
+  for (const auto& part : PathFromText(name)) {
+    if (part == "..") return false;
+  }
+  return true;
+}
+
 std::filesystem::path ResolvePath(const std::filesystem::path& base, std::string_view relative) {
   const std::filesystem::path wanted = PathFromText(relative);
   const std::filesystem::path exact = wanted.is_absolute() ? wanted : base / wanted;

@@ -27,6 +27,9 @@ class Form {
   virtual void Form_GotFocus() {}
   virtual void Form_KeyDown(int /*key_code*/, int /*shift*/) {}
   virtual void Form_KeyUp(int /*key_code*/, int /*shift*/) {}
+  // Characters typed (UTF-8), in the letters of the keyboard's layout, upper
+  // or lower case as the user typed them.
+  virtual void Form_KeyPress(const std::string& /*characters*/) {}
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
   virtual void Form_MouseUp(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, int /*x*/, int /*y*/) {}

@@ -36,14 +36,31 @@ int SpriteClass::CleanUp() {
 bool SpriteClass::LoadDCImage(Form& form, const std::string& file) {
   Surface image = Surface::Load(form.App().ResourcePath(file));
   if (image.Empty()) return false;
+  AddImage(image, image.GetPixel(0, 0));
+  return true;
+}
+
+void SpriteClass::AddImage(const Surface& image, Color transparent_color) {
   const auto upper = static_cast<std::int32_t>(Images.size()) - 1;
   if (ImageCount > upper) Images.emplace_back();
   Images.back() = image;
   ImageCount += 1;
   Width = image.Width();
   Height = image.Height();
-  TransparentColor = image.GetPixel(0, 0);
-  return true;
+  TransparentColor = transparent_color;
+}
+
+bool SpriteClass::LoadButtonImage(Form& form, const std::string& file, int width, int height) {
+  if (LoadDCImage(form, file)) return true;
+  constexpr Color kFace = RGB(236, 236, 236);
+  constexpr Color kEdge = RGB(96, 96, 96);
+  constexpr int kEdgeWidth = 3;
+  Surface face = Surface::Create(width, height);
+  face.Fill(0, 0, width, height, kEdge);
+  face.Fill(kEdgeWidth, kEdgeWidth, width - 2 * kEdgeWidth, height - 2 * kEdgeWidth, kFace);
+  // A colour the face does not hold: drawn see-through, all of it shows.
+  AddImage(face, RGB(255, 0, 255));
+  return false;
 }
 
 Surface SpriteClass::GetDC(int index) const {

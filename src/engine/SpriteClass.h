@@ -53,6 +53,10 @@ class SpriteClass {
   // Loads a picture of the program folder (or an absolute path) as the next
   // image; false, with the sprite unchanged, when it cannot be read.
   bool LoadDCImage(Form& form, const std::string& file);
+  // A button's picture. When it cannot be read, the button gets a plain face
+  // of its usual size instead, so that it can still be seen and pressed: a
+  // screen with a deleted picture stays usable. False when the face stands in.
+  bool LoadButtonImage(Form& form, const std::string& file, int width, int height);
   // Image index; an index outside the images gives image 0.
   Surface GetDC(int index) const;
   // Borrows an image as image 0; the image count stays.
@@ -103,6 +107,8 @@ class SpriteClass {
  private:
   // The image drawn now; an empty image when Frame names none.
   const Surface& CurrentImage() const;
+  // Appends a frame and takes its size.
+  void AddImage(const Surface& image, Color transparent_color);
 
   std::vector<Surface> Images;
   std::int32_t LastTime = 0;

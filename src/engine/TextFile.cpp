@@ -1,5 +1,6 @@
 #include "engine/TextFile.h"
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -107,14 +108,31 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file) {
+std::string CutUtf8(std::string text, std::size_t max_bytes) {
+  if (text.size() <= max_bytes) return text;
+  std::size_t end = max_bytes;
+  // Back up over continuation bytes to the start of the character that did not fit.
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  text.resize(end);
+  return text;
+}
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file,
+                                                      const TextLimits& limits) {
   std::error_code error;
-  if (std::filesystem::is_directory(file, error)) return std::nullopt;
+  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
   std::ifstream stream(file, std::ios::binary);
   if (!stream) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (error) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(std::min<std::uintmax_t>(size, limits.MaxBytes)),
+                    '\0');
+  stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (stream.bad()) return std::nullopt;
-  return SplitLines(DecodeText(bytes));
+  bytes.resize(static_cast<std::size_t>(stream.gcount()));
+  std::vector<std::string> lines = SplitLines(DecodeText(bytes));
+  for (std::string& line : lines) line = CutUtf8(std::move(line), limits.MaxLineBytes);
+  return lines;
 }
 
 bool WriteTextLinesAtomically(const std::filesystem::path& file,

@@ -14,6 +14,8 @@ constexpr int kFirstCardY = 90;
 constexpr int kCardStepY = 55;
 constexpr int kWordsLeft = 274;
 constexpr int kMostWords = 4;
+constexpr int kButtonWidth = 130;
+constexpr int kButtonHeight = 64;
 
 }  // namespace
 
@@ -31,7 +33,9 @@ void Game01Form::PrepareChoices() {
 
 void Game01Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
-  for (auto& button : buttons_) button.LoadDCImage(*this, "gfx\\game01\\choiceButton.gif");
+  for (auto& button : buttons_) {
+    button.LoadButtonImage(*this, "gfx\\game01\\choiceButton.gif", kButtonWidth, kButtonHeight);
+  }
   selected_image_.LoadDCImage(*this, "gfx\\game01\\selectedButton.gif");
 }
 

@@ -390,11 +390,7 @@ void Game15Form::PlayItemSpeech(int item) {
 
 void Game15Form::SpeakAnswer(int i) { PlayItemSpeech(i < 0 ? target_index_ : i); }
 
-std::vector<SpriteClass*> Game15Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (auto& label : labels_) sprites.push_back(&label);
-  return sprites;
-}
+std::vector<SpriteClass*> Game15Form::ChoiceSprites() { return PointersTo(labels_); }
 
 void Game15Form::UpdateScreen() {
   Canvas& canvas = Graphics();

@@ -1,6 +1,8 @@
 #include "games/GameCatalogue.h"
 
 #include "games/Game01Form.h"
+#include "games/Game06Form.h"
+#include "games/Game09Form.h"
 #include "games/Game15Form.h"
 
 namespace tavlo {
@@ -10,6 +12,10 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
   switch (game_number) {
     case 1:
       return std::make_unique<Game01Form>(context);
+    case 6:
+      return std::make_unique<Game06Form>(context);
+    case 9:
+      return std::make_unique<Game09Form>(context);
     case 15:
       return std::make_unique<Game15Form>(context);
     default:

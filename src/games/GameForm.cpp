@@ -1,6 +1,7 @@
 #include "games/GameForm.h"
 
 #include "engine/Application.h"
+#include "engine/FilePaths.h"
 #include "engine/MilliTimer.h"
 #include "engine/Rounding.h"
 #include "games/AnswerFeedback.h"
@@ -14,10 +15,12 @@ namespace tavlo {
 namespace {
 
 constexpr int kInputLockMilliseconds = 50;
+constexpr int kFrameButtonSize = 60;
 constexpr int kFirstInformationOfListFailure = 0;
 constexpr int kSecondInformationOfListFailure = 1;
 constexpr int kFirstInformationOfMissingPicture = 2;
 constexpr int kSecondInformationOfMissingPicture = 3;
+constexpr int kListTooLong = 13;
 
 }  // namespace
 
@@ -41,7 +44,7 @@ void GameForm::Form_Load() {
   LoadGameGraphics();
   LoadFrameButtons();
   StartRound();
-  // A round that cannot be built may already have left the game.
+  // A game whose first round cannot be built has left already.
   if (!IsLoaded()) return;
   switches_.Init(*this);
   App().Host().SetCursor(CursorShape::Arrow);
@@ -68,11 +71,16 @@ bool GameForm::SetUpGame() {
   while (true) {
     words.gWordListName = profile.GetWordList(game_id_);
     if (words.gWordListName.empty()) words.gWordListName = state_.Texts.GetDefaultWordList();
-    if (LoadDatabaseList(state_, platform, game_id_, minimum_words)) break;
-    platform.ShowMessageBox(state_.Texts.InformationText(kFirstInformationOfListFailure) + " '" +
-                                words.gWordListName + "' " +
-                                state_.Texts.InformationText(kSecondInformationOfListFailure),
-                            state_.Texts.MenuText(0), MessageButtons::Ok, MessageIcon::Exclamation);
+    ListLoadFailure failure = ListLoadFailure::None;
+    if (LoadDatabaseList(state_, platform, game_id_, minimum_words, &failure)) break;
+    const LanguageTexts& texts = state_.Texts;
+    const std::string message =
+        failure == ListLoadFailure::TooLong
+            ? "'" + words.gWordListName + "' " + texts.InformationText(kListTooLong)
+            : texts.InformationText(kFirstInformationOfListFailure) + " '" + words.gWordListName +
+                  "' " + texts.InformationText(kSecondInformationOfListFailure);
+    platform.ShowMessageBox(message, texts.MenuText(0), MessageButtons::Ok,
+                            MessageIcon::Exclamation);
     if (ShowGeneralOptions(app, state_, game_id_) != 1) return false;
   }
 
@@ -92,9 +100,10 @@ bool GameForm::SetUpGame() {
 
 void GameForm::LoadFrameButtons() {
   const std::string folder = "gfx\\" + game_id_ + "\\";
-  gNextButton.LoadDCImage(*this, folder + "nextButton.gif");
-  gStopButton.LoadDCImage(*this, folder + "stopButton.gif");
-  gListenButton.LoadDCImage(*this, folder + "listenButton.gif");
+  gNextButton.LoadButtonImage(*this, folder + "nextButton.gif", kFrameButtonSize, kFrameButtonSize);
+  gStopButton.LoadButtonImage(*this, folder + "stopButton.gif", kFrameButtonSize, kFrameButtonSize);
+  gListenButton.LoadButtonImage(*this, folder + "listenButton.gif", kFrameButtonSize,
+                                kFrameButtonSize);
   gStopButton.X = 670;
   gStopButton.Y = 5;
   gNextButton.X = 735;
@@ -152,7 +161,10 @@ void GameForm::DrawTitle() {
 bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
                                const std::string& image) {
   const char* folder_name = folder == PictureFolder::Backgrounds ? "backgrounds/" : "images/";
-  if (sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) return true;
+  if (IsNameInsideFolder(image) &&
+      sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) {
+    return true;
+  }
   ShowMissingPicture(image);
   return false;
 }
@@ -166,6 +178,7 @@ void GameForm::ShowMissingPicture(const std::string& image) {
 }
 
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
+  if (!IsNameInsideFolder(relative_file)) return;
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
 }
 
@@ -197,7 +210,10 @@ void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
     return;
   }
   if (gListenButton.IsUnder(x, y)) SpeakAnswer(-1);
-  if (gNextButton.IsUnder(x, y)) StartRound();
+  if (gNextButton.IsUnder(x, y)) {
+    StartRound();
+    if (!IsLoaded()) return;
+  }
   GameMouseDown(button, shift, x, y);
   LockInput();
 }
@@ -226,7 +242,7 @@ void GameForm::Form_KeyDown(int key_code, int) {
       return;
     case keys::kEnter:
       if (!free) return;
-      Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
+      SelectSwitch(switches_.GetXPos(), switches_.GetYPos());
       if (!IsLoaded()) return;
       UpdateScreen();
       LockInput();
@@ -250,6 +266,8 @@ void GameForm::Form_KeyDown(int key_code, int) {
       return;
   }
 }
+
+void GameForm::SelectSwitch(int x, int y) { Form_MouseDown(mouse_buttons::kLeft, 0, x, y); }
 
 void GameForm::AfterOptionsDialog() {
   if (state_.gDialogResult != 1) return;

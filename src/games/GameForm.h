@@ -22,6 +22,14 @@ struct FrameButtonSet {
   bool Next = true;
 };
 
+// Every sprite of a game's collection, as ChoiceSprites hands them out.
+template <typename Sprites>
+std::vector<SpriteClass*> PointersTo(Sprites& sprites) {
+  std::vector<SpriteClass*> pointers;
+  for (SpriteClass& sprite : sprites) pointers.push_back(&sprite);
+  return pointers;
+}
+
 // Where an item's picture lives in the data folder.
 enum class PictureFolder { Backgrounds, Images };
 
@@ -72,6 +80,9 @@ class GameForm : public Form {
   virtual void SpeakAnswer(int i) = 0;
   // The game's own hit tests, after the frame buttons.
   virtual void GameMouseDown(int button, int shift, int x, int y) = 0;
+  // The select switch (Enter) at the scanning position: a left click there,
+  // unless the game gives selecting a meaning of its own.
+  virtual void SelectSwitch(int x, int y);
 
   // Drawing: the frame buttons a game shows, see-through; then, after the
   // game's own sprites, the blue borders of the highlighted frame buttons;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace tavlo {
 
 // Key codes are the Windows virtual-key numbers every screen's key table is
@@ -47,6 +49,9 @@ constexpr int kMiddle = 4;
 enum class EventType {
   KeyDown,
   KeyUp,
+  // Characters typed, as the keyboard's layout makes them (after the key-down
+  // of the same key stroke); Text holds them in UTF-8.
+  TextInput,
   MouseDown,
   MouseUp,
   MouseMove,
@@ -64,6 +69,7 @@ struct InputEvent {
   int Button = 0;
   int X = 0;
   int Y = 0;
+  std::string Text{};
 
   bool IsInput() const { return Type != EventType::CloseRequested && Type != EventType::Exposed; }
 };

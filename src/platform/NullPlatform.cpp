@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/ProgramLocation.h"
 #include "platform/SystemFolders.h"
 
 namespace tavlo {
@@ -19,7 +20,7 @@ std::optional<InputEvent> NullPlatform::WaitEvent(int timeout_ms) {
   return std::nullopt;
 }
 
-std::filesystem::path NullPlatform::ProgramFolder() { return ExecutableFolder(); }
+std::filesystem::path NullPlatform::ProgramFolder() { return RunningProgramFolder(); }
 
 std::filesystem::path NullPlatform::DocumentsFolder() { return UserDocumentsFolder(); }
 

@@ -35,6 +35,7 @@ class NullPlatform : public Platform {
   std::filesystem::path ProgramFolder() override;
   std::filesystem::path DocumentsFolder() override;
   bool AcquireSingleInstanceLock() override { return true; }
+  bool LockDataFolder(const std::filesystem::path&) override { return true; }
 
   std::optional<DisplayMode> CurrentDisplayMode() override { return std::nullopt; }
   std::vector<DisplayMode> DisplayModes() override { return {}; }

@@ -71,6 +71,10 @@ class Platform {
   // True for the first running instance of the program; false when another one
   // holds the lock.
   virtual bool AcquireSingleInstanceLock() = 0;
+  // True when this process may write the data folder: no other running
+  // instance holds it, whichever user or computer started that one. Held
+  // until the program ends.
+  virtual bool LockDataFolder(const std::filesystem::path& data_folder) = 0;
 
   // Display modes of the screen the window is on.
   virtual std::optional<DisplayMode> CurrentDisplayMode() = 0;

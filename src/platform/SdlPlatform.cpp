@@ -9,6 +9,7 @@
 #include "platform/SdlImGuiHost.h"
 #include "platform/SdlKeys.h"
 #include "platform/SdlMessageBox.h"
+#include "platform/ProgramLocation.h"
 #include "platform/SystemFolders.h"
 
 namespace tavlo {
@@ -211,6 +212,11 @@ std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
         result.Shift = ShiftStateFromSdl(event.key.keysym.mod);
         return result;
       }
+      case SDL_TEXTINPUT: {
+        InputEvent result{EventType::TextInput};
+        result.Text = event.text.text;
+        return result;
+      }
       case SDL_MOUSEBUTTONDOWN:
       case SDL_MOUSEBUTTONUP: {
         const int button = MouseButtonFromSdl(event.button.button);
@@ -260,11 +266,16 @@ void SdlPlatform::RunModalDialog(ModalDialog& dialog) {
   if (!last_picture_.Empty()) Present(last_picture_);
 }
 
-std::filesystem::path SdlPlatform::ProgramFolder() { return ExecutableFolder(); }
+std::filesystem::path SdlPlatform::ProgramFolder() { return RunningProgramFolder(); }
 
 std::filesystem::path SdlPlatform::DocumentsFolder() { return UserDocumentsFolder(); }
 
 bool SdlPlatform::AcquireSingleInstanceLock() { return instance_lock_.Acquire(); }
+
+bool SdlPlatform::LockDataFolder(const std::filesystem::path& data_folder) {
+  data_folder_lock_ = std::make_unique<InstanceLock>(data_folder / ".tavlo.lock");
+  return data_folder_lock_->Acquire();
+}
 
 namespace {
 

@@ -44,6 +44,7 @@ class SdlPlatform : public Platform {
   std::filesystem::path ProgramFolder() override;
   std::filesystem::path DocumentsFolder() override;
   bool AcquireSingleInstanceLock() override;
+  bool LockDataFolder(const std::filesystem::path& data_folder) override;
 
   std::optional<DisplayMode> CurrentDisplayMode() override;
   std::vector<DisplayMode> DisplayModes() override;
@@ -70,6 +71,7 @@ class SdlPlatform : public Platform {
   std::unique_ptr<SdlImGuiHost> imgui_host_;
   std::unique_ptr<SdlMessageBox> message_box_;
   InstanceLock instance_lock_;
+  std::unique_ptr<InstanceLock> data_folder_lock_;
   AudioSdl audio_;
 };
 

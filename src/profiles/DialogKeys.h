@@ -15,6 +15,10 @@ DialogKey DialogKeyOf(int key_code, int shift);
 // How an option dialog ended, or that it is still open.
 enum class DialogOutcome { Open, Confirmed, Cancelled };
 
+// The buttons that end a dialog. A dialog whose changes act at once, or one
+// that only tells the user something, has OK alone; Escape still closes it.
+enum class DialogButtons { OkAndCancel, OkOnly };
+
 // Which of a dialog's controls has the focus. Steps go through the controls
 // in their drawing order, wrap at the ends, and pass over greyed-out controls,
 // which a switch user could not do anything with.

@@ -16,31 +16,16 @@ ImTextureID TextureIdOf(DialogPictures& pictures, const Surface& picture) {
   return reinterpret_cast<ImTextureID>(pictures.TextureOf(picture));
 }
 
-// A picture button; where the picture could not be shown, a text button
-// with the same meaning.
-bool PictureButton(const char* id, const char* text, const Surface& picture,
-                   DialogPictures& pictures) {
-  const ImTextureID texture = TextureIdOf(pictures, picture);
-  if (!texture) return ImGui::Button(text, ImVec2(110, kButtonHeight + 8));
-  ImGui::PushID(id);
-  const bool pressed = ImGui::ImageButton(texture, ImVec2(kButtonWidth, kButtonHeight),
-                                          ImVec2(0, 0), ImVec2(1, 1), 4, kButtonBack);
-  ImGui::PopID();
-  return pressed;
-}
-
 }  // namespace
 
 void BeginDialogWindow(const char* id, float width, const DialogChrome& chrome,
                        DialogPictures& pictures) {
   const ImVec2 screen = ImGui::GetIO().DisplaySize;
-  ImGui::SetNextWindowPos(ImVec2(screen.x / 2, screen.y / 2), ImGuiCond_Always,
-                          ImVec2(0.5f, 0.5f));
+  ImGui::SetNextWindowPos(ImVec2(screen.x / 2, screen.y / 2), ImGuiCond_Always, ImVec2(0.5f, 0.5f));
   ImGui::SetNextWindowSize(ImVec2(width, 0));
   ImGui::Begin(id, nullptr,
-               ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoCollapse |
-                   ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize |
-                   ImGuiWindowFlags_NoSavedSettings);
+               ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove |
+                   ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoSavedSettings);
   // ImGui's own title bar cannot hold a picture, so the title row with the
   // tool icon is drawn as the window's first line.
   const ImTextureID icon = TextureIdOf(pictures, chrome.Icon);
@@ -53,6 +38,17 @@ void BeginDialogWindow(const char* id, float width, const DialogChrome& chrome,
   ImGui::TextUnformatted(chrome.Title.c_str());
   ImGui::Separator();
   ImGui::Spacing();
+}
+
+bool PictureButton(const char* id, const char* text, const Surface& picture,
+                   DialogPictures& pictures) {
+  const ImTextureID texture = TextureIdOf(pictures, picture);
+  if (!texture) return ImGui::Button(text, ImVec2(110, kButtonHeight + 8));
+  ImGui::PushID(id);
+  const bool pressed = ImGui::ImageButton(texture, ImVec2(kButtonWidth, kButtonHeight),
+                                          ImVec2(0, 0), ImVec2(1, 1), 4, kButtonBack);
+  ImGui::PopID();
+  return pressed;
 }
 
 ItemRect LastItemRect() {
@@ -74,24 +70,28 @@ void DrawFocusBorder(const ItemRect& item, BorderPlace place) {
                                       IM_COL32(0, 0, 255, 255), 4.0f, 0, kFocusThickness);
 }
 
-PressedButton DrawOkCancelButtons(const DialogChrome& chrome, DialogPictures& pictures,
-                                  bool ok_focused, bool cancel_focused) {
+OkCancelButton DrawOkCancelButtons(const DialogChrome& chrome, DialogPictures& pictures,
+                                   DialogButtons buttons, OkCancelButton focused) {
   ImGui::Spacing();
   ImGui::Separator();
   ImGui::Spacing();
   const ImGuiStyle& style = ImGui::GetStyle();
+  const bool with_cancel = buttons == DialogButtons::OkAndCancel;
   const float button = kButtonWidth + 8;
   const float gap = 40.0f;
-  ImGui::SetCursorPosX((ImGui::GetWindowWidth() - (2 * button + gap)) / 2);
+  const float row = with_cancel ? 2 * button + gap : button;
+  ImGui::SetCursorPosX((ImGui::GetWindowWidth() - row) / 2);
   ImGui::PushStyleColor(ImGuiCol_Button, kButtonBack);
-  PressedButton pressed = PressedButton::None;
-  if (PictureButton("OKButton", "OK", chrome.OkPicture, pictures)) pressed = PressedButton::Ok;
-  if (ok_focused) DrawFocusBorder();
-  ImGui::SameLine(0, gap);
-  if (PictureButton("CancelButton", "Cancel", chrome.CancelPicture, pictures)) {
-    pressed = PressedButton::Cancel;
+  OkCancelButton pressed = OkCancelButton::None;
+  if (PictureButton("OKButton", "OK", chrome.OkPicture, pictures)) pressed = OkCancelButton::Ok;
+  if (focused == OkCancelButton::Ok) DrawFocusBorder();
+  if (with_cancel) {
+    ImGui::SameLine(0, gap);
+    if (PictureButton("CancelButton", "Cancel", chrome.CancelPicture, pictures)) {
+      pressed = OkCancelButton::Cancel;
+    }
+    if (focused == OkCancelButton::Cancel) DrawFocusBorder();
   }
-  if (cancel_focused) DrawFocusBorder();
   ImGui::PopStyleColor();
   ImGui::Dummy(ImVec2(0, style.ItemSpacing.y));
   return pressed;

@@ -1,26 +1,17 @@
 #pragma once
 
-#include <string>
-
 #include "platform/ModalDialog.h"
-#include "platform/Surface.h"
+#include "profiles/DialogChrome.h"
+#include "profiles/DialogKeys.h"
 
 namespace tavlo {
 
-// What the option dialogs share on screen: the title with the tool icon and
-// the OK and Cancel picture buttons.
-struct DialogChrome {
-  std::string Title;
-  Surface Icon;
-  Surface OkPicture;
-  Surface CancelPicture;
-};
-
-enum class PressedButton { None, Ok, Cancel };
+// One of the two buttons that end a dialog, or neither.
+enum class OkCancelButton { None, Ok, Cancel };
 enum class BorderPlace { Around, Inside };
 
-// Drawing helpers for the option dialogs' views; they call Dear ImGui and are
-// used only inside a ModalDialog's DrawFrame.
+// Drawing helpers for the dialogs' views; they call Dear ImGui and are used
+// only inside a ModalDialog's DrawFrame.
 namespace dialog_look {
 
 // Opens the dialog's window in the middle of the picture and draws its title
@@ -42,10 +33,15 @@ ItemRect LastItemRect();
 void DrawFocusBorder(const ItemRect& item, BorderPlace place);
 // Around the control just drawn.
 inline void DrawFocusBorder() { DrawFocusBorder(LastItemRect(), BorderPlace::Around); }
-// The OK and Cancel buttons, centred in one row, with the focus border on the
-// focused one.
-PressedButton DrawOkCancelButtons(const DialogChrome& chrome, DialogPictures& pictures,
-                                  bool ok_focused, bool cancel_focused);
+// A picture button on the buttons' grey; where the picture could not be
+// shown, a text button with the same meaning. True when it was pressed.
+bool PictureButton(const char* id, const char* text, const Surface& picture,
+                   DialogPictures& pictures);
+// The OK button and, with OkAndCancel, the Cancel button, centred in one row
+// below a separator, with the focus border on the focused one. Returns the
+// button pressed in this frame.
+OkCancelButton DrawOkCancelButtons(const DialogChrome& chrome, DialogPictures& pictures,
+                                   DialogButtons buttons, OkCancelButton focused);
 
 }  // namespace dialog_look
 }  // namespace tavlo

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "profiles/DialogLook.h"
 #include "profiles/FontDialogModel.h"
 
 namespace tavlo {
@@ -14,43 +15,17 @@ constexpr int kVisibleFamilies = 8;
 
 }  // namespace
 
-FontDialog::FontDialog(FontDialogModel& model, DialogChrome chrome)
-    : model_(model), keys_(model), chrome_(std::move(chrome)) {}
+FontDialog::FontDialog(FontDialogModel& model, FontDialogKeys& keys, DialogChrome chrome)
+    : OkCancelDialog("FontDialog", kDialogWidth, keys, std::move(chrome)),
+      model_(model),
+      keys_(keys) {}
 
 void FontDialog::OnKey(int key_code, int shift) {
-  keys_.OnKey(key_code, shift);
+  OkCancelDialog::OnKey(key_code, shift);
   scroll_to_selection_ = true;
 }
 
-void FontDialog::Answer(DialogAnswer answer) {
-  if (answer == DialogAnswer::Ok) {
-    keys_.Confirm();
-  } else {
-    keys_.Cancel();
-  }
-}
-
-bool FontDialog::DrawFrame(DialogPictures& pictures) {
-  if (Closed()) return false;
-  dialog_look::BeginDialogWindow("FontDialog", kDialogWidth, chrome_, pictures);
-  DrawFontList();
-  switch (dialog_look::DrawOkCancelButtons(chrome_, pictures,
-                                           keys_.Focused() == FontDialogControl::OKButton,
-                                           keys_.Focused() == FontDialogControl::CancelButton)) {
-    case PressedButton::Ok:
-      keys_.Confirm();
-      break;
-    case PressedButton::Cancel:
-      keys_.Cancel();
-      break;
-    case PressedButton::None:
-      break;
-  }
-  ImGui::End();
-  return true;
-}
-
-void FontDialog::DrawFontList() {
+void FontDialog::DrawControls(DialogPictures& /*pictures*/) {
   const auto& families = model_.Families();
   const bool list_focused = keys_.Focused() == FontDialogControl::FontList;
   // Roomy rows leave the open list's border around the selected family clear
@@ -64,8 +39,7 @@ void FontDialog::DrawFontList() {
     for (size_t i = 0; i < families.size(); ++i) {
       const bool selected = static_cast<int>(i) == model_.Selected;
       ImGui::PushID(static_cast<int>(i));
-      if (ImGui::Selectable(families[i].c_str(), selected,
-                            ImGuiSelectableFlags_AllowDoubleClick)) {
+      if (ImGui::Selectable(families[i].c_str(), selected, ImGuiSelectableFlags_AllowDoubleClick)) {
         model_.Selected = static_cast<int>(i);
         keys_.Focus(FontDialogControl::FontList);
         // A double click is the quick way to choose and confirm.

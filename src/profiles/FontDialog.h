@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/ModalDialog.h"
-#include "profiles/DialogLook.h"
 #include "profiles/FontDialogKeys.h"
+#include "profiles/OkCancelDialog.h"
 
 namespace tavlo {
 
@@ -11,24 +10,17 @@ class FontDialogModel;
 // The font dialog on screen: the list of the system's font families with
 // the game's face selected, OK and Cancel. It draws the model and sends keys
 // to its key rules.
-class FontDialog : public ModalDialog {
+class FontDialog : public OkCancelDialog {
  public:
-  FontDialog(FontDialogModel& model, DialogChrome chrome);
+  FontDialog(FontDialogModel& model, FontDialogKeys& keys, DialogChrome chrome);
 
-  DialogOutcome Outcome() const { return keys_.Outcome(); }
-  const FontDialogKeys& Keys() const { return keys_; }
-
-  bool DrawFrame(DialogPictures& pictures) override;
   void OnKey(int key_code, int shift) override;
-  void Answer(DialogAnswer answer) override;
-  bool Closed() const override { return keys_.Outcome() != DialogOutcome::Open; }
 
  private:
-  void DrawFontList();
+  void DrawControls(DialogPictures& pictures) override;
 
   FontDialogModel& model_;
-  FontDialogKeys keys_;
-  DialogChrome chrome_;
+  FontDialogKeys& keys_;
   // The list scrolls to the selection when it opens and after each key.
   bool scroll_to_selection_ = true;
 };

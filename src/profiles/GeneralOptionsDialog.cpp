@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include "profiles/DialogLook.h"
 #include "profiles/GeneralOptionsModel.h"
 #include "profiles/WordListCombo.h"
 
@@ -16,44 +17,20 @@ bool IsFocused(const GeneralOptionsKeys& keys, GeneralOptionsControl control) {
 
 }  // namespace
 
-GeneralOptionsDialog::GeneralOptionsDialog(GeneralOptionsModel& model,
+GeneralOptionsDialog::GeneralOptionsDialog(GeneralOptionsModel& model, GeneralOptionsKeys& keys,
                                            GeneralOptionsCaptions captions, DialogChrome chrome)
-    : model_(model), keys_(model), captions_(std::move(captions)), chrome_(std::move(chrome)) {}
+    : OkCancelDialog("GeneralOptions", kDialogWidth, keys, std::move(chrome)),
+      model_(model),
+      keys_(keys),
+      captions_(std::move(captions)) {}
 
-void GeneralOptionsDialog::Answer(DialogAnswer answer) {
-  if (answer == DialogAnswer::Ok) {
-    keys_.Confirm();
-  } else {
-    keys_.Cancel();
-  }
-}
-
-bool GeneralOptionsDialog::DrawFrame(DialogPictures& pictures) {
-  if (Closed()) return false;
-  dialog_look::BeginDialogWindow("GeneralOptions", kDialogWidth, chrome_, pictures);
+void GeneralOptionsDialog::DrawControls(DialogPictures& /*pictures*/) {
   DrawWordList();
-
   if (ImGui::Checkbox(captions_.RandomWord.c_str(), &model_.RandomWord)) {
     keys_.Focus(GeneralOptionsControl::RandomWord);
   }
   if (IsFocused(keys_, GeneralOptionsControl::RandomWord)) dialog_look::DrawFocusBorder();
-
   DrawRewardControls();
-
-  switch (dialog_look::DrawOkCancelButtons(
-      chrome_, pictures, IsFocused(keys_, GeneralOptionsControl::OKButton),
-      IsFocused(keys_, GeneralOptionsControl::CancelButton))) {
-    case PressedButton::Ok:
-      keys_.Confirm();
-      break;
-    case PressedButton::Cancel:
-      keys_.Cancel();
-      break;
-    case PressedButton::None:
-      break;
-  }
-  ImGui::End();
-  return true;
 }
 
 void GeneralOptionsDialog::DrawWordList() {

@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "platform/ModalDialog.h"
-#include "profiles/DialogLook.h"
 #include "profiles/GeneralOptionsKeys.h"
+#include "profiles/OkCancelDialog.h"
 
 namespace tavlo {
 
@@ -22,27 +21,19 @@ struct GeneralOptionsCaptions {
 // order and reward check boxes, the reward frequency slider, OK and Cancel.
 // It draws the model and sends keys to its key rules; it keeps no rules of
 // its own.
-class GeneralOptionsDialog : public ModalDialog {
+class GeneralOptionsDialog : public OkCancelDialog {
  public:
-  GeneralOptionsDialog(GeneralOptionsModel& model, GeneralOptionsCaptions captions,
-                       DialogChrome chrome);
-
-  DialogOutcome Outcome() const { return keys_.Outcome(); }
-  const GeneralOptionsKeys& Keys() const { return keys_; }
-
-  bool DrawFrame(DialogPictures& pictures) override;
-  void OnKey(int key_code, int shift) override { keys_.OnKey(key_code, shift); }
-  void Answer(DialogAnswer answer) override;
-  bool Closed() const override { return keys_.Outcome() != DialogOutcome::Open; }
+  GeneralOptionsDialog(GeneralOptionsModel& model, GeneralOptionsKeys& keys,
+                       GeneralOptionsCaptions captions, DialogChrome chrome);
 
  private:
+  void DrawControls(DialogPictures& pictures) override;
   void DrawWordList();
   void DrawRewardControls();
 
   GeneralOptionsModel& model_;
-  GeneralOptionsKeys keys_;
+  GeneralOptionsKeys& keys_;
   GeneralOptionsCaptions captions_;
-  DialogChrome chrome_;
 };
 
 }  // namespace tavlo

@@ -15,31 +15,8 @@ bool GeneralOptionsKeys::Enabled(GeneralOptionsControl control) const {
   }
 }
 
-void GeneralOptionsKeys::OnKey(int key_code, int shift) {
-  if (outcome_ != DialogOutcome::Open) return;
-  const auto enabled = [this](int control) {
-    return Enabled(static_cast<GeneralOptionsControl>(control));
-  };
-  switch (DialogKeyOf(key_code, shift)) {
-    case DialogKey::Next:
-      focus_.Step(+1, enabled);
-      break;
-    case DialogKey::Previous:
-      focus_.Step(-1, enabled);
-      break;
-    case DialogKey::Activate:
-      Activate();
-      break;
-    case DialogKey::Cancel:
-      Cancel();
-      break;
-    case DialogKey::None:
-      break;
-  }
-}
-
-void GeneralOptionsKeys::Activate() {
-  switch (Focused()) {
+void GeneralOptionsKeys::Activate(GeneralOptionsControl control) {
+  switch (control) {
     case GeneralOptionsControl::WordList:
       model_.SelectNextWordList();
       break;
@@ -57,22 +34,14 @@ void GeneralOptionsKeys::Activate() {
       break;
     }
     case GeneralOptionsControl::OKButton:
-      Confirm();
-      break;
     case GeneralOptionsControl::CancelButton:
-      Cancel();
       break;
   }
 }
 
-void GeneralOptionsKeys::Confirm() {
-  if (outcome_ != DialogOutcome::Open) return;
+bool GeneralOptionsKeys::StoreChoices() {
   model_.StoreOptions();
-  outcome_ = DialogOutcome::Confirmed;
-}
-
-void GeneralOptionsKeys::Cancel() {
-  if (outcome_ == DialogOutcome::Open) outcome_ = DialogOutcome::Cancelled;
+  return true;
 }
 
 }  // namespace tavlo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiles/DialogKeys.h"
+#include "profiles/OkCancelKeys.h"
 
 namespace tavlo {
 
@@ -16,36 +16,25 @@ enum class GeneralOptionsControl {
   CancelButton,
 };
 
-// The keyboard and switch rules of the general options dialog: which control
-// has the focus, what Enter does to it, and how the dialog ends. The view
-// draws the focus and sends the user's keys here; the mouse's changes go to
-// the model directly.
-class GeneralOptionsKeys {
+// The keyboard and switch rules of the general options dialog's own
+// controls. The view draws the focus and sends the user's keys here; the
+// mouse's changes go to the model directly.
+class GeneralOptionsKeys : public OkCancelKeysFor<GeneralOptionsControl> {
  public:
   explicit GeneralOptionsKeys(GeneralOptionsModel& model) : model_(model) {}
 
-  GeneralOptionsControl Focused() const {
-    return static_cast<GeneralOptionsControl>(focus_.Current());
-  }
-  bool Enabled(GeneralOptionsControl control) const;
-  // The mouse used this control, so the focus follows it.
-  void Focus(GeneralOptionsControl control) { focus_.Set(static_cast<int>(control)); }
-
-  // Enter steps the word list to the next list and the frequency one up,
-  // both wrapping round, toggles a check box and presses a button.
-  void OnKey(int key_code, int shift);
-
-  // OK stores the values in the profile; Cancel stores nothing.
-  void Confirm();
-  void Cancel();
-  DialogOutcome Outcome() const { return outcome_; }
+  // The reward controls grey out for games without rewards, the frequency
+  // also while rewards are off.
+  bool Enabled(GeneralOptionsControl control) const override;
 
  private:
-  void Activate();
+  // Enter steps the word list to the next list and the frequency one up,
+  // both wrapping round, and toggles a check box.
+  void Activate(GeneralOptionsControl control) override;
+  // OK stores the values in the profile.
+  bool StoreChoices() override;
 
   GeneralOptionsModel& model_;
-  DialogFocus focus_{6};
-  DialogOutcome outcome_ = DialogOutcome::Open;
 };
 
 }  // namespace tavlo

@@ -20,17 +20,6 @@ namespace {
 // The option text that names the steering game's speed frame.
 constexpr int kSpeedCaption = 4;
 
-// The tool icon and the button pictures; a picture that cannot be read stays
-// empty and its button shows text instead.
-DialogChrome LoadChrome(Application& app, std::string title) {
-  DialogChrome chrome;
-  chrome.Title = std::move(title);
-  chrome.Icon = Surface::Load(app.ResourcePath("gfx\\icons\\tool.ico"));
-  chrome.OkPicture = Surface::Load(app.ResourcePath("gfx\\dialog\\okbtn.gif"));
-  chrome.CancelPicture = Surface::Load(app.ResourcePath("gfx\\dialog\\stopbtn.gif"));
-  return chrome;
-}
-
 // The options belong to one game, so the dialog's title names it.
 std::string GeneralOptionsTitle(const ProgramState& state, const std::string& game_id) {
   const int index = GameIndexOf(game_id);
@@ -51,15 +40,17 @@ std::int16_t ShowGeneralOptions(Application& app, ProgramState& state, const std
   GeneralOptionsModel model(state.Profiles, game_id, std::move(word_lists));
   const GeneralOptionsCaptions captions{state.Texts.OptionText(0), state.Texts.OptionText(1),
                                         state.Texts.OptionText(2), state.Texts.OptionText(3)};
-  GeneralOptionsDialog dialog(model, captions,
-                              LoadChrome(app, GeneralOptionsTitle(state, game_id)));
+  GeneralOptionsKeys keys(model);
+  GeneralOptionsDialog dialog(model, keys, captions,
+                              LoadDialogChrome(app, GeneralOptionsTitle(state, game_id)));
   app.Host().RunModalDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }
 
 std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::string& game_id) {
   FontDialogModel model(state.Profiles, game_id, FontLibrary::Families());
-  FontDialog dialog(model, LoadChrome(app, state.Texts.MenuText(0)));
+  FontDialogKeys keys(model);
+  FontDialog dialog(model, keys, LoadDialogChrome(app, state.Texts.MenuText(0)));
   app.Host().RunModalDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }
@@ -71,7 +62,9 @@ std::int16_t ShowOptions15(Application& app, ProgramState& state) {
   Options15Model model(state.Profiles, std::move(word_lists));
   const Options15Captions captions{state.Texts.OptionText(0), state.Texts.OptionText(1),
                                    state.Texts.OptionText(kSpeedCaption)};
-  Options15Dialog dialog(model, captions, LoadChrome(app, GeneralOptionsTitle(state, game_id)));
+  Options15Keys keys(model);
+  Options15Dialog dialog(model, keys, captions,
+                         LoadDialogChrome(app, GeneralOptionsTitle(state, game_id)));
   app.Host().RunModalDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }

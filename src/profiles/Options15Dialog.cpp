@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "profiles/DialogLook.h"
 #include "profiles/Options15Model.h"
 #include "profiles/WordListCombo.h"
 
@@ -18,21 +19,14 @@ bool IsFocused(const Options15Keys& keys, Options15Control control) {
 
 }  // namespace
 
-Options15Dialog::Options15Dialog(Options15Model& model, Options15Captions captions,
-                                 DialogChrome chrome)
-    : model_(model), keys_(model), captions_(std::move(captions)), chrome_(std::move(chrome)) {}
+Options15Dialog::Options15Dialog(Options15Model& model, Options15Keys& keys,
+                                 Options15Captions captions, DialogChrome chrome)
+    : OkCancelDialog("Options15", kDialogWidth, keys, std::move(chrome)),
+      model_(model),
+      keys_(keys),
+      captions_(std::move(captions)) {}
 
-void Options15Dialog::Answer(DialogAnswer answer) {
-  if (answer == DialogAnswer::Ok) {
-    keys_.Confirm();
-  } else {
-    keys_.Cancel();
-  }
-}
-
-bool Options15Dialog::DrawFrame(DialogPictures& pictures) {
-  if (Closed()) return false;
-  dialog_look::BeginDialogWindow("Options15", kDialogWidth, chrome_, pictures);
+void Options15Dialog::DrawControls(DialogPictures& /*pictures*/) {
   if (DrawWordListCombo(captions_.WordListLabel, model_.General())) {
     keys_.Focus(Options15Control::WordList);
   }
@@ -46,21 +40,6 @@ bool Options15Dialog::DrawFrame(DialogPictures& pictures) {
   ImGui::Spacing();
 
   DrawSpeeds();
-
-  switch (dialog_look::DrawOkCancelButtons(chrome_, pictures,
-                                           IsFocused(keys_, Options15Control::OKButton),
-                                           IsFocused(keys_, Options15Control::CancelButton))) {
-    case PressedButton::Ok:
-      keys_.Confirm();
-      break;
-    case PressedButton::Cancel:
-      keys_.Cancel();
-      break;
-    case PressedButton::None:
-      break;
-  }
-  ImGui::End();
-  return true;
 }
 
 void Options15Dialog::DrawSpeeds() {

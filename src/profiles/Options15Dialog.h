@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "platform/ModalDialog.h"
-#include "profiles/DialogLook.h"
+#include "profiles/OkCancelDialog.h"
 #include "profiles/Options15Keys.h"
 
 namespace tavlo {
@@ -21,25 +20,18 @@ struct Options15Captions {
 // The steering game's option dialog on screen: the word-list box, the random
 // order box, the three speeds in a frame, OK and Cancel. It draws the model
 // and sends keys to its key rules; it keeps no rules of its own.
-class Options15Dialog : public ModalDialog {
+class Options15Dialog : public OkCancelDialog {
  public:
-  Options15Dialog(Options15Model& model, Options15Captions captions, DialogChrome chrome);
-
-  DialogOutcome Outcome() const { return keys_.Outcome(); }
-  const Options15Keys& Keys() const { return keys_; }
-
-  bool DrawFrame(DialogPictures& pictures) override;
-  void OnKey(int key_code, int shift) override { keys_.OnKey(key_code, shift); }
-  void Answer(DialogAnswer answer) override;
-  bool Closed() const override { return keys_.Outcome() != DialogOutcome::Open; }
+  Options15Dialog(Options15Model& model, Options15Keys& keys, Options15Captions captions,
+                  DialogChrome chrome);
 
  private:
+  void DrawControls(DialogPictures& pictures) override;
   void DrawSpeeds();
 
   Options15Model& model_;
-  Options15Keys keys_;
+  Options15Keys& keys_;
   Options15Captions captions_;
-  DialogChrome chrome_;
 };
 
 }  // namespace tavlo

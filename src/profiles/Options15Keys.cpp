@@ -4,30 +4,8 @@
 
 namespace tavlo {
 
-void Options15Keys::OnKey(int key_code, int shift) {
-  if (outcome_ != DialogOutcome::Open) return;
-  const auto every_control = [](int) { return true; };
-  switch (DialogKeyOf(key_code, shift)) {
-    case DialogKey::Next:
-      focus_.Step(+1, every_control);
-      break;
-    case DialogKey::Previous:
-      focus_.Step(-1, every_control);
-      break;
-    case DialogKey::Activate:
-      Activate();
-      break;
-    case DialogKey::Cancel:
-      Cancel();
-      break;
-    case DialogKey::None:
-      break;
-  }
-}
-
-void Options15Keys::Activate() {
-  const Options15Control focused = Focused();
-  switch (focused) {
+void Options15Keys::Activate(Options15Control control) {
+  switch (control) {
     case Options15Control::WordList:
       model_.General().SelectNextWordList();
       break;
@@ -37,25 +15,17 @@ void Options15Keys::Activate() {
     case Options15Control::SlowSpeed:
     case Options15Control::MiddleSpeed:
     case Options15Control::FastSpeed:
-      model_.SelectSpeed(static_cast<int>(focused) - static_cast<int>(Options15Control::SlowSpeed));
+      model_.SelectSpeed(static_cast<int>(control) - static_cast<int>(Options15Control::SlowSpeed));
       break;
     case Options15Control::OKButton:
-      Confirm();
-      break;
     case Options15Control::CancelButton:
-      Cancel();
       break;
   }
 }
 
-void Options15Keys::Confirm() {
-  if (outcome_ != DialogOutcome::Open) return;
+bool Options15Keys::StoreChoices() {
   model_.StoreOptions();
-  outcome_ = DialogOutcome::Confirmed;
-}
-
-void Options15Keys::Cancel() {
-  if (outcome_ == DialogOutcome::Open) outcome_ = DialogOutcome::Cancelled;
+  return true;
 }
 
 }  // namespace tavlo

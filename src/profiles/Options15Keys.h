@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profiles/DialogKeys.h"
+#include "profiles/OkCancelKeys.h"
 
 namespace tavlo {
 
@@ -18,31 +18,21 @@ enum class Options15Control {
   CancelButton,
 };
 
-// The keyboard and switch rules of the steering game's option dialog: which
-// control has the focus, what Enter does to it, and how the dialog ends.
-class Options15Keys {
+// The keyboard and switch rules of the steering game's option dialog's own
+// controls. The view draws the focus and sends the user's keys here; the
+// mouse's changes go to the model directly.
+class Options15Keys : public OkCancelKeysFor<Options15Control> {
  public:
   explicit Options15Keys(Options15Model& model) : model_(model) {}
 
-  Options15Control Focused() const { return static_cast<Options15Control>(focus_.Current()); }
-  // The mouse used this control, so the focus follows it.
-  void Focus(Options15Control control) { focus_.Set(static_cast<int>(control)); }
-
-  // Enter steps the word list to the next list, toggles random order,
-  // chooses the focused speed and presses a button.
-  void OnKey(int key_code, int shift);
-
-  // OK stores the values in the profile; Cancel stores nothing.
-  void Confirm();
-  void Cancel();
-  DialogOutcome Outcome() const { return outcome_; }
-
  private:
-  void Activate();
+  // Enter steps the word list to the next list, toggles random order and
+  // chooses the focused speed.
+  void Activate(Options15Control control) override;
+  // OK stores the values in the profile.
+  bool StoreChoices() override;
 
   Options15Model& model_;
-  DialogFocus focus_{7};
-  DialogOutcome outcome_ = DialogOutcome::Open;
 };
 
 }  // namespace tavlo

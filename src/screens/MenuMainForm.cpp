@@ -16,6 +16,9 @@ constexpr int kFirstButtonY = 20;
 constexpr int kButtonStepX = 155;
 constexpr int kButtonStepY = 115;
 constexpr int kButtonsPerRow = 3;
+constexpr int kSmallButtonSize = 60;
+constexpr int kGameButtonWidth = 130;
+constexpr int kGameButtonHeight = 100;
 // Hidden games are parked off the 800-pixel-wide screen, where no press reaches them.
 constexpr int kHiddenButtonX = 850;
 constexpr int kTitleFirstTick = 1500;
@@ -67,12 +70,15 @@ void MenuMainForm::BuildMenu() {
   title_picture_.LoadDCImage(*this, "gfx\\menu\\titleMenu.gif");
   main_picture_.LoadDCImage(*this, "gfx\\menu\\mainMenu.gif");
   title_cloud_.LoadDCImage(*this, "gfx\\menu\\titlecloud.gif");
-  stop_button_.LoadDCImage(*this, "gfx\\menu\\stop.gif");
-  options_button_.LoadDCImage(*this, "gfx\\menu\\options.gif");
-  music_button_.LoadDCImage(*this, "gfx\\menu\\music.gif");
-  music_button_.LoadDCImage(*this, "gfx\\menu\\musicOff.gif");
+  stop_button_.LoadButtonImage(*this, "gfx\\menu\\stop.gif", kSmallButtonSize, kSmallButtonSize);
+  options_button_.LoadButtonImage(*this, "gfx\\menu\\options.gif", kSmallButtonSize,
+                                  kSmallButtonSize);
+  music_button_.LoadButtonImage(*this, "gfx\\menu\\music.gif", kSmallButtonSize, kSmallButtonSize);
+  music_button_.LoadButtonImage(*this, "gfx\\menu\\musicOff.gif", kSmallButtonSize,
+                                kSmallButtonSize);
   for (int i = 0; i < static_cast<int>(game_buttons_.size()); ++i) {
-    game_buttons_[static_cast<size_t>(i)].LoadDCImage(*this, GameButtonPicture(language, i));
+    game_buttons_[static_cast<size_t>(i)].LoadButtonImage(*this, GameButtonPicture(language, i),
+                                                          kGameButtonWidth, kGameButtonHeight);
   }
   stop_button_.X = 5;
   stop_button_.Y = 5;

@@ -29,6 +29,27 @@ bool CopyDefaultData(const std::filesystem::path& source, const std::filesystem:
   return true;
 }
 
+// Fills a folder beside the new data folder and gives it the data folder's
+// name only when it is complete, so that a start that fails half-way (a full
+// disk, a crash) leaves nothing that a later start would take for a data
+// folder. One level only: a data folder whose parent is missing is a mistake
+// in paths.txt, not something to paper over with a tree of new folders.
+bool CreateDataFolder(const std::filesystem::path& defaults, std::filesystem::path target) {
+  if (!target.has_filename()) target = target.parent_path();
+  const std::filesystem::path partial =
+      target.parent_path() / ("." + target.filename().string() + ".partial");
+  std::error_code error;
+  std::filesystem::remove_all(partial, error);
+  if (!std::filesystem::create_directory(partial, error) || error) return false;
+  if (!CopyDefaultData(defaults, partial)) {
+    std::filesystem::remove_all(partial, error);
+    return false;
+  }
+  std::filesystem::rename(partial, target, error);
+  if (error) std::filesystem::remove_all(partial, error);
+  return std::filesystem::is_directory(target, error);
+}
+
 }  // namespace
 
 std::string GetDocumentsFolder(Platform& platform) {
@@ -61,10 +82,7 @@ bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_
       platform.ShowMessageBox(texts.InformationText(kCreateDataFolderQuestion), "Data",
                               MessageButtons::YesNo, MessageIcon::None);
   if (answer != MessageAnswer::Yes) return false;
-  // One level only: a data folder whose parent is missing is a mistake in
-  // paths.txt, not something to paper over with a tree of new folders.
-  if (!std::filesystem::create_directory(data_path, error) || error) return false;
-  return CopyDefaultData(program_folder / "data", data_path);
+  return CreateDataFolder(program_folder / "data", path);
 }
 
 std::string DataPathErrorText(const std::string& data_path) {

@@ -78,6 +78,8 @@ void LanguageTexts::LoadGameData(const std::string& game_id) {
   if (!lines) return;
   gGameData.clear();
   for (const auto& line : *lines) {
+    // The lines become a game's buttons; a screen has room for a few only.
+    if (gGameData.size() == kMostGameDataLines) break;
     if (!line.empty()) gGameData.push_back(line);
   }
 }

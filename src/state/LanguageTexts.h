@@ -46,7 +46,9 @@ class LanguageTexts {
   void LoadInformationTexts();
   void LoadDefaultList();
   void LoadCredits();
-  // Keeps the previous lines when the game has no readable data file.
+  // Keeps the previous lines when the game has no readable data file; reads
+  // at most kMostGameDataLines lines that are not empty.
+  static constexpr std::size_t kMostGameDataLines = 16;
   void LoadGameData(const std::string& game_id);
   // Everything start-up reads, in its order.
   void LoadStartupTexts();

@@ -1,12 +1,16 @@
 #include "state/ProfileStore.h"
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <ctime>
 #include <limits>
 #include <optional>
 #include <system_error>
 #include <vector>
 
 #include "engine/TextFile.h"
+#include "platform/Platform.h"
 #include "state/LanguageTexts.h"
 #include "state/OptionFields.h"
 
@@ -16,11 +20,44 @@ namespace {
 constexpr std::array<const char*, kGameCount> kDefaultFontSizes = {
     "17", "12", "13", "12", "12", "13", "16", "13", "16", "13", "14", "12", "13", "14", "25"};
 
+constexpr const char* kLastResortProfileName = "Tavlo";
+// The longest name a file system gives a file.
+constexpr std::size_t kLongestFileName = 255;
+// Room left in a profile's name for the date of a damaged copy.
+constexpr std::size_t kLongestCopiedName = 200;
+constexpr const char* kDamagedMark = ".damaged-";
+constexpr int kSaveFailedText = 10;
+constexpr int kDamagedCopyText = 11;
+
 // The value a numeric option text stands for; 0 when it is not a number.
 std::int16_t NumberOf(const std::string& text) {
   const auto value = ParseNumberLine(text, std::numeric_limits<std::int16_t>::min(),
                                      std::numeric_limits<std::int16_t>::max());
   return static_cast<std::int16_t>(value.value_or(0));
+}
+
+// A numeric option as the screens can use it: out of range reads as the
+// nearest end, and what is no number at all as the lowest.
+std::int16_t NumberWithin(const std::string& text, int lowest, int highest) {
+  const auto value = ParseNumberLine(text, std::numeric_limits<std::int64_t>::min(),
+                                     std::numeric_limits<std::int64_t>::max());
+  return static_cast<std::int16_t>(
+      std::clamp<std::int64_t>(value.value_or(lowest), lowest, highest));
+}
+
+bool IsNameCharacter(char c) {
+  const auto value = static_cast<unsigned char>(c);
+  return c != '/' && c != '\\' && value >= 0x20 && value != 0x7F;
+}
+
+// Year, month, day, hour, minute and second, so that copies sort by age.
+std::string DateStamp() {
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+  return text;
 }
 
 const char* BooleanText(bool value) { return value ? "1" : "0"; }
@@ -56,6 +93,20 @@ class OptionLineReader {
 
   std::string Text() { return DecodeTextLine(Next().value_or("")); }
 
+  // An answer count: a number outside what a count can be reads as 0 for
+  // that game only; a line that is no number at all fails the file.
+  std::int32_t Count() {
+    const auto line = Next();
+    if (!line) return 0;
+    const auto value = ParseNumberLine(*line, std::numeric_limits<std::int64_t>::min(),
+                                       std::numeric_limits<std::int64_t>::max());
+    if (!value) {
+      failed_ = true;
+      return 0;
+    }
+    return *value < 0 || *value > GameEntry::kMostAnswers ? 0 : static_cast<std::int32_t>(*value);
+  }
+
  private:
   const std::vector<std::string>& lines_;
   size_t next_ = 0;
@@ -64,8 +115,8 @@ class OptionLineReader {
 
 }  // namespace
 
-ProfileStore::ProfileStore(LanguageTexts& texts, const std::string& data_path)
-    : texts_(texts), data_path_(data_path) {
+ProfileStore::ProfileStore(Platform& platform, LanguageTexts& texts, const std::string& data_path)
+    : platform_(platform), texts_(texts), data_path_(data_path) {
   for (int i = 0; i < kGameCount; ++i) {
     game_texts_[static_cast<size_t>(i)] = {"",  "1",     "3",
                                            "1", "Arial", kDefaultFontSizes[static_cast<size_t>(i)]};
@@ -81,12 +132,16 @@ std::filesystem::path ProfileStore::ProfileListFile() const {
 }
 
 bool ProfileStore::IsValidProfileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (char c : name) {
-    const auto value = static_cast<unsigned char>(c);
-    if (c == '/' || c == '\\' || value < 0x20 || value == 0x7F) return false;
-  }
-  return true;
+  if (name.empty() || name == "." || name == ".." || name.size() > kLongestFileName) return false;
+  return std::all_of(name.begin(), name.end(), IsNameCharacter);
+}
+
+std::string ProfileStore::FallbackProfileName() const {
+  std::string name = texts_.MenuText(0);
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !IsNameCharacter(c); }, '_');
+  name = CutUtf8(std::move(name), kLongestCopiedName);
+  return IsValidProfileName(name) ? name : kLastResortProfileName;
 }
 
 std::string ProfileStore::ReadCurrentProfile() {
@@ -95,7 +150,7 @@ std::string ProfileStore::ReadCurrentProfile() {
   if (IsValidProfileName(name)) {
     gProfileName = name;
   } else {
-    WriteCurrentProfile(texts_.MenuText(0));
+    WriteCurrentProfile(FallbackProfileName());
   }
   return gProfileName;
 }
@@ -121,10 +176,8 @@ bool ProfileStore::ReadOptionFile(const std::string& profile_name) {
   std::array<GameEntry, kGameCount> games;
   for (auto& game : games) {
     game.ShowInMenu = reader.Boolean();
-    game.CorrectCount = static_cast<std::int32_t>(reader.Number(
-        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-    game.WrongCount = static_cast<std::int32_t>(reader.Number(
-        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    game.CorrectCount = reader.Count();
+    game.WrongCount = reader.Count();
   }
   std::array<GameTexts, kGameCount> game_texts;
   for (auto& texts : game_texts) {
@@ -139,7 +192,7 @@ bool ProfileStore::ReadOptionFile(const std::string& profile_name) {
   if (reader.Failed()) return false;
 
   OneKeyMode = one_key_mode;
-  OneKeyInterval = one_key_interval;
+  OneKeyInterval = std::clamp<std::int16_t>(one_key_interval, 1, kLongestScanSeconds);
   SoundEffects = sound_effects;
   MenuMusic = menu_music;
   RewardSounds = reward_sounds;
@@ -154,17 +207,44 @@ void ProfileStore::LoadProfileOptions() {
   if (ReadOptionFile(gProfileName)) return;
 
   const std::string failed_profile = gProfileName;
-  WriteCurrentProfile(texts_.MenuText(0));
+  WriteCurrentProfile(FallbackProfileName());
   ResetProfileOptions();
   // The fallback profile keeps its own settings and counts: they are loaded
-  // when its file is readable, and its file is never replaced by defaults.
+  // when its file is readable. A damaged file of its own will be replaced at
+  // the next save, so a copy of it is kept first.
   std::error_code error;
   const bool fallback_exists = std::filesystem::exists(OptionFile(gProfileName), error);
   if (!fallback_exists) {
     SaveProfileOptions();
-  } else if (gProfileName != failed_profile && !ReadOptionFile(gProfileName)) {
+  } else if (gProfileName == failed_profile || !ReadOptionFile(gProfileName)) {
+    KeepDamagedCopy(gProfileName);
     ResetProfileOptions();
   }
+}
+
+void ProfileStore::KeepDamagedCopy(const std::string& profile_name) {
+  const std::filesystem::path folder = OptionFile(profile_name).parent_path();
+  // Hidden, so that the list of profiles never shows it as a player.
+  const std::string prefix = "." + CutUtf8(profile_name, kLongestCopiedName) + kDamagedMark;
+  const std::string copy_name = prefix + DateStamp();
+  std::error_code error;
+  std::filesystem::copy_file(OptionFile(profile_name), folder / copy_name,
+                             std::filesystem::copy_options::overwrite_existing, error);
+  if (error) return;
+
+  std::vector<std::filesystem::path> copies;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.path().filename().string().starts_with(prefix)) copies.push_back(entry.path());
+  }
+  std::sort(copies.begin(), copies.end());
+  for (std::size_t oldest = 0; oldest + kMostDamagedCopies < copies.size(); ++oldest) {
+    std::filesystem::remove(copies[oldest], error);
+  }
+  Tell(texts_.InformationText(kDamagedCopyText) + " " + copy_name);
+}
+
+void ProfileStore::Tell(const std::string& text) const {
+  platform_.ShowMessageBox(text, texts_.MenuText(0), MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 bool ProfileStore::SaveProfileOptions() {
@@ -192,7 +272,12 @@ bool ProfileStore::SaveProfileOptions() {
   // Counts must not be lost to a profiles folder someone deleted.
   std::error_code error;
   std::filesystem::create_directory(std::filesystem::path(data_path_) / "profiles", error);
-  return WriteTextLinesAtomically(OptionFile(gProfileName), lines);
+  if (WriteTextLinesAtomically(OptionFile(gProfileName), lines)) return true;
+  if (!save_failure_told_) {
+    save_failure_told_ = true;
+    Tell(texts_.InformationText(kSaveFailedText));
+  }
+  return false;
 }
 
 void ProfileStore::ResetProfileOptions() {
@@ -242,7 +327,7 @@ void ProfileStore::SetReward(const std::string& game_id, int value) {
 
 std::int16_t ProfileStore::GetRewardFrequency(const std::string& game_id) const {
   const auto* texts = TextsOf(game_id);
-  return texts ? NumberOf(texts->RewardFrequency) : 0;
+  return texts ? NumberWithin(texts->RewardFrequency, 1, kMostRewardFrequency) : 0;
 }
 
 void ProfileStore::SetRewardFrequency(const std::string& game_id, int value) {
@@ -269,14 +354,16 @@ void ProfileStore::SetFontName(const std::string& game_id, const std::string& na
 
 std::int16_t ProfileStore::GetFontSize(const std::string& game_id) const {
   const auto* texts = TextsOf(game_id);
-  return texts ? NumberOf(texts->FontSize) : 0;
+  return texts ? NumberWithin(texts->FontSize, kSmallestFontSize, kLargestFontSize) : 0;
 }
 
 void ProfileStore::SetFontSize(const std::string& game_id, int value) {
   if (auto* texts = TextsOf(game_id)) texts->FontSize = std::to_string(value);
 }
 
-std::int16_t ProfileStore::GetGame15Setting() const { return NumberOf(game15_setting_); }
+std::int16_t ProfileStore::GetGame15Setting() const {
+  return NumberWithin(game15_setting_, kSlowestGame15Speed, kFastestGame15Speed);
+}
 
 void ProfileStore::SetGame15Setting(int value) { game15_setting_ = std::to_string(value); }
 

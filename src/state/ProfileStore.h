@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "engine/Sound.h"
@@ -11,13 +12,21 @@
 namespace tavlo {
 
 class LanguageTexts;
+class Platform;
 
 // A game's entry in the profile: shown on the main menu or not, and its
 // answer counts.
 struct GameEntry {
+  static constexpr std::int32_t kMostAnswers = std::numeric_limits<std::int32_t>::max();
+
   bool ShowInMenu = true;
   std::int32_t CorrectCount = 0;
   std::int32_t WrongCount = 0;
+
+  // One more answer; a count that has reached the most a count can hold
+  // stays there rather than turning negative.
+  void AddCorrect() { CorrectCount += CorrectCount < kMostAnswers ? 1 : 0; }
+  void AddWrong() { WrongCount += WrongCount < kMostAnswers ? 1 : 0; }
 };
 
 // The current profile: its name, its options and its answer counts, loaded
@@ -28,9 +37,21 @@ class ProfileStore : public SoundOptions {
  public:
   static constexpr int kOptionFileLines = 141;
 
+  // Ranges the screens can use; a stored value outside one is read as its
+  // nearest end.
+  static constexpr int kSmallestFontSize = 6;
+  static constexpr int kLargestFontSize = 32;
+  static constexpr int kLongestScanSeconds = 32;
+  static constexpr int kMostRewardFrequency = 10;
+  static constexpr int kSlowestGame15Speed = 50;
+  static constexpr int kFastestGame15Speed = 100;
+  // How many copies of damaged option files are kept beside a profile's file.
+  static constexpr int kMostDamagedCopies = 3;
+
   // data_path is the data folder, read at each use (it is set after start-up
-  // has made this object).
-  ProfileStore(LanguageTexts& texts, const std::string& data_path);
+  // has made this object). What the user must know is told through the
+  // platform's message boxes.
+  ProfileStore(Platform& platform, LanguageTexts& texts, const std::string& data_path);
 
   std::string gProfileName;
 
@@ -47,13 +68,18 @@ class ProfileStore : public SoundOptions {
   // the profiles folder.
   bool WriteCurrentProfile(const std::string& name);
   static bool IsValidProfileName(const std::string& name);
+  // The profile that takes over when no other can be used: the first menu
+  // text, made into a name that is always a usable file name.
+  std::string FallbackProfileName() const;
 
   // Loads the current profile's option file. A missing, short or damaged file
-  // makes the first menu text's profile current with default options; that
-  // profile's own file is loaded when it is readable, written when missing,
-  // and never overwritten here.
+  // makes the fallback profile current with default options; that profile's
+  // own file is loaded when it is readable and written when missing. When it
+  // exists but is damaged, a dated copy of it is kept beside it before
+  // anything can replace it, and the user is told once.
   void LoadProfileOptions();
-  // Writes the current profile's option file; false when it could not.
+  // Writes the current profile's option file; false when it could not. The
+  // first failure of a run is reported to the user.
   bool SaveProfileOptions();
   void ResetProfileOptions();
 
@@ -87,12 +113,17 @@ class ProfileStore : public SoundOptions {
   };
 
   bool ReadOptionFile(const std::string& profile_name);
+  // Keeps a dated copy of a damaged option file and tells the user.
+  void KeepDamagedCopy(const std::string& profile_name);
+  void Tell(const std::string& text) const;
   GameTexts* TextsOf(const std::string& game_id);
   const GameTexts* TextsOf(const std::string& game_id) const;
   std::filesystem::path ProfileListFile() const;
 
+  Platform& platform_;
   LanguageTexts& texts_;
   const std::string& data_path_;
+  bool save_failure_told_ = false;
   std::array<GameTexts, kGameCount> game_texts_;
   std::string game15_setting_ = "75";
 };

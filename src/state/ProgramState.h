@@ -16,7 +16,7 @@ class Platform;
 // screens know it by. The program makes one; each test makes its own.
 struct ProgramState {
   ProgramState(Platform& platform, const std::filesystem::path& program_folder)
-      : Texts(platform, program_folder), Profiles(Texts, gDataPath) {}
+      : Texts(platform, program_folder), Profiles(platform, Texts, gDataPath) {}
 
   LanguageTexts Texts;
   // The data folder, ending in a separator once start-up has found it.

@@ -56,7 +56,10 @@ std::int32_t GetWordListNames(const ProgramState& state, const std::string& tabl
 }
 
 bool LoadDatabaseList(ProgramState& state, Platform& platform, const std::string& table,
-                      std::int16_t minimum_words) {
+                      std::int16_t minimum_words, ListLoadFailure* failure) {
+  ListLoadFailure ignored;
+  ListLoadFailure& why = failure ? *failure : ignored;
+  why = ListLoadFailure::NotLoaded;
   WordListState& lists = state.WordLists;
   if (lists.gWordListName.empty()) {
     platform.ShowMessageBox(kNoListMessage, "Tavlo", MessageButtons::Ok, MessageIcon::None);
@@ -67,7 +70,9 @@ bool LoadDatabaseList(ProgramState& state, Platform& platform, const std::string
   auto words = ReadWordList(DatabaseFile(state), state.Texts.gLanguage, table, lists.gWordListName);
   if (!words) return false;
   const auto count = static_cast<std::int64_t>(words->size());
+  if (count > kMaximumWords) why = ListLoadFailure::TooLong;
   if (count == 0 || count < minimum_words || count > kMaximumWords) return false;
+  why = ListLoadFailure::None;
 
   lists.gWords = std::move(*words);
   if (lists.gWordIndex < 0 || lists.gWordIndex > count - 1) lists.gWordIndex = 0;

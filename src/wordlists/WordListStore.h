@@ -30,8 +30,10 @@ std::int32_t GetWordListNames(const ProgramState& state, const std::string& tabl
 // or column) is a failed load that leaves gWords and gWordIndex as they were;
 // the caller tells the user. Without a list name it reports an internal error
 // and stores the default list's name for the next try.
+// Why a load failed, for a caller that tells the user more than that it did.
+enum class ListLoadFailure { None, NotLoaded, TooLong };
 bool LoadDatabaseList(ProgramState& state, Platform& platform, const std::string& table,
-                      std::int16_t minimum_words);
+                      std::int16_t minimum_words, ListLoadFailure* failure = nullptr);
 
 // The same reads on a named file, for the word-list tool. The database is
 // opened read-only and closed again within each call.

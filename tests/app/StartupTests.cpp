@@ -46,6 +46,26 @@ TEST_F(StartupTests, ASecondInstanceEndsWithoutWindowOrMessage) {
   EXPECT_EQ(platform.EndlessWaits, 0);
 }
 
+TEST_F(StartupTests, ADataFolderInUseByAnotherInstanceIsLeftAloneWithAMessage) {
+  platform.PushKey(13);
+  platform.PushPause(2000);
+  platform.PushKey(27);
+  RunProgram(platform, "window");
+  // A file that a run of its own would replace.
+  auto saved = ReadLines(DataFolder() / "profiles/Tavlo");
+  saved.resize(20);
+  testing::WriteLines(DataFolder() / "profiles/Tavlo", saved);
+  platform.Messages.clear();
+
+  platform.DataFolderInUse = true;
+  platform.PushKey(27);
+  EXPECT_EQ(RunProgram(platform, "window"), 0);
+  ASSERT_EQ(platform.Messages.size(), 1u);
+  EXPECT_NE(platform.Messages[0].Text.find("already open"), std::string::npos);
+  EXPECT_EQ(ReadLines(DataFolder() / "profiles/Tavlo"), saved);
+  EXPECT_EQ(platform.EndlessWaits, 0);
+}
+
 TEST_F(StartupTests, AMissingLanguageFileEndsTheProgramNamingTheFile) {
   std::filesystem::remove(program / "lang/eng/options.txt");
   RunProgram(platform, "window");

@@ -30,6 +30,9 @@ class RecordingForm : public Form {
     log_.push_back(name_ + " key " + std::to_string(key_code));
     if (on_key) on_key(key_code);
   }
+  void Form_KeyPress(const std::string& characters) override {
+    log_.push_back(name_ + " typed " + characters);
+  }
   void Form_MouseDown(int button, int, int x, int y) override {
     log_.push_back(name_ + " down " + std::to_string(button) + " " + std::to_string(x) + "," +
                    std::to_string(y));
@@ -96,6 +99,32 @@ TEST_F(ApplicationTests, InputGoesToTheFrontFormAndRunEndsWithTheLastForm) {
   EXPECT_EQ(log, (std::vector<std::string>{"menu load", "menu focus", "menu down 2 10,20",
                                            "menu key 27", "menu unload"}));
   EXPECT_EQ(platform.EndlessWaits, 0);
+}
+
+TEST_F(ApplicationTests, CharactersOfAKeyThatOpenedAnotherScreenStayWithTheScreenLeft) {
+  RecordingForm menu(app, "menu", log);
+  RecordingForm game(app, "game", log);
+  menu.on_key = [&](int) { app.Show(game); };
+  app.Show(menu);
+  log.clear();
+  // One key stroke: its key-down opens the game, its characters follow.
+  auto stroke = [&](int key_code, const std::string& characters) {
+    InputEvent down{EventType::KeyDown};
+    down.KeyCode = key_code;
+    platform.PushEvent(down);
+    if (!characters.empty()) platform.PushText(characters);
+    InputEvent up = down;
+    up.Type = EventType::KeyUp;
+    platform.PushEvent(up);
+  };
+  stroke(73, "i");
+  // A character without a key code of its own (a letter of another layout),
+  // then an ordinary letter: both are the game's.
+  platform.PushText("\u00e6");
+  stroke(74, "J");
+  app.DoEvents();
+  EXPECT_EQ(log, (std::vector<std::string>{"menu key 73", "game load", "game focus",
+                                           "game typed \u00e6", "game key 74", "game typed J"}));
 }
 
 TEST_F(ApplicationTests, ShowModalRunsUntilTheDialogUnloadsThenReturnsTheFocus) {

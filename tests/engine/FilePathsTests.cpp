@@ -19,6 +19,16 @@ TEST(FilePathsTests, NamesWrittenInAnotherCaseStillFindTheirFile) {
   EXPECT_EQ(ResolvePath(folder.Path(), (folder / "Gfx/GAME01").string()), folder / "gfx/Game01");
 }
 
+TEST(FilePathsTests, OnlyNamesThatStayInsideTheirFolderAreInside) {
+  for (const char* inside : {"cat.png", "paint/color/red.gif", "game02\\The cat.wav", "a..b.png"}) {
+    EXPECT_TRUE(IsNameInsideFolder(inside)) << inside;
+  }
+  for (const char* outside : {"", "../cat.png", "images/../../etc/passwd", "..\\x.wav",
+                              "/etc/passwd", "\\server\\x.png", "C:\\x.png"}) {
+    EXPECT_FALSE(IsNameInsideFolder(outside)) << outside;
+  }
+}
+
 TEST(FilePathsTests, AMissingFileResolvesToItsExactPath) {
   testing::TempFolder folder;
   EXPECT_EQ(ResolvePath(folder.Path(), "sfx\\missing.wav"), folder / "sfx/missing.wav");

@@ -8,8 +8,6 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "engine/Sound.h"
-#include "state/LanguageTexts.h"
-#include "state/ProfileStore.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -27,7 +25,7 @@ class KeyForm : public Form {
 class SoundTests : public ::testing::Test {
  protected:
   SoundTests()
-      : app(Configured(), fonts), texts(platform, folder.Path()), profiles(texts, data_path) {
+      : app(Configured(), fonts) {
     platform.Sound.SetLength("correct0.wav", 700);
     platform.Sound.SetLength("speech.wav", 1200);
     platform.Sound.SetLength("silence.wav", 100);
@@ -47,9 +45,7 @@ class SoundTests : public ::testing::Test {
   ClockSource clock{platform};
   FontLibrary fonts;
   Application app;
-  std::string data_path;
-  LanguageTexts texts;
-  ProfileStore profiles;
+  SoundOptions profiles;
 };
 
 TEST_F(SoundTests, SynchronousPlayReturnsWhenTheSoundHasEnded) {

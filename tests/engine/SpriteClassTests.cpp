@@ -63,9 +63,8 @@ class SpriteClassTests : public ::testing::Test {
   SpriteClassTests() : app(Configured(), fonts), form(app) {
     // A 6 x 4 picture: a magenta frame (the key colour, from the top-left
     // pixel) around a red inside.
-    WriteBmp(folder / "gfx/Game01/card.bmp", 6, 4, [](int x, int y) {
-      return x == 0 || y == 0 || x == 5 || y == 3 ? kMagenta : kRed;
-    });
+    WriteBmp(folder / "gfx/Game01/card.bmp", 6, 4,
+             [](int x, int y) { return x == 0 || y == 0 || x == 5 || y == 3 ? kMagenta : kRed; });
     WriteBmp(folder / "gfx/Game01/other.bmp", 3, 2, [](int, int) { return kGreen; });
     form.Picture().Clear(kGrey);
   }
@@ -132,6 +131,25 @@ TEST_F(SpriteClassTests, AFailedLoadLeavesTheSpriteAsItWas) {
   EXPECT_EQ(sprite.Width, 6);
   EXPECT_EQ(sprite.Height, 4);
   EXPECT_EQ(sprite.TransparentColor, kMagenta);
+}
+
+TEST_F(SpriteClassTests, AButtonWhosePictureIsMissingGetsAPlainFaceOfItsSizeThatShowsAndIsHit) {
+  SpriteClass button;
+  EXPECT_FALSE(button.LoadButtonImage(form, "gfx\\Game01\\missing.gif", 60, 40));
+  EXPECT_EQ(button.ImageCount, 1);
+  EXPECT_EQ(button.Width, 60);
+  EXPECT_EQ(button.Height, 40);
+  button.X = 100;
+  button.Y = 100;
+  EXPECT_TRUE(button.IsUnder(130, 120));
+  button.DrawTransp(form);
+  // Edge and face are both drawn, see-through or not.
+  EXPECT_NE(At(100, 100), kGrey);
+  EXPECT_NE(At(130, 120), kGrey);
+  EXPECT_NE(At(100, 100), At(130, 120));
+  // A picture that is there is loaded as always.
+  EXPECT_TRUE(button.LoadButtonImage(form, "gfx\\Game01\\card.bmp", 60, 40));
+  EXPECT_EQ(button.Width, 6);
 }
 
 TEST_F(SpriteClassTests, CleanUpEmptiesTheSpriteAndALaterLoadStartsAtImageZero) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
+
 #include "engine/TextFile.h"
 #include "support/TempFolder.h"
 
@@ -37,10 +40,23 @@ TEST(TextFileTests, ReadsWhatIsNotUtf8AsWindows1252) {
   EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x90\xB1"));
 }
 
-TEST(TextFileTests, MissingFileOrFolderReadsAsNothing) {
+TEST(TextFileTests, MissingFileFolderOrPipeReadsAsNothingWithoutWaiting) {
   TempFolder folder;
   EXPECT_FALSE(ReadTextLines(folder / "missing.txt").has_value());
   EXPECT_FALSE(ReadTextLines(folder.Path()).has_value());
+  // Opening a pipe nobody writes to would wait for ever.
+  ASSERT_EQ(std::system(("mkfifo '" + (folder / "pipe").string() + "'").c_str()), 0);
+  EXPECT_FALSE(ReadTextLines(folder / "pipe").has_value());
+}
+
+TEST(TextFileTests, OnlyTheFirstBytesAreReadAndLongLinesAreCutBetweenCharacters) {
+  TempFolder folder;
+  // "é" is two bytes: a cut after five bytes must not split the third one.
+  WriteFile(folder / "long.txt", "\xC3\xA9\xC3\xA9\xC3\xA9x\r\nsecond\r\nthird line\r\n");
+  const auto lines =
+      ReadTextLines(folder / "long.txt", TextLimits{.MaxBytes = 19, .MaxLineBytes = 5});
+  ASSERT_TRUE(lines.has_value());
+  EXPECT_EQ(*lines, (std::vector<std::string>{"\xC3\xA9\xC3\xA9", "secon", "th"}));
 }
 
 TEST(TextFileTests, WritesCrLfLinesAndLeavesNoTemporaryFile) {
@@ -60,8 +76,18 @@ TEST(TextFileTests, FailedWriteLeavesTheOldFileWhole) {
   std::filesystem::create_directories(folder / "target" / "inside");
   EXPECT_FALSE(WriteTextLinesAtomically(folder / "target", {"new"}));
   EXPECT_TRUE(std::filesystem::is_directory(folder / "target" / "inside"));
-  EXPECT_FALSE(std::filesystem::exists(folder / ".target.saving"));
+  // Nothing but the folder that was there is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                          std::filesystem::directory_iterator()),
+            1);
   EXPECT_FALSE(WriteTextLinesAtomically(folder / "no-such-folder" / "file", {"x"}));
+}
+
+TEST(TextFileTests, AFileWithTheLongestNameTheFolderAllowsIsStillSaved) {
+  TempFolder folder;
+  const std::filesystem::path file = folder / std::string(255, 'n');
+  ASSERT_TRUE(WriteTextLinesAtomically(file, {"kept"}));
+  EXPECT_EQ(ReadFile(file), "kept\r\n");
 }
 
 }  // namespace

@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             std::string(reinterpret_cast<const char*>(data), size));
   std::filesystem::remove(folder / "profiles/Tavlo");
 
-  tavlo::ProfileStore store(texts, data_path);
+  tavlo::ProfileStore store(platform, texts, data_path);
   store.WriteCurrentProfile("Anna");
   store.LoadProfileOptions();
   if (!store.SaveProfileOptions()) std::abort();
   const std::string saved = tavlo::testing::ReadFile(store.OptionFile(store.gProfileName));
 
-  tavlo::ProfileStore again(texts, data_path);
+  tavlo::ProfileStore again(platform, texts, data_path);
   again.WriteCurrentProfile(store.gProfileName);
   again.LoadProfileOptions();
   if (!again.SaveProfileOptions()) std::abort();

@@ -239,7 +239,7 @@ TEST_F(Game15FormTests, TheSpeedComesFromTheProfileAndDoublesWhileHeld) {
   Open();
   Press(keys::kEscape);
   for (const Case& speed : {Case{50, false, 50}, Case{75, false, 75}, Case{100, false, 100},
-                            Case{100, true, 200}, Case{50, true, 100}, Case{0, false, 75}}) {
+                            Case{100, true, 200}, Case{50, true, 100}, Case{60, false, 75}}) {
     SCOPED_TRACE(std::to_string(speed.Setting) + (speed.Fast ? " fast" : ""));
     state.Profiles.SetGame15Setting(speed.Setting);
     Reopen();

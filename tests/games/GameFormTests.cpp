@@ -3,6 +3,7 @@
 #include "games/GameForm.h"
 #include "platform/InputEvent.h"
 #include "support/GameTest.h"
+#include "wordlists/GameTables.h"
 
 namespace tavlo {
 namespace {
@@ -176,6 +177,17 @@ TEST_F(GameFormTests, AMissingListIsNamedAndCancellingItsOptionsEndsTheGame) {
   EXPECT_EQ(platform.Messages.back().Icon, MessageIcon::Exclamation);
 }
 
+TEST_F(GameFormTests, AListLongerThanAGameCanHoldIsCalledTooLongNotTooShort) {
+  std::vector<testing::TableRow> rows;
+  for (int i = 0; i <= kMaximumWords; ++i) rows.push_back({{"Word", "w" + std::to_string(i)}});
+  OpenGame(rows);
+  EXPECT_FALSE(tiny.IsLoaded());
+  ASSERT_FALSE(platform.Messages.empty());
+  EXPECT_NE(platform.Messages.back().Text.find("more words than a game can hold"),
+            std::string::npos)
+      << platform.Messages.back().Text;
+}
+
 TEST_F(GameFormTests, ConfirmingTheOptionsAfterAFailedLoadPlaysTheListChosenThere) {
   WriteWordList(GameIdOf(kNumber), "Other words", kWords);
   platform.OnDialog = [](ModalDialog& dialog) { dialog.Answer(DialogAnswer::Ok); };
@@ -211,11 +223,18 @@ TEST_F(GameFormTests, OneSwitchScanningStepsByItselfAndTheSwitchSelects) {
   EXPECT_EQ(Counts().WrongCount, 1);
 }
 
-TEST_F(GameFormTests, AMissingItemPictureIsNamedAndTheGameGoesOn) {
+TEST_F(GameFormTests, AMissingPictureOrOneOutsideTheDataFolderIsNamedAndTheGameGoesOn) {
   Open();
-  EXPECT_FALSE(tiny.TryPicture("nowhere.png"));
-  ASSERT_FALSE(platform.Messages.empty());
-  EXPECT_NE(platform.Messages.back().Text.find("nowhere.png"), std::string::npos);
+  // A real picture, but beside the data folder rather than in it.
+  std::filesystem::copy_file(program / "gfx/game01/nextButton.gif", documents / "secret.gif");
+  std::filesystem::create_directories(DataFolder() / "images");
+  for (const std::string& name : std::vector<std::string>{"nowhere.png", "../../secret.gif",
+                                                          (documents / "secret.gif").string()}) {
+    platform.Messages.clear();
+    EXPECT_FALSE(tiny.TryPicture(name)) << name;
+    ASSERT_EQ(platform.Messages.size(), 1u) << name;
+    EXPECT_NE(platform.Messages[0].Text.find(name), std::string::npos);
+  }
   EXPECT_TRUE(tiny.IsLoaded());
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 class OptionDialogModelsTests : public ::testing::Test {
  protected:
-  OptionDialogModelsTests() : texts(platform, folder.Path()), profile(texts, data_path) {
+  OptionDialogModelsTests() : texts(platform, folder.Path()), profile(platform, texts, data_path) {
     testing::WriteLines(folder / "lang/eng/defaultlist.txt", {"Everyday words"});
     texts.gLanguage = "eng";
     profile.ResetProfileOptions();

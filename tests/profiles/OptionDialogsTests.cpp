@@ -40,8 +40,8 @@ class OptionDialogsTests : public testing::WordListFixture {
  protected:
   OptionDialogsTests() { state_.Profiles.ResetProfileOptions(); }
 
-  GeneralOptionsModel Model(const std::string& game_id, std::vector<std::string> lists = {
-                                                            "Everyday words", "Animals"}) {
+  GeneralOptionsModel Model(const std::string& game_id,
+                            std::vector<std::string> lists = {"Everyday words", "Animals"}) {
     return GeneralOptionsModel(state_.Profiles, game_id, std::move(lists));
   }
 
@@ -85,9 +85,9 @@ TEST(DialogKeysTests, FocusWrapsAndPassesOverGreyedControls) {
 TEST_F(OptionDialogsTests, TheFocusVisitsTheControlsInOrderAndSkipsGreyedOnes) {
   auto model = Model("Game02");
   GeneralOptionsKeys keys(model);
-  const std::vector<Control> every_control{Control::WordList,        Control::RandomWord,
-                                           Control::Reward,          Control::RewardFrequency,
-                                           Control::OKButton,        Control::CancelButton};
+  const std::vector<Control> every_control{Control::WordList, Control::RandomWord,
+                                           Control::Reward,   Control::RewardFrequency,
+                                           Control::OKButton, Control::CancelButton};
   EXPECT_EQ(FocusRound(keys, keys::kSpace), every_control);
   std::vector<Control> backwards{Control::WordList};
   backwards.insert(backwards.end(), every_control.rbegin(), every_control.rend() - 1);
@@ -148,39 +148,6 @@ TEST_F(OptionDialogsTests, AStoredListTheTableLacksShowsTheFirstListAndStepsOn) 
   GeneralOptionsKeys empty_keys(empty);
   Press(empty_keys, keys::kEnter);
   EXPECT_EQ(empty.WordListText, "Gone");
-}
-
-TEST_F(OptionDialogsTests, TheButtonsEndTheDialogAndOnlyOkStores) {
-  auto model = Model("Game02");
-  GeneralOptionsKeys keys(model);
-  Press(keys, keys::kEnter);
-  Press(keys, keys::kSpace, 4);
-  ASSERT_EQ(keys.Focused(), Control::OKButton);
-  Press(keys, keys::kEnter);
-  EXPECT_EQ(keys.Outcome(), DialogOutcome::Confirmed);
-  EXPECT_EQ(profile().GetWordList("Game02"), "Animals");
-
-  // Keys after the end change nothing.
-  Press(keys, keys::kUp, 4);
-  Press(keys, keys::kEnter);
-  EXPECT_EQ(model.WordListText, "Animals");
-
-  auto cancelled = Model("Game08");
-  GeneralOptionsKeys cancel_keys(cancelled);
-  Press(cancel_keys, keys::kEnter);
-  Press(cancel_keys, keys::kLeft);
-  ASSERT_EQ(cancel_keys.Focused(), Control::CancelButton);
-  Press(cancel_keys, keys::kEnter);
-  EXPECT_EQ(cancel_keys.Outcome(), DialogOutcome::Cancelled);
-  cancel_keys.Confirm();
-  EXPECT_EQ(cancel_keys.Outcome(), DialogOutcome::Cancelled);
-  EXPECT_NE(profile().GetWordList("Game08"), "Animals");
-
-  auto escaped = Model("Game08");
-  GeneralOptionsKeys escape_keys(escaped);
-  Press(escape_keys, keys::kSpace, 2);
-  Press(escape_keys, keys::kEscape);
-  EXPECT_EQ(escape_keys.Outcome(), DialogOutcome::Cancelled);
 }
 
 TEST_F(OptionDialogsTests, TheOpenFontListStepsThroughTheFamiliesAndEscapeGoesBack) {

@@ -83,6 +83,18 @@ TEST_F(DataFolderTests, AMissingFolderIsCreatedOnceWithTheDefaultDataFolders) {
   EXPECT_EQ(platform.Messages.size(), 1u);
 }
 
+TEST_F(DataFolderTests, ACopyThatFailsHalfWayLeavesNoDataFolderAndTheNextStartAsksAgain) {
+  WriteLines(program / "paths.txt", {"USER", "Tavlo"});
+  // A default file that cannot be copied, after the first ones were.
+  std::filesystem::create_symlink(program / "nowhere", program / "data/profiles/Broken");
+  EXPECT_FALSE(Init());
+  EXPECT_TRUE(std::filesystem::is_empty(documents.Path()));
+  std::filesystem::remove(program / "data/profiles/Broken");
+  EXPECT_TRUE(Init());
+  EXPECT_EQ(platform.Messages.size(), 2u);
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/db/eng.sqlite"), "database");
+}
+
 TEST_F(DataFolderTests, AMissingParentFailsAfterTheQuestion) {
   WriteLines(program / "paths.txt", {"USER", "Company/Tavlo"});
   EXPECT_FALSE(Init());

@@ -104,6 +104,10 @@ TEST_F(LanguageTextsTests, GameDataSkipsEmptyLinesAndAMissingFileKeepsTheOldLine
   EXPECT_EQ(texts.gGameData, (std::vector<std::string>{"a", "an", "the"}));
   texts.LoadGameData("Game02");
   EXPECT_EQ(texts.gGameData, (std::vector<std::string>{"a", "an", "the"}));
+  // A runaway file gives no more buttons than a screen can hold.
+  WriteLanguageFile("Game03data.txt", std::vector<std::string>(4000, "yes"));
+  texts.LoadGameData("Game03");
+  EXPECT_EQ(texts.gGameData.size(), LanguageTexts::kMostGameDataLines);
 }
 
 TEST_F(LanguageTextsTests, WindowsFilesAreReadInTheirCodePage) {

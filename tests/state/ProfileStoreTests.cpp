@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "state/LanguageTexts.h"
 #include "state/ProfileStore.h"
 #include "support/FakePlatform.h"
@@ -15,7 +18,7 @@ using testing::WriteLines;
 
 class ProfileStoreTests : public ::testing::Test {
  protected:
-  ProfileStoreTests() : texts(platform, program.Path()), store(texts, data_path) {
+  ProfileStoreTests() : texts(platform, program.Path()), store(platform, texts, data_path) {
     WriteLines(program / "lang/eng/menu.txt", {"Tavlo"});
     WriteLines(program / "lang/eng/defaultlist.txt", {"Everyday words"});
     texts.gLanguage = "eng";
@@ -119,7 +122,7 @@ TEST_F(ProfileStoreTests, NamesWithCommasQuotesAndBlanksSurvive) {
   store.SetFontName("Game01", " Odd \"font\" ");
   ASSERT_TRUE(store.SaveProfileOptions());
 
-  ProfileStore reloaded(texts, data_path);
+  ProfileStore reloaded(platform, texts, data_path);
   EXPECT_EQ(reloaded.ReadCurrentProfile(), "Anna, Bo");
   reloaded.LoadProfileOptions();
   EXPECT_EQ(reloaded.gProfileName, "Anna, Bo");
@@ -224,7 +227,7 @@ TEST_F(ProfileStoreTests, WithoutADefaultListTheUserIsToldOnceAndListsStayEmpty)
   std::filesystem::remove(program / "lang/eng/defaultlist.txt");
   LanguageTexts no_default(platform, program.Path());
   no_default.gLanguage = "eng";
-  ProfileStore bare(no_default, data_path);
+  ProfileStore bare(platform, no_default, data_path);
   bare.ResetProfileOptions();
   EXPECT_EQ(platform.Messages.size(), 1u);
   EXPECT_EQ(bare.GetWordList("Game01"), "");
@@ -243,15 +246,103 @@ TEST_F(ProfileStoreTests, AccessorsIgnoreIdsOutsideTheFifteenGames) {
   EXPECT_EQ(GameIndexOf("Game15"), 14);
 }
 
-TEST_F(ProfileStoreTests, NumericGettersRoundAndReadNonNumbersAsZero) {
+TEST_F(ProfileStoreTests, NumericOptionsAreReadWithinTheRangeTheirScreenCanUse) {
+  struct Case {
+    size_t Line;
+    std::string Stored;
+    std::function<int()> Read;
+    int Expected;
+  };
+  const std::vector<Case> cases = {
+      {50 + 5, "16.5", [&] { return store.GetFontSize("Game01"); }, 16},  // rounded
+      {50 + 5, "32767", [&] { return store.GetFontSize("Game01"); }, 32},
+      {50 + 5, "-4", [&] { return store.GetFontSize("Game01"); }, 6},
+      {50 + 2, "often", [&] { return store.GetRewardFrequency("Game01"); }, 1},
+      {50 + 2, "99", [&] { return store.GetRewardFrequency("Game01"); }, 10},
+      {140, "7", [&] { return store.GetGame15Setting(); }, 50},
+      {140, "1000", [&] { return store.GetGame15Setting(); }, 100},
+      {1, "0", [&] { return store.OneKeyInterval; }, 1},
+  };
+  for (const Case& c : cases) {
+    auto lines = SampleOptionFile();
+    lines[c.Line] = c.Stored;
+    WriteLines(OptionFile("Anna"), lines);
+    store.WriteCurrentProfile("Anna");
+    store.LoadProfileOptions();
+    ASSERT_EQ(store.gProfileName, "Anna");
+    EXPECT_EQ(c.Read(), c.Expected) << "line " << c.Line + 1 << " = " << c.Stored;
+  }
+}
+
+TEST_F(ProfileStoreTests, CountsStopAtTheirMostAndACountOutOfRangeReadsAsZeroForItsGameOnly) {
+  GameEntry entry;
+  entry.CorrectCount = GameEntry::kMostAnswers;
+  entry.AddCorrect();
+  entry.AddWrong();
+  EXPECT_EQ(entry.CorrectCount, GameEntry::kMostAnswers);
+  EXPECT_EQ(entry.WrongCount, 1);
+
   auto lines = SampleOptionFile();
-  lines[50 + 5] = "16.5";   // Game 1's FontSize
-  lines[50 + 2] = "often";  // Game 1's RewardFrequency
+  lines[5 + 1] = "-3";               // game 1's right answers
+  lines[5 + 3 + 2] = "99999999999";  // game 2's wrong answers
   WriteLines(OptionFile("Anna"), lines);
   store.WriteCurrentProfile("Anna");
   store.LoadProfileOptions();
-  EXPECT_EQ(store.GetFontSize("Game01"), 16);
-  EXPECT_EQ(store.GetRewardFrequency("Game01"), 0);
+  ASSERT_EQ(store.gProfileName, "Anna");
+  EXPECT_EQ(store.Games[0].CorrectCount, 0);
+  EXPECT_EQ(store.Games[0].WrongCount, 1);
+  EXPECT_EQ(store.Games[1].WrongCount, 0);
+  EXPECT_EQ(store.Games[1].CorrectCount, 20);
+}
+
+TEST_F(ProfileStoreTests, TheFallbackNameIsAlwaysAUsableFileName) {
+  for (const std::string& menu_text :
+       {std::string("Tav/lo"), std::string("\x01\x02"), std::string(".."), std::string(300, 'x')}) {
+    WriteLines(program / "lang/eng/menu.txt", {menu_text});
+    texts.LoadMenuTexts();
+    WriteLines(data / "profile.txt", {"../gone"});
+    store.ReadCurrentProfile();
+    store.LoadProfileOptions();
+    EXPECT_TRUE(ProfileStore::IsValidProfileName(store.gProfileName)) << store.gProfileName;
+    EXPECT_TRUE(store.SaveProfileOptions()) << store.gProfileName;
+  }
+}
+
+TEST_F(ProfileStoreTests, ADamagedFallbackFileIsCopiedBeforeItIsReplacedAndTheUserIsTold) {
+  auto lines = SampleOptionFile();
+  lines.resize(20);
+  WriteLines(OptionFile("Tavlo"), lines);
+  // Copies of earlier starts, the oldest first.
+  for (const char* date : {"20240101-000000", "20250101-000000", "20260101-000000"}) {
+    WriteLines(data / ("profiles/.Tavlo.damaged-" + std::string(date)), {"old"});
+  }
+  store.WriteCurrentProfile("Tavlo");
+  store.LoadProfileOptions();
+  ASSERT_EQ(platform.Messages.size(), 1u);
+  ASSERT_TRUE(store.SaveProfileOptions());
+
+  std::vector<std::string> copies;
+  for (const auto& entry : std::filesystem::directory_iterator(data / "profiles")) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with(".Tavlo.damaged-")) copies.push_back(name);
+  }
+  std::sort(copies.begin(), copies.end());
+  ASSERT_EQ(copies.size(), static_cast<size_t>(ProfileStore::kMostDamagedCopies));
+  EXPECT_EQ(copies.front(), ".Tavlo.damaged-20250101-000000");
+  EXPECT_EQ(ReadLines(data / "profiles" / copies.back()), lines);
+  EXPECT_NE(platform.Messages[0].Text.find(copies.back()), std::string::npos);
+  EXPECT_EQ(ReadLines(OptionFile("Tavlo")).size(), 141u);
+}
+
+TEST_F(ProfileStoreTests, AFailedSaveIsToldOnceAndTheNameOfAnyLengthIsSaved) {
+  store.WriteCurrentProfile(std::string(255, 'n'));
+  store.ResetProfileOptions();
+  EXPECT_TRUE(store.SaveProfileOptions());
+  std::filesystem::remove_all(data.Path());
+  WriteFile(data.Path(), "not a folder");
+  EXPECT_FALSE(store.SaveProfileOptions());
+  EXPECT_FALSE(store.SaveProfileOptions());
+  EXPECT_EQ(platform.Messages.size(), 1u);
 }
 
 }  // namespace

@@ -41,6 +41,12 @@ void FakePlatform::PushMouseMove(int x, int y) {
   PushEvent(move);
 }
 
+void FakePlatform::PushText(const std::string& text) {
+  InputEvent typed{EventType::TextInput};
+  typed.Text = text;
+  PushEvent(typed);
+}
+
 void FakePlatform::PushPause(int milliseconds) {
   if (milliseconds > 0) events_.push_back({InputEvent{}, milliseconds});
 }

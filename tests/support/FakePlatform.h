@@ -35,6 +35,8 @@ class FakePlatform : public NullPlatform {
   void PushKey(int key_code, int shift = 0);
   void PushClick(int x, int y, int button = 1);
   void PushMouseMove(int x, int y);
+  // Characters typed (UTF-8), as the keyboard delivers them after a key-down.
+  void PushText(const std::string& text);
   void PushEvent(const InputEvent& event) { events_.push_back({event, 0}); }
   // Nothing happens for this long before the next queued event: the program
   // waits through it, its timers ticking as the time passes.
@@ -83,6 +85,10 @@ class FakePlatform : public NullPlatform {
   std::filesystem::path ProgramFolder() override { return ProgramFolderPath; }
   std::filesystem::path DocumentsFolder() override { return DocumentsFolderPath; }
   bool AcquireSingleInstanceLock() override { return !AnotherInstanceRunning; }
+  bool LockDataFolder(const std::filesystem::path&) override { return !DataFolderInUse; }
+  // Another instance, started by another user or on another computer, runs on
+  // the same data folder.
+  bool DataFolderInUse = false;
   std::filesystem::path ProgramFolderPath;
   std::filesystem::path DocumentsFolderPath;
   bool AnotherInstanceRunning = false;

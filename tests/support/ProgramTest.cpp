@@ -46,6 +46,7 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
       OpenWordListDatabase(DataFolder() / "db/eng.sqlite", "eng", SqliteOpenMode::Create);
   database.Execute("PRAGMA synchronous = OFF");
   CreateWordListTables(database);
+  database.Execute("BEGIN");
   for (const TableRow& row : rows) {
     std::string columns = "\"WordList\"";
     std::string values = "?1";
@@ -70,6 +71,7 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
     }
     ASSERT_EQ(insert.Step(), SqliteStep::Done) << table << ": " << insert.Error();
   }
+  database.Execute("COMMIT");
 }
 
 void ProgramTest::StartProgram(const std::function<void(ProfileStore&)>& configure, Title title) {
@@ -95,6 +97,21 @@ void ProgramTest::Press(int key_code, int shift) {
   platform.PushKey(key_code, shift);
   app.DoEvents();
   platform.AdvanceMilliseconds(kPastInputLock);
+}
+
+void ProgramTest::Type(std::string_view characters) {
+  size_t start = 0;
+  while (start < characters.size()) {
+    // A character runs on over the continuation bytes of its UTF-8 form.
+    size_t end = start + 1;
+    while (end < characters.size() && (static_cast<unsigned char>(characters[end]) & 0xC0) == 0x80) {
+      ++end;
+    }
+    platform.PushText(std::string(characters.substr(start, end - start)));
+    app.DoEvents();
+    platform.AdvanceMilliseconds(kPastInputLock);
+    start = end;
+  }
 }
 
 void ProgramTest::MoveTo(const SpriteClass& sprite) {

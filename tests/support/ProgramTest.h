@@ -59,6 +59,8 @@ class ProgramTest : public ProgramFolderTest {
   void Click(int x, int y, int button = 1);
   void Click(const SpriteClass& sprite, int button = 1);
   void Press(int key_code, int shift = 0);
+  // Types the characters (UTF-8) one key stroke at a time.
+  void Type(std::string_view characters);
   void MoveTo(const SpriteClass& sprite);
   // Steps the scanning highlight with the step switch (Space) until it stands
   // on the sprite; false when a whole round never reached it.

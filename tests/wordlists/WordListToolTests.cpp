@@ -5,6 +5,7 @@
 
 #include "WordListFixture.h"
 #include "WordListTool.h"
+#include "wordlists/GameTables.h"
 #include "wordlists/WordListStore.h"
 
 namespace tavlo {
@@ -112,6 +113,37 @@ TEST_F(WordListToolTests, AnImportTheDatabaseRefusesHalfwayLeavesItUnchanged) {
   EXPECT_EQ(ReadFile(DatabaseFile()), before);
 }
 
+TEST_F(WordListToolTests, ExportNeverDestroysADatabaseNorWritesMadeUpValues) {
+  AddList("Game03", "Animals", 6);
+  const std::string before = ReadFile(DatabaseFile());
+  const std::string other = (folder_ / "other.sqlite").string();
+  std::filesystem::copy_file(DatabaseFile(), other);
+  struct Case {
+    std::string Output;
+    std::string Error;
+  };
+  for (const Case& c :
+       {Case{Db(), "is the word-list file itself"}, Case{other, "is an SQLite file"}}) {
+    EXPECT_EQ(Run({"export", Db(), "Game03", c.Output}), 1) << c.Output;
+    EXPECT_NE(err_.str().find(c.Error), std::string::npos) << err_.str();
+    EXPECT_EQ(ReadFile(c.Output), before);
+  }
+  // A table without one of its columns: SQLite would give the column's name as
+  // every row's value.
+  Sql("ALTER TABLE Game03 DROP COLUMN Question");
+  const std::string exported = (folder_ / "out.csv").string();
+  EXPECT_EQ(Run({"export", Db(), "Game03", exported}), 1);
+  EXPECT_NE(err_.str().find("has no column Question"), std::string::npos) << err_.str();
+  EXPECT_FALSE(std::filesystem::exists(exported));
+}
+
+TEST_F(WordListToolTests, AnImportLongerThanAGameCanHoldIsWarnedAbout) {
+  std::string csv = "WordList,Word,Image,Sound\r\n";
+  for (int i = 0; i <= kMaximumWords; ++i) csv += "Huge,w" + std::to_string(i) + ",,\r\n";
+  ASSERT_EQ(Run({"import", Db(), "Game15", File("huge.csv", csv)}), 0) << err_.str();
+  EXPECT_NE(err_.str().find("too long for the game"), std::string::npos) << err_.str();
+}
+
 TEST_F(WordListToolTests, BuildMakesEveryTableFromAContentFolder) {
   File("content/Game15.tsv",
        "WordList\tWord\tImage\tSound\nEveryday words\tsun\tsun.png\tsun.wav\n");
@@ -154,6 +186,7 @@ TEST_F(WordListToolTests, CheckNamesEachProblemByTableListAndRow) {
   }
   Sql("UPDATE Game12 SET Sound = Word || '.wav'");
   Sql("UPDATE Game15 SET Image = Word || '.png', Sound = Word || '.wav'");
+  Sql("UPDATE Game13 SET Image = '../../etc/passwd' WHERE Word = 'w03'");
   AddList("Game03", "Short", 5);
   const std::string data = (folder_ / "data").string();
 
@@ -168,6 +201,10 @@ TEST_F(WordListToolTests, CheckNamesEachProblemByTableListAndRow) {
   EXPECT_NE(report.find("eng Game06, list \"Everyday words\", row 1 (\"w01\"): names no picture "
                         "file in the column Image"),
             std::string::npos);
+  EXPECT_NE(report.find("row 3 (\"w03\"): picture file images/../../etc/passwd lies outside the "
+                        "data folder"),
+            std::string::npos)
+      << report;
 
   // With the files in place, the lists long enough and the default list in
   // every table, a check of those tables finds nothing.

@@ -220,10 +220,13 @@ GAME08 = {
 }
 
 # ------------------------------------------------------------------ Game 9: picture crossword
-# Words of 3 to 5 letters; enough of 4 and 5 letters stand upright, the others cross them.
+# Words of 3 to 5 letters. The words of 5 letters stand upright in turn (4 letters only in a list
+# without any of 5), so a list needs several, with letters in their second to fifth places that
+# the shorter words share: every word must be able to cross one of them (the generator checks it).
 GAME09 = {
-    DEFAULT: ["apple", "bed", "bell", "boat", "book", "bus", "cake", "car", "cat", "corn", "cup", "dog",
-              "drum", "egg", "hat", "house", "kite", "lemon", "moon", "pen", "star", "sun", "tent", "tree"],
+    DEFAULT: ["apple", "bed", "bell", "bike", "boat", "book", "bread", "bus", "cake", "car", "cat",
+              "chair", "clock", "corn", "cup", "dog", "drum", "egg", "hat", "house", "kite", "ship",
+              "lemon", "moon", "pen", "plane", "sock", "spoon", "star", "sun", "tent", "train", "tree"],
     "Animals": ["ant", "bat", "bear", "bee", "bird", "cat", "cow", "crab", "dog", "duck", "eagle", "fish",
                 "fox", "frog", "goat", "hen", "horse", "lion", "mouse", "owl", "pig", "seal", "snake",
                 "swan", "tiger", "whale", "wolf", "zebra"],

@@ -354,6 +354,34 @@ def crossword_success(words, attempts=400, seed=1):
     return good / attempts
 
 
+def crossword_words_never_placed(words):
+    """The words of a list that no crossword can hold. An attempt stands a word of 5 letters (4
+    when the list has none) upright in column r (0..4) and crosses its letters s, s + 2, ... (s 1
+    or 2), each with a word holding that letter whose first place p fits: (r - p) * 80 + 280 is at
+    least 200 and that plus the word's length times 80 is under 800; all words must differ."""
+    from itertools import product
+    upright = [w for w in words if len(w) == 5] or [w for w in words if len(w) == 4]
+    placed = set()
+
+    def fitting(letter, r):
+        found = []
+        for w in words:
+            p = w.upper().find(letter) + 1
+            if p and (r - p) * 80 + 280 >= 200 and (r - p) * 80 + 280 + len(w) * 80 < 800:
+                found.append(w)
+        return found
+
+    for u in upright:
+        for r in range(5):
+            for s in (1, 2):
+                choices = [fitting(u[i].upper(), r) for i in range(s, len(u), 2)]
+                for crossing in product(*choices):
+                    if len(set(crossing + (u,))) == len(crossing) + 1:
+                        placed.add(u)
+                        placed.update(crossing)
+    return sorted(set(words) - placed)
+
+
 # ---------------------------------------------------------------- pictures
 
 def word_picture(w, size=WORD_PICTURE):
@@ -383,19 +411,27 @@ def recolour(figure, rgb):
     return out
 
 
-def line_art(figure):
-    """The figure as a colouring-book drawing: white inside, dark outlines."""
+def line_art(char, size, regions=4, scale=4, line=7):
+    """The figure as a colouring-book drawing: white inside, dark outlines round its few main
+    colour areas. Worked at scale times the size, so that fine texture and small details (window
+    panes, straw) melt into their areas instead of into dark blots, then scaled down smoothly."""
     from PIL import ImageChops
-    alpha = figure.getchannel("A").point(lambda a: 255 if a > 110 else 0)
-    edges = figure.convert("L").filter(ImageFilter.FIND_EDGES).point(lambda v: 255 if v > 40 else 0)
+    big = g.emoji(char, size * scale)
+    alpha = big.getchannel("A").point(lambda a: 255 if a > 110 else 0)
+    flat = Image.new("RGB", big.size, (255, 255, 255))
+    flat.paste(big.convert("RGB"), mask=alpha)
+    flat = flat.filter(ImageFilter.MedianFilter(9))
+    areas = flat.quantize(colors=regions, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    areas = areas.filter(ImageFilter.ModeFilter(9)).convert("L")
+    edges = areas.filter(ImageFilter.FIND_EDGES).point(lambda v: 255 if v > 0 else 0)
     edges = ImageChops.multiply(edges, alpha.filter(ImageFilter.MinFilter(3)))
-    rim = alpha.filter(ImageFilter.FIND_EDGES)
-    lines = ImageChops.lighter(edges, rim).filter(ImageFilter.MaxFilter(3))
-    lines = ImageChops.multiply(lines, alpha)
-    out = Image.new("RGBA", figure.size, (0, 0, 0, 0))
+    rim = alpha.filter(ImageFilter.FIND_EDGES).point(lambda v: 255 if v > 0 else 0)
+    lines = ImageChops.lighter(edges, rim).filter(ImageFilter.MaxFilter(line))
+    lines = ImageChops.multiply(lines, alpha.filter(ImageFilter.MaxFilter(3)))
+    out = Image.new("RGBA", big.size, (0, 0, 0, 0))
     out.paste((255, 255, 255, 255), mask=alpha)
     out.paste((70, 70, 70, 255), mask=lines)
-    return out
+    return out.resize((max(1, round(big.width / scale)), max(1, round(big.height / scale))), Image.LANCZOS)
 
 
 def paint_pictures(w, colour, size=WORD_PICTURE):
@@ -404,7 +440,7 @@ def paint_pictures(w, colour, size=WORD_PICTURE):
     coloured = Image.new("RGBA", (size, size), ground + (255,))
     plain = Image.new("RGBA", (size, size), ground + (255,))
     g.paste_center(coloured, recolour(figure, L.COLOURS[colour]), size / 2, size / 2)
-    g.paste_center(plain, line_art(figure), size / 2, size / 2)
+    g.paste_center(plain, line_art(L.EMOJI[w], size - 12), size / 2, size / 2)
     return coloured, plain
 
 
@@ -612,6 +648,9 @@ def make_all(repo, with_speech=True):
         rate = crossword_success(words)
         if rate < 0.98:
             errors.append(f"Game 09, list {name!r}: only {rate:.0%} of the crossword builds succeed")
+        never = crossword_words_never_placed(words)
+        if never:
+            errors.append(f"Game 09, list {name!r}: no crossword can hold {', '.join(never)}")
     if errors:
         raise Problems("\n".join(errors))
 

@@ -7,9 +7,10 @@ The results are committed under resources/, so building and running need none of
 used here. gfx/ and sfx/ are rebuilt from scratch; a file that the manifest lists but this
 run did not make (or the other way round) stops the run with an error.
 
-Options: --only texts|pictures|sounds|data to remake one kind. "data" is the default word
+Options: --only texts|pictures|sounds|data|icon to remake one kind. "data" is the default word
 lists (content/eng/*.tsv) and the default data folder they name (resources/data/: pictures and
-speech), made by content_media.py from content_lists.py; the manifest does not list those files.
+speech), made by content_media.py from content_lists.py; "icon" is the desktop icon in
+packaging/icons/. The manifest lists neither.
 """
 
 import argparse
@@ -59,9 +60,9 @@ def manifest_entries():
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--only", choices=["texts", "pictures", "sounds", "data"])
+    parser.add_argument("--only", choices=["texts", "pictures", "sounds", "data", "icon"])
     args = parser.parse_args()
-    kinds = [args.only] if args.only else ["texts", "pictures", "sounds", "data"]
+    kinds = [args.only] if args.only else ["texts", "pictures", "sounds", "data", "icon"]
 
     written = []
     if "texts" in kinds:
@@ -84,9 +85,12 @@ def main():
             print(problems, file=sys.stderr)
             return 1
         print(f"made the word lists and {len(data_made)} files of the default data")
+    if "icon" in kinds:
+        import icon
+        print(f"made {len(icon.make_all(REPO))} files of the desktop icon")
 
     listed = manifest_entries()
-    prefixes = {"texts": ("lang/", "NOTICE.txt"), "pictures": ("gfx/",), "sounds": ("sfx/",), "data": ()}
+    prefixes = {"texts": ("lang/", "NOTICE.txt"), "pictures": ("gfx/",), "sounds": ("sfx/",), "data": (), "icon": ()}
     wanted = {p for p in listed if any(p.startswith(x) for k in kinds for x in prefixes[k])}
     made = set(written)
     missing = sorted(wanted - made)
@@ -110,7 +114,7 @@ CREDITS_PICTURE_LINES = [
     "",
     "Pictures drawn from Noto Color Emoji by Google,",
     "used under the SIL Open Font License 1.1.",
-    "Lettering in Liberation Sans (SIL Open Font License 1.1).",
+    "Lettering in Liberation Sans (GNU GPL 2 with the font exception).",
     "Sounds and music made with SoX. Speech by eSpeak NG.",
 ]
 

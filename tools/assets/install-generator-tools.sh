@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   python3 python3-pil          # drawing and writing the pictures
   fonts-noto-color-emoji       # the artwork of the figures (SIL Open Font License 1.1)
-  fonts-liberation             # the lettering drawn into pictures
+  fonts-liberation             # the lettering drawn into pictures (1.07: GPL 2 with the font exception)
   espeak-ng                    # the spoken words of the program-folder sounds
   sox                          # clicks, chimes, the menu music, level normalising
+  librsvg2-bin                 # rsvg-convert: the desktop icon's PNG sizes from its SVG
 )
 
 source "$(dirname "$0")/../install-packages.sh"

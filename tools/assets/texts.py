@@ -64,6 +64,13 @@ ENGLISH = {
         "", "", "", "",                                                               # 5 to 8
         "Tavlo keeps its players and word lists in a folder of its own, "
         "and that folder is missing. Shall Tavlo make it now?",                       # 9
+        "Tavlo could not save this player's options and answers. Please check that "
+        "the data folder may be written to and that the disk is not full.",           # 10
+        "This player's option file was damaged, so Tavlo started it afresh. "
+        "The damaged file is kept in the profiles folder as",                         # 11
+        "Tavlo is already open for this data folder, on this computer or another "
+        "one. Please close it there first.",                                          # 12
+        "has more words than a game can hold. Please choose a shorter word list.",     # 13
     ],
     "defaultlist.txt": ["Everyday words"],
     "credits.txt": [

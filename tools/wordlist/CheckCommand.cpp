@@ -4,9 +4,11 @@
 #include "Commands.h"
 #include "ListCounts.h"
 #include "MediaFiles.h"
+#include "TableColumns.h"
 #include "ToolArguments.h"
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"
+#include "platform/ProgramLocation.h"
 #include "wordlists/GameTables.h"
 #include "wordlists/SqliteDatabase.h"
 #include "wordlists/WordListStore.h"
@@ -34,17 +36,14 @@ std::optional<std::string> DefaultListOf(const std::filesystem::path& program_fo
 }
 
 // Where the language files are when no folder is named: beside the data
-// folder (the program's own default data) or beside this tool, which is built
-// and installed in the program folder.
+// folder (the program's own default data) or in the program folder of the
+// installation this tool belongs to, which the program itself finds the same
+// way (beside the tool in the build tree, share/tavlo/ once installed).
 std::vector<std::filesystem::path> ProgramFolders(const std::filesystem::path& data_folder,
                                                   const std::optional<std::string>& named) {
   if (named) return {*named};
-  std::vector<std::filesystem::path> folders = {
-      std::filesystem::absolute(data_folder).lexically_normal().parent_path()};
-  std::error_code error;
-  const auto tool = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) folders.push_back(tool.parent_path());
-  return folders;
+  return {std::filesystem::absolute(data_folder).lexically_normal().parent_path(),
+          RunningProgramFolder()};
 }
 
 class ProblemReport {
@@ -77,16 +76,11 @@ bool CheckColumns(const std::filesystem::path& database, const GameTable& table,
     report.Add(std::string(table.Name), "the table is missing");
     return false;
   }
-  SqliteStatement query =
-      file.Prepare("SELECT * FROM " + SqliteDatabase::QuoteIdentifier(table.Name) + " LIMIT 0");
-  bool complete = query.IsValid();
-  for (const auto column : table.Columns()) {
-    if (query.ColumnIndex(column) < 0) {
-      report.Add(std::string(table.Name), "the column " + std::string(column) + " is missing");
-      complete = false;
-    }
+  const std::vector<std::string> missing = MissingColumns(file, table);
+  for (const std::string& column : missing) {
+    report.Add(std::string(table.Name), "the column " + column + " is missing");
   }
-  return complete;
+  return missing.empty();
 }
 
 void CheckList(const std::filesystem::path& data_folder, const std::filesystem::path& database,
@@ -117,6 +111,11 @@ void CheckList(const std::filesystem::path& data_folder, const std::filesystem::
     for (const MediaFile& file : MediaFilesOf(std::string(table.Name), language, record)) {
       if (file.Path.empty()) {
         report.Add(row, "names no " + file.Kind + " file in the column " + file.Column);
+        continue;
+      }
+      if (!IsNameInsideFolder(file.Name) || !IsNameInsideFolder(file.Path)) {
+        report.Add(row, file.Kind + " file " + file.Path +
+                            " lies outside the data folder; the games refuse to open it");
         continue;
       }
       std::error_code error;

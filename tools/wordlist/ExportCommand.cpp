@@ -1,12 +1,32 @@
 #include <fstream>
+#include <system_error>
 
 #include "Commands.h"
+#include "TableColumns.h"
 #include "TableText.h"
 #include "ToolArguments.h"
+#include "platform/AtomicFile.h"
 #include "wordlists/GameTables.h"
 #include "wordlists/WordListDatabase.h"
 
 namespace tavlo::wordlist {
+namespace {
+
+// Why the text may not go to that file: it is the word-list file itself, or
+// another SQLite file, which a text would destroy. Empty when it may.
+std::string RefusedOutput(const std::filesystem::path& database,
+                          const std::filesystem::path& output) {
+  std::error_code error;
+  if (std::filesystem::equivalent(database, output, error)) return "is the word-list file itself";
+  std::ifstream existing(output, std::ios::binary);
+  char header[16] = {};
+  if (existing.read(header, sizeof header) && std::string(header, 15) == "SQLite format 3") {
+    return "is an SQLite file, which the text would overwrite";
+  }
+  return "";
+}
+
+}  // namespace
 
 int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const ToolArguments args = ParseToolArguments(arguments, {"list", "format", "language"}, 2, 3);
@@ -22,6 +42,15 @@ int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std:
   }
   const std::optional<std::string> list = args.Option("list");
 
+  if (output != "-") {
+    const std::string refused = RefusedOutput(database, output);
+    if (!refused.empty()) {
+      err << "tavlo-wordlist export: " << output.string() << " " << refused
+          << "; nothing was written\n";
+      return kFailure;
+    }
+  }
+
   const GameTable& table = FindGameTable(table_name);
   const std::vector<std::string_view> columns = table.Columns();
   std::string names;
@@ -30,6 +59,14 @@ int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std:
   }
   const std::string order = " COLLATE " + std::string(kWordOrderCollation);
   SqliteDatabase file = OpenWordListDatabase(database, language, SqliteOpenMode::ReadOnly);
+  if (file.HasTable(table.Name)) {
+    const std::vector<std::string> missing = MissingColumns(file, table);
+    if (!missing.empty()) {
+      err << "tavlo-wordlist export: " << database.string() << ": the table " << table.Name
+          << " has no column " << missing.front() << "\n";
+      return kFailure;
+    }
+  }
   SqliteStatement query =
       file.Prepare("SELECT " + names + " FROM " + SqliteDatabase::QuoteIdentifier(table.Name) +
                    (list ? " WHERE \"WordList\" = ?1" : "") + " ORDER BY \"WordList\"" + order +
@@ -58,10 +95,7 @@ int RunExport(const std::vector<std::string>& arguments, std::ostream& out, std:
     out << text;
     return kSuccess;
   }
-  std::ofstream stream(output, std::ios::binary | std::ios::trunc);
-  stream << text;
-  stream.close();
-  if (!stream) {
+  if (!ReplaceFileAtomically(output, text)) {
     err << "tavlo-wordlist export: " << output.string() << ": cannot be written\n";
     return kFailure;
   }

@@ -81,7 +81,10 @@ int RunImport(const std::vector<std::string>& arguments, std::ostream& out, std:
     out << table.Name << ": list \"" << rows.Lists[i] << "\" "
         << (replaced[i] ? "replaced" : "added") << " with " << list_rows
         << (list_rows == 1 ? " row" : " rows") << "\n";
-    if (list_rows < table.MinimumWords) {
+    if (list_rows > kMaximumWords) {
+      err << "tavlo-wordlist import: warning: a list can have at most " << kMaximumWords
+          << " rows; \"" << rows.Lists[i] << "\" is too long for the game\n";
+    } else if (list_rows < table.MinimumWords) {
       err << "tavlo-wordlist import: warning: " << table.Name << " needs at least "
           << table.MinimumWords << " rows in a list; \"" << rows.Lists[i]
           << "\" cannot be played yet\n";

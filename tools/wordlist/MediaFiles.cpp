@@ -52,17 +52,18 @@ std::vector<MediaFile> MediaFilesOf(const std::string& table, const std::string&
   for (const GameMedia& game : Games()) {
     if (game.Table != table) continue;
     for (const auto folder : game.PictureFolders) {
-      files.push_back({"picture", "Image", Under(folder, record.Image)});
+      files.push_back({"picture", "Image", Under(folder, record.Image), record.Image});
     }
     for (const auto folder : game.SoundFolders) {
-      files.push_back({"speech", "Sound", Under(speech + std::string(folder), record.Sound)});
+      files.push_back(
+          {"speech", "Sound", Under(speech + std::string(folder), record.Sound), record.Sound});
     }
     if (game.TextSpeechSlot >= 0) {
       const auto slot = static_cast<std::size_t>(game.TextSpeechSlot);
       const std::string name = slot < record.Texts.size() ? record.Texts[slot] : "";
       files.push_back(
           {"speech", std::string(game.TextSpeechColumn),
-           name.empty() ? "" : speech + std::string(game.TextSpeechFolder) + name + ".wav"});
+           name.empty() ? "" : speech + std::string(game.TextSpeechFolder) + name + ".wav", name});
     }
   }
   return files;

@@ -16,6 +16,8 @@ struct MediaFile {
   std::string Column;
   // Empty when the row names no file there.
   std::string Path;
+  // The name as the row gives it, before its folder is put in front.
+  std::string Name;
 };
 
 // Every file the game of that table opens for the row, where it opens it.

@@ -58,8 +58,9 @@ Commands:
       is where its game looks for it, that every list has the rows its game
       needs, and that the default list is in every table. The default list is
       the first line of lang/<language>/defaultlist.txt in the program folder
-      (by default the data folder's parent, else this tool's own folder)
-      unless --default-list names it.
+      (by default the data folder's parent, else the program folder of this
+      installation: beside this tool, or share/tavlo once installed) unless
+      --default-list names it.
       Prints one line per problem, naming language, table, list and row, and
       exits with status 1 when there is any.
       Example: tavlo-wordlist check build/program/data

@@ -1,0 +1,230 @@
+#include "games/Game06Form.h"
+
+#include <algorithm>
+
+#include "engine/Application.h"
+#include "engine/Random.h"
+#include "engine/Rounding.h"
+
+namespace tavlo {
+namespace {
+
+// The frame buttons' pictures are smoothed onto this grey.
+constexpr Color kBackground = RGB(230, 230, 230);
+constexpr int kFirstFrameX = 55;
+constexpr int kFirstFrameY = 80;
+constexpr int kFrameGapX = 30;
+constexpr int kFrameGapY = 20;
+constexpr int kPictureTopInFrame = 12;
+constexpr int kOrderBelowPicture = 8;
+// The order keeps this far from its frame's sides and bottom.
+constexpr int kOrderMargin = 6;
+constexpr int kPotWidth = 100;
+constexpr int kPotHeight = 75;
+constexpr int kPotGap = 50;
+constexpr int kFirstPotX = 125;
+constexpr int kPauseBeforeNextOrder = 1000;
+constexpr double kSmallestOrderSize = 6;
+
+// The largest point size up to the wanted one at which the text fits the
+// width and height, so that a large font never runs an order out of its frame.
+double FittedFontSize(Canvas& canvas, const std::string& text, double wanted, int width,
+                      int height) {
+  canvas.FontSize = wanted;
+  while (canvas.FontSize > kSmallestOrderSize &&
+         (canvas.TextWidth(text) > width || canvas.TextHeight(text) > height)) {
+    canvas.FontSize = std::max(kSmallestOrderSize, canvas.FontSize - 1);
+  }
+  return canvas.FontSize;
+}
+
+}  // namespace
+
+Game06Form::Game06Form(const GameContext& context) : GameForm(context, kGameNumber) {}
+
+void Game06Form::LoadGameGraphics() {
+  Graphics().BackColor = kBackground;
+  for (auto& frame : frames_) frame.LoadDCImage(*this, "gfx\\game06\\todoframe.gif");
+  current_frame_.LoadDCImage(*this, "gfx\\game06\\currentframe.gif");
+  done_frame_.LoadDCImage(*this, "gfx\\game06\\doneframe.gif");
+}
+
+void Game06Form::FreeGameGraphics() {
+  for (auto& picture : coloured_) picture.CleanUp();
+  for (auto& picture : uncoloured_) picture.CleanUp();
+  for (auto& frame : frames_) frame.CleanUp();
+  current_frame_.CleanUp();
+  done_frame_.CleanUp();
+}
+
+void Game06Form::StartRound() {
+  current_picture_ = 0;
+  DealPictures();
+  // Pots stand for colours only; shuffling them mixes the colours' places.
+  ShuffleObjects(pots_);
+  LayOutRound();
+  Switches().CleanUp();
+  for (auto& pot : pots_) Switches().Add(pot);
+  UpdateScreen();
+  SpeakOrder(0);
+}
+
+void Game06Form::DealPictures() {
+  WordListState& list = state_.WordLists;
+  const auto& words = list.gWords;
+  const int upper = static_cast<int>(words.size()) - 1;
+  // The colours of one set are kept apart, so that each pot stands for one
+  // picture's colour: a row of a colour already dealt is passed over. After
+  // as many passes as the list has rows beyond the first, rows are taken as
+  // they come, so that a list of too few colours still fills the set.
+  std::vector<std::int32_t> dealt;
+  int skips = 0;
+  auto advance = [&] {
+    list.gWordIndex += 1;
+    if (list.gWordIndex > upper) list.gWordIndex = 0;
+  };
+  for (int slot = 0; slot < kPictures; ++slot) {
+    const WordRecord* row = &words[static_cast<size_t>(list.gWordIndex)];
+    while (skips < upper && std::find(dealt.begin(), dealt.end(), row->Numbers[0]) != dealt.end()) {
+      ++skips;
+      advance();
+      row = &words[static_cast<size_t>(list.gWordIndex)];
+    }
+    advance();
+    dealt.push_back(row->Numbers[0]);
+
+    SpriteClass& picture = coloured_[static_cast<size_t>(slot)];
+    SpriteClass& plain = uncoloured_[static_cast<size_t>(slot)];
+    picture.CleanUp();
+    plain.CleanUp();
+    LoadItemPicture(picture, PictureFolder::Images, "paint/color/" + row->Image);
+    LoadItemPicture(plain, PictureFolder::Images, "paint/nocolor/" + row->Image);
+    picture.Text = row->Word;
+    picture.Label = row->Sound;
+    picture.Text2 = row->Texts[0];
+    picture.Value3 = row->Numbers[0];
+    picture.Selected = false;
+
+    SpriteClass& pot = pots_[static_cast<size_t>(slot)];
+    pot.Width = kPotWidth;
+    pot.Height = kPotHeight;
+    pot.Value3 = row->Numbers[0];
+  }
+}
+
+void Game06Form::LayOutRound() {
+  for (size_t i = 0; i < frames_.size(); ++i) {
+    SpriteClass& frame = frames_[i];
+    frame.X = i % 2 == 0 ? kFirstFrameX : frames_[0].Right() + kFrameGapX;
+    frame.Y = i < 2 ? kFirstFrameY : frames_[0].Bottom() + kFrameGapY;
+    for (SpriteClass* picture : {&coloured_[i], &uncoloured_[i]}) {
+      picture->X = frame.X + HalfOf(frame.Width) - HalfOf(picture->Width);
+      picture->Y = frame.Y + kPictureTopInFrame;
+    }
+  }
+  const int pots_middle = (frames_[2].Bottom() + kHeight) / 2;
+  for (size_t j = 0; j < pots_.size(); ++j) {
+    pots_[j].X = (kPotWidth + kPotGap) * static_cast<int>(j) + kFirstPotX;
+    pots_[j].Y = pots_middle - HalfOf(kPotHeight);
+  }
+}
+
+std::vector<SpriteClass*> Game06Form::ChoiceSprites() { return PointersTo(pots_); }
+
+void Game06Form::UpdateScreen() {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  DrawFrameButtons();
+  for (int i = 0; i < kPictures; ++i) {
+    SpriteClass& frame = frames_[static_cast<size_t>(i)];
+    if (i < current_picture_) {
+      done_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
+    } else if (i == current_picture_) {
+      current_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
+    } else {
+      frame.DrawTransp(*this);
+    }
+    SpriteClass& picture = coloured_[static_cast<size_t>(i)];
+    if (picture.Selected) {
+      picture.Draw(*this);
+    } else {
+      uncoloured_[static_cast<size_t>(i)].Draw(*this);
+    }
+  }
+  DrawOrders();
+  if (!Rewards.gRewardShowing) {
+    canvas.DrawWidth = 1;
+    for (auto& pot : pots_) {
+      const int left = nint(pot.X);
+      const int top = nint(pot.Y);
+      const int right = left + pot.Width - 1;
+      const int bottom = top + pot.Height - 1;
+      canvas.FilledBox(left, top, right, bottom, static_cast<Color>(pot.Value3));
+      canvas.Box(left, top, right, bottom, kBlack);
+      DrawHighlightBorder(pot);
+    }
+  }
+  DrawFrameHighlights();
+  DrawTitle();
+  Refresh();
+}
+
+void Game06Form::DrawOrders() {
+  Canvas& canvas = Graphics();
+  canvas.FontName = state_.gFontName;
+  canvas.ForeColor = kBlack;
+  for (size_t i = 0; i < coloured_.size(); ++i) {
+    const SpriteClass& picture = coloured_[i];
+    const SpriteClass& frame = frames_[i];
+    const int top = picture.Bottom() + kOrderBelowPicture;
+    FittedFontSize(canvas, picture.Text2, state_.gFontSize * state_.gTextScale,
+                   frame.Width - 2 * kOrderMargin, frame.Bottom() - kOrderMargin - top);
+    canvas.CurrentX = picture.MiddleX() - canvas.TextWidth(picture.Text2) / 2;
+    canvas.CurrentY = top;
+    canvas.Print(picture.Text2);
+  }
+}
+
+void Game06Form::GameMouseDown(int, int, int x, int y) {
+  for (int i = 0; i < kPictures; ++i) {
+    if (coloured_[static_cast<size_t>(i)].IsUnder(x, y)) SpeakOrder(i);
+  }
+  if (current_picture_ >= kPictures) return;
+  for (const auto& pot : pots_) {
+    if (!pot.IsUnder(x, y)) continue;
+    // Two pictures of one colour make either of its pots right for both.
+    if (pot.Value3 == coloured_[static_cast<size_t>(current_picture_)].Value3) {
+      AnswerCorrect();
+    } else {
+      AnswerWrong();
+    }
+    return;
+  }
+}
+
+void Game06Form::AnswerCorrect() {
+  ReportCorrect();
+  coloured_[static_cast<size_t>(current_picture_)].Selected = true;
+  UpdateScreen();
+  current_picture_ += 1;
+  if (current_picture_ < kPictures) {
+    App().Wait(kPauseBeforeNextOrder);
+    UpdateScreen();
+    SpeakOrder(current_picture_);
+    return;
+  }
+  CompleteItem();
+  StartRound();
+}
+
+void Game06Form::AnswerWrong() { ReportWrong(); }
+
+void Game06Form::SpeakAnswer(int) {
+  if (current_picture_ < kPictures) SpeakOrder(current_picture_);
+}
+
+void Game06Form::SpeakOrder(int picture) {
+  PlaySpeech("game06/" + coloured_[static_cast<size_t>(picture)].Label, PlayMode::Asynchronous);
+}
+
+}  // namespace tavlo
