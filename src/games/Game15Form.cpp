@@ -230,6 +230,12 @@ void Game15Form::HoldAfterSound(int milliseconds) {
   hold_milliseconds_ = milliseconds;
 }
 
+void Game15Form::HoldFor(int milliseconds) {
+  holding_ = true;
+  hold_for_sound_ = false;
+  hold_until_ = MilliTimer() + milliseconds;
+}
+
 bool Game15Form::Holding() {
   if (!holding_) return false;
   if (hold_for_sound_) {
@@ -351,9 +357,7 @@ void Game15Form::StepFalling(int elapsed) {
   MoveAnimal(elapsed);
   animal_.Y += elapsed * kFallSpeed / 1000.0;
   if (animal_.Top() >= kFallenTop) {
-    holding_ = true;
-    hold_for_sound_ = false;
-    hold_until_ = MilliTimer() + kAfterFallMilliseconds;
+    HoldFor(kAfterFallMilliseconds);
     phase_ = 1;
   }
 }
@@ -366,9 +370,7 @@ void Game15Form::StepWon() {
   phase_ = 1;
   if (!state_.Profiles.RewardSounds) {
     // Without reward sounds the game keeps the pace a sound would give it.
-    holding_ = true;
-    hold_for_sound_ = false;
-    hold_until_ = MilliTimer() + kRewardPauseMilliseconds + kAfterWinMilliseconds;
+    HoldFor(kRewardPauseMilliseconds + kAfterWinMilliseconds);
     return;
   }
   const std::string sound = RandomRewardSound(App(), Rewards.gRewardSoundFiles);

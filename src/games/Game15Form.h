@@ -100,6 +100,8 @@ class Game15Form : public GameForm {
   void MoveAnimal(int elapsed);
   // The state waits for the sound playing now to end, then the given time.
   void HoldAfterSound(int milliseconds);
+  // The state waits for the given time.
+  void HoldFor(int milliseconds);
   // True while a hold lasts.
   bool Holding();
   void Enter(Game15State state);

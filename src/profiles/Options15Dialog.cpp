@@ -13,10 +13,6 @@ namespace {
 
 constexpr float kDialogWidth = 480.0f;
 
-bool IsFocused(const Options15Keys& keys, Options15Control control) {
-  return keys.Focused() == control;
-}
-
 }  // namespace
 
 Options15Dialog::Options15Dialog(Options15Model& model, Options15Keys& keys,
@@ -30,13 +26,13 @@ void Options15Dialog::DrawControls(DialogPictures& /*pictures*/) {
   if (DrawWordListCombo(captions_.WordListLabel, model_.General())) {
     keys_.Focus(Options15Control::WordList);
   }
-  if (IsFocused(keys_, Options15Control::WordList)) dialog_look::DrawFocusBorder();
+  if (keys_.Focused() == Options15Control::WordList) dialog_look::DrawFocusBorder();
   ImGui::Spacing();
 
   if (ImGui::Checkbox(captions_.RandomWord.c_str(), &model_.General().RandomWord)) {
     keys_.Focus(Options15Control::RandomWord);
   }
-  if (IsFocused(keys_, Options15Control::RandomWord)) dialog_look::DrawFocusBorder();
+  if (keys_.Focused() == Options15Control::RandomWord) dialog_look::DrawFocusBorder();
   ImGui::Spacing();
 
   DrawSpeeds();
@@ -58,7 +54,7 @@ void Options15Dialog::DrawSpeeds() {
       model_.SelectSpeed(i);
       keys_.Focus(control);
     }
-    if (IsFocused(keys_, control)) dialog_look::DrawFocusBorder();
+    if (keys_.Focused() == control) dialog_look::DrawFocusBorder();
   }
   ImGui::EndChild();
 }
