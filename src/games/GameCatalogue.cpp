@@ -2,6 +2,7 @@
 
 #include "games/Game01Form.h"
 #include "games/Game12Form.h"
+#include "games/Game13Form.h"
 
 namespace tavlo {
 namespace {
@@ -12,6 +13,8 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game01Form>(context);
     case 12:
       return std::make_unique<Game12Form>(context);
+    case 13:
+      return std::make_unique<Game13Form>(context);
     default:
       return nullptr;
   }
