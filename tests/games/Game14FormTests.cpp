@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "engine/Random.h"
+#include "games/Game14Form.h"
+#include "platform/InputEvent.h"
+#include "support/GameTest.h"
+
+namespace tavlo {
+namespace {
+
+struct Row {
+  std::string Word;
+  std::string Num;
+};
+
+class Game14FormTests : public testing::GameTest<Game14Form> {
+ protected:
+  Game14FormTests() {
+    platform.Sound.SetLength("correct0.wav", 300);
+    platform.Sound.SetLength("wrong0.wav", 200);
+    for (const char* number : {"one", "two", "three", "four"}) {
+      platform.Sound.SetLength(std::string(number) + ".wav", 400);
+    }
+    for (const char* reward :
+         {"bells.wav", "chime.wav", "fanfare.wav", "hooray.wav", "sparkle.wav"}) {
+      platform.Sound.SetLength(reward, 1000);
+    }
+    std::filesystem::create_directories(DataFolder() / "images");
+    std::filesystem::copy_file(TAVLO_SOURCE_RESOURCES "/gfx/game14/listenButton.gif",
+                               DataFolder() / "images/thing.gif");
+  }
+
+  // Rows named in word order; each says "two <word>s" and plays "<word>s.wav".
+  Game14Form& Open(const std::vector<Row>& rows,
+                   const std::function<void(ProfileStore&)>& configure = {}) {
+    std::vector<testing::TableRow> table;
+    for (const Row& row : rows) {
+      testing::TableRow& cells = table.emplace_back();
+      cells["Word"] = row.Word;
+      cells["Image"] = "thing.gif";
+      cells["Sound"] = row.Word + "s.wav";
+      cells["Sentence"] = "two " + row.Word + "s";
+      cells["StrNum"] = "two";
+      cells["Num"] = row.Num;
+      platform.Sound.SetLength(row.Word + "s.wav", 500);
+    }
+    return OpenGame(table, configure);
+  }
+
+  int VisibleCopies(int item) {
+    int shown = 0;
+    for (int c = 0; c < 4; ++c) shown += Game().Copies()[static_cast<size_t>(4 * item + c)].Visible;
+    return shown;
+  }
+  const SpriteClass& ButtonOf(int item) { return Game().Items()[static_cast<size_t>(item)].Button; }
+};
+
+const std::vector<Row> kRows = {
+    {"ant", "2"}, {"bee", "3"}, {"cat", "4"}, {"dog", "5"}, {"elk", "3"}};
+
+TEST_F(Game14FormTests, EachFrameShowsSixLessNumCopiesAndAllFourForTwoOrLess) {
+  struct Case {
+    const char* Num;
+    int Shown;
+  };
+  const std::vector<Case> cases = {{"0", 4}, {"2", 4}, {"3", 3}, {"4", 2},
+                                   {"5", 1}, {"6", 0}, {"9", 0}, {"many", 4}};
+  std::vector<Row> rows;
+  for (size_t i = 0; i < cases.size(); ++i) {
+    rows.push_back({std::string(1, static_cast<char>('a' + i)) + "nt", cases[i].Num});
+  }
+  Open(rows);
+  for (size_t round = 0; round < 2; ++round) {
+    for (int item = 0; item < 4; ++item) {
+      const Case& expected = cases[4 * round + static_cast<size_t>(item)];
+      EXPECT_EQ(VisibleCopies(item), expected.Shown) << "Num " << expected.Num;
+    }
+    Click(Game().gNextButton);
+  }
+}
+
+TEST_F(Game14FormTests, ARoundDealsFourRecordsAndTheirButtonsInARandomOrder) {
+  FixedRandomSeed seed(14);
+  Open(kRows);
+  EXPECT_EQ(ButtonOf(0).Text, "two ants");
+  EXPECT_EQ(ButtonOf(3).Text, "two dogs");
+  EXPECT_EQ(state.WordLists.gWordIndex, 4);
+  std::set<int> first_button_places;
+  for (int round = 0; round < 6; ++round) {
+    std::set<int> places;
+    for (const auto& item : Game().Items()) places.insert(item.Place);
+    EXPECT_EQ(places.size(), 4u);
+    first_button_places.insert(Game().Items()[0].Place);
+    // The switches visit the buttons by their places, in reading order.
+    Press(keys::kSpace);
+    const auto& first_place = *std::find_if(Game().Items().begin(), Game().Items().end(),
+                                            [](const auto& item) { return item.Place == 0; });
+    EXPECT_EQ(platform.Warps.back(), testing::MiddleOf(first_place.Button));
+    Click(Game().gNextButton);
+  }
+  EXPECT_GT(first_button_places.size(), 1u);
+}
+
+TEST_F(Game14FormTests, ALaterPicturesWordIsWrongUntilItsPictureIsCurrent) {
+  Open(kRows);
+  Click(ButtonOf(1));
+  EXPECT_EQ(Counts().WrongCount, 1);
+  EXPECT_EQ(Game().CurrentItem(), 0);
+  Click(ButtonOf(0));
+  EXPECT_EQ(Counts().CorrectCount, 1);
+  EXPECT_EQ(Game().CurrentItem(), 1);
+  // An answered picture's word is wrong now, the next one right.
+  Click(ButtonOf(0));
+  EXPECT_EQ(Counts().WrongCount, 2);
+  ASSERT_TRUE(ScanAndSelect(ButtonOf(1)));
+  EXPECT_EQ(Counts().CorrectCount, 2);
+  EXPECT_EQ(Game().CurrentItem(), 2);
+}
+
+TEST_F(Game14FormTests, APictureSaysItsNumberToTheEndThenItsNoun) {
+  Open(kRows);
+  Click(Game().Items()[2].Frame);
+  const auto& waves = platform.Sound.Waves;
+  ASSERT_GE(waves.size(), 2u);
+  EXPECT_EQ(waves[waves.size() - 2].File.filename(), "two.wav");
+  EXPECT_EQ(waves[waves.size() - 2].CutAt, -1);
+  EXPECT_EQ(waves.back().File.filename(), "cats.wav");
+  // The listen key says the current picture; a right click says a button, counting nothing.
+  Press(keys::F(2));
+  EXPECT_EQ(platform.Sound.WaveNames().back(), "ants.wav");
+  Click(ButtonOf(3), mouse_buttons::kRight);
+  EXPECT_EQ(platform.Sound.WaveNames().back(), "dogs.wav");
+  EXPECT_EQ(Counts().CorrectCount + Counts().WrongCount, 0);
+}
+
+TEST_F(Game14FormTests, FourRightAnswersEndTheRoundAndEveryFewRoundsTheRewardAnimalComes) {
+  for (int praise = 0; praise < 10; ++praise) {
+    platform.Sound.SetLength(std::to_string(praise) + ".wav", 800);
+  }
+  Open(kRows, [](ProfileStore& profile) {
+    profile.SetReward("Game14", 1);
+    profile.SetRewardFrequency("Game14", 2);
+  });
+  auto praises = [this] {
+    const auto names = platform.Sound.WaveNames();
+    return std::count_if(names.begin(), names.end(),
+                         [](const std::string& name) { return std::isdigit(name[0]) != 0; });
+  };
+  for (int item = 0; item < 4; ++item) Click(ButtonOf(item));
+  EXPECT_EQ(Counts().CorrectCount, 4);
+  EXPECT_EQ(Game().CurrentItem(), 0);
+  EXPECT_EQ(ButtonOf(0).Text, "two elks");
+  EXPECT_EQ(praises(), 0);
+  for (int item = 0; item < 4; ++item) Click(ButtonOf(item));
+  EXPECT_EQ(praises(), 1);
+}
+
+}  // namespace
+}  // namespace tavlo
