@@ -73,7 +73,7 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
 }
 
 void ProgramTest::StartProgram(const std::function<void(ProfileStore&)>& configure, Title title) {
-  menu.QuitRequested = !InitialiseProgram(app, state, "window");
+  menu.QuitRequested = !InitialiseProgram(app, state, "window", screens.Desktop());
   ASSERT_FALSE(menu.QuitRequested) << "start-up failed";
   if (configure) configure(state.Profiles);
   state.gTitleShown = title == Title::Over;
