@@ -169,8 +169,12 @@ void Game12Form::GameMouseDown(int, int, int x, int y) {
 
 void Game12Form::AnswerCorrect(WordItem& item) {
   item.Done = true;
+  // The finished box shows only its word, without marks or a highlight that
+  // would ask for another press.
   for (int k = 0; k < kWordsPerBox; ++k) {
-    items_[static_cast<size_t>(kWordsPerBox * current_box_ + k)].Missed = false;
+    WordItem& word = items_[static_cast<size_t>(kWordsPerBox * current_box_ + k)];
+    word.Missed = false;
+    word.Place.Selected = false;
   }
   ReportCorrect();
   current_box_ += 1;

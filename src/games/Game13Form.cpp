@@ -178,6 +178,8 @@ void Game13Form::AnswerCorrect(WordItem& word) {
     WordItem& other = words_[static_cast<size_t>(kWordsPerGroup * word.GroupNumber + k)];
     if (&other != &word) other.Place.Visible = false;
   }
+  // The found word no longer answers, so it no longer wears the highlight.
+  word.Place.Selected = false;
   group.Answered = true;
   answered_count_ += 1;
   if (answered_count_ < kGroupCount) {
