@@ -3,7 +3,10 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
+#include "games/BusyPointer.h"
 #include "games/FittedText.h"
+#include "games/RoundRecords.h"
+#include "games/WordGrid.h"
 
 namespace tavlo {
 namespace {
@@ -11,12 +14,9 @@ namespace {
 // The top-left corners of the four boxes, in the order they are answered.
 constexpr std::array<std::array<int, 2>, Game12Form::kBoxCount> kBoxCorners = {
     {{85, 70}, {435, 70}, {85, 285}, {435, 285}}};
-constexpr int kWordWidth = 95;
-constexpr int kWordHeight = 50;
-constexpr int kWordsLeft = 34;
-constexpr int kWordGap = 5;
-constexpr int kFirstRowTop = 40;
-constexpr int kSecondRowTop = 110;
+// The words of a box, 95 x 50 pixels each, two rows of two.
+constexpr WordGrid kBoxWords{
+    .Left = 34, .Gap = 5, .FirstTop = 40, .SecondTop = 110, .Width = 95, .Height = 50};
 constexpr int kBackgroundCount = 5;
 // Shown where a background picture is missing.
 constexpr Color kBackground = RGB(225, 245, 254);
@@ -53,29 +53,23 @@ void Game12Form::FreeGameGraphics() {
 }
 
 void Game12Form::StartRound() {
-  Platform& platform = App().Host();
-  platform.SetCursor(CursorShape::Hourglass);
+  BusyPointer busy(App().Host());
   current_box_ = 0;
-  WordListState& list = state_.WordLists;
-  for (int b = 0; b < kBoxCount && !list.gWords.empty(); ++b) {
-    const WordRecord& record = list.gWords[static_cast<size_t>(list.gWordIndex)];
-    const int right = record.Numbers.empty() ? -1 : record.Numbers[0];
+  const auto records = TakeWordRecords(state_.WordLists, kBoxCount);
+  for (int b = 0; b < static_cast<int>(records.size()); ++b) {
+    const WordRecord& record = *records[static_cast<size_t>(b)];
+    const int right = NumberSlot(record, 0, -1);
     for (int k = 0; k < kWordsPerBox; ++k) {
       WordItem& item = items_[static_cast<size_t>(kWordsPerBox * b + k)];
       item = WordItem();
-      item.Place.Text = static_cast<size_t>(k) < record.Texts.size()
-                            ? record.Texts[static_cast<size_t>(k)]
-                            : std::string();
+      item.Place.Text = TextSlot(record, static_cast<size_t>(k));
       item.Right = k == right;
       if (item.Right) item.Sound = record.Sound;
     }
-    list.gWordIndex += 1;
-    if (static_cast<size_t>(list.gWordIndex) >= list.gWords.size()) list.gWordIndex = 0;
   }
   LayOutRound();
   ScanCurrentBox();
   UpdateScreen();
-  platform.SetCursor(CursorShape::Arrow);
   // The first box's word is said as soon as the boxes are there: it is the
   // question, and a child working by switch has no other way to hear it.
   SpeakCurrentWord(PlayMode::Asynchronous);
@@ -83,27 +77,22 @@ void Game12Form::StartRound() {
 
 void Game12Form::LayOutRound() {
   for (int b = 0; b < kBoxCount; ++b) {
-    const int bx = kBoxCorners[static_cast<size_t>(b)][0];
-    const int by = kBoxCorners[static_cast<size_t>(b)][1];
-    for (int k = 0; k < kWordsPerBox; ++k) {
-      SpriteClass& place = items_[static_cast<size_t>(kWordsPerBox * b + k)].Place;
-      place.Width = kWordWidth;
-      place.Height = kWordHeight;
-      // Words 0 and 2 of a box start its rows; 1 and 3 follow their left
-      // neighbour.
-      place.X = k % 2 == 0 ? bx + kWordsLeft
-                           : items_[static_cast<size_t>(kWordsPerBox * b + k - 1)].Place.Right() +
-                                 kWordGap;
-      place.Y = by + (k < 2 ? kFirstRowTop : kSecondRowTop);
-    }
+    const auto [bx, by] = kBoxCorners[static_cast<size_t>(b)];
+    LayOutWordGrid(PlacesOfBox(b), kBoxWords, bx, by);
   }
+}
+
+std::array<SpriteClass*, Game12Form::kWordsPerBox> Game12Form::PlacesOfBox(int box) {
+  std::array<SpriteClass*, kWordsPerBox> places{};
+  for (size_t k = 0; k < places.size(); ++k) {
+    places[k] = &items_[static_cast<size_t>(kWordsPerBox * box) + k].Place;
+  }
+  return places;
 }
 
 void Game12Form::ScanCurrentBox() {
   Switches().CleanUp();
-  for (int k = 0; k < kWordsPerBox; ++k) {
-    Switches().Add(items_[static_cast<size_t>(kWordsPerBox * current_box_ + k)].Place);
-  }
+  for (SpriteClass* place : PlacesOfBox(current_box_)) Switches().Add(*place);
 }
 
 std::vector<SpriteClass*> Game12Form::ChoiceSprites() {

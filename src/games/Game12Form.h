@@ -14,10 +14,6 @@ namespace tavlo {
 class Game12Form : public GameForm {
  public:
   static constexpr int kGameNumber = 12;
-  static constexpr int kBoxCount = 4;
-  static constexpr int kWordsPerBox = 4;
-  static constexpr int kItemCount = kBoxCount * kWordsPerBox;
-
   // One written word: its place in its box, whether it is the box's spoken
   // word, whether that word was found, and whether it was picked wrongly
   // while its box was being answered.
@@ -29,6 +25,9 @@ class Game12Form : public GameForm {
     // The spoken word's recording, on the right item only.
     std::string Sound;
   };
+  static constexpr int kBoxCount = 4;
+  static constexpr int kWordsPerBox = 4;
+  static constexpr int kItemCount = kBoxCount * kWordsPerBox;
 
   explicit Game12Form(const GameContext& context);
 
@@ -41,13 +40,16 @@ class Game12Form : public GameForm {
   int CurrentBox() const { return current_box_; }
 
  protected:
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  // Says the word of the box being answered, to its end.
+  void SpeakAnswer(int i) override;
+  void StartRound() override;
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
+  // The places of the four words of a box, in reading order.
+  std::array<SpriteClass*, kWordsPerBox> PlacesOfBox(int box);
   void LayOutRound();
   void ScanCurrentBox();
   void AnswerCorrect(WordItem& item);

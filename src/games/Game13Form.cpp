@@ -1,8 +1,13 @@
 #include "games/Game13Form.h"
 
+#include <algorithm>
+
 #include "engine/Application.h"
 #include "engine/Random.h"
+#include "games/BusyPointer.h"
 #include "games/FittedText.h"
+#include "games/RoundRecords.h"
+#include "games/WordGrid.h"
 
 namespace tavlo {
 namespace {
@@ -12,12 +17,9 @@ constexpr std::array<std::array<int, 2>, Game13Form::kGroupCount> kFrameCorners 
     {{85, 80}, {435, 80}, {85, 335}, {435, 335}}};
 constexpr int kPictureLeft = 74;
 constexpr int kPictureTop = 23;
-constexpr int kWordWidth = 111;
-constexpr int kWordHeight = 47;
-constexpr int kWordsLeft = 5;
-constexpr int kWordGap = 7;
-constexpr int kFirstRowTop = 114;
-constexpr int kSecondRowTop = 167;
+// The words under a picture, 111 x 47 pixels each, two rows of two.
+constexpr WordGrid kPictureWords{
+    .Left = 5, .Gap = 7, .FirstTop = 114, .SecondTop = 167, .Width = 111, .Height = 47};
 constexpr int kWordMargin = 3;
 constexpr Color kBackground = RGB(255, 248, 225);
 // The word that names an answered picture stands out from the words to read.
@@ -46,71 +48,57 @@ void Game13Form::FreeGameGraphics() {
 }
 
 void Game13Form::StartRound() {
-  Platform& platform = App().Host();
-  platform.SetCursor(CursorShape::Hourglass);
+  BusyPointer busy(App().Host());
   answered_count_ = 0;
-  WordListState& list = state_.WordLists;
-  for (int g = 0; g < kGroupCount && !list.gWords.empty(); ++g) {
-    const WordRecord& record = list.gWords[static_cast<size_t>(list.gWordIndex)];
+  int g = 0;
+  for (const WordRecord* record : TakeWordRecords(state_.WordLists, kGroupCount)) {
     Group& group = groups_[static_cast<size_t>(g)];
     group.Answered = false;
     group.Picture.CleanUp();
-    LoadItemPicture(group.Picture, PictureFolder::Images, record.Image);
-    group.Sound = record.Sound;
+    LoadItemPicture(group.Picture, PictureFolder::Images, record->Image);
+    group.Sound = record->Sound;
 
     // The words stand in a random order, so the right one is found by
     // reading, never by its place.
     std::vector<int> order = {0, 1, 2, 3};
     ShuffleObjects(order);
-    const int right = record.Numbers.empty() ? -1 : record.Numbers[0];
+    const int right = NumberSlot(*record, 0, -1);
     for (int k = 0; k < kWordsPerGroup; ++k) {
       WordItem& word =
           words_[static_cast<size_t>(kWordsPerGroup * g + order[static_cast<size_t>(k)])];
       word = WordItem();
-      word.Place.Text = static_cast<size_t>(k) < record.Texts.size()
-                            ? record.Texts[static_cast<size_t>(k)]
-                            : std::string();
+      word.Place.Text = TextSlot(*record, static_cast<size_t>(k));
       word.GroupNumber = g;
       word.Right = k == right;
     }
-    list.gWordIndex += 1;
-    if (static_cast<size_t>(list.gWordIndex) >= list.gWords.size()) list.gWordIndex = 0;
+    ++g;
   }
   ScanNextGroup();
   LayOutRound();
   UpdateScreen();
-  platform.SetCursor(CursorShape::Arrow);
 }
 
 void Game13Form::LayOutRound() {
   for (int g = 0; g < kGroupCount; ++g) {
-    const int fx = kFrameCorners[static_cast<size_t>(g)][0];
-    const int fy = kFrameCorners[static_cast<size_t>(g)][1];
+    const auto [fx, fy] = kFrameCorners[static_cast<size_t>(g)];
     SpriteClass& picture = groups_[static_cast<size_t>(g)].Picture;
     picture.X = fx + kPictureLeft;
     picture.Y = fy + kPictureTop;
-    for (int k = 0; k < kWordsPerGroup; ++k) {
-      SpriteClass& place = words_[static_cast<size_t>(kWordsPerGroup * g + k)].Place;
-      place.Width = kWordWidth;
-      place.Height = kWordHeight;
-      // Words 0 and 2 of a picture start its rows; 1 and 3 follow their left
-      // neighbour.
-      place.X = k % 2 == 0 ? fx + kWordsLeft
-                           : words_[static_cast<size_t>(kWordsPerGroup * g + k - 1)].Place.Right() +
-                                 kWordGap;
-      place.Y = fy + (k < 2 ? kFirstRowTop : kSecondRowTop);
+    std::array<SpriteClass*, kWordsPerGroup> places{};
+    for (size_t k = 0; k < places.size(); ++k) {
+      places[k] = &words_[static_cast<size_t>(kWordsPerGroup * g) + k].Place;
     }
+    LayOutWordGrid(places, kPictureWords, fx, fy);
   }
 }
 
 void Game13Form::ScanNextGroup() {
   Switches().CleanUp();
-  for (int g = 0; g < kGroupCount; ++g) {
-    if (groups_[static_cast<size_t>(g)].Answered) continue;
-    for (int k = 0; k < kWordsPerGroup; ++k) {
-      Switches().Add(words_[static_cast<size_t>(kWordsPerGroup * g + k)].Place);
-    }
-    return;
+  const auto open = std::find_if(groups_.begin(), groups_.end(),
+                                 [](const Group& group) { return !group.Answered; });
+  const int next = static_cast<int>(open - groups_.begin());
+  for (auto& word : words_) {
+    if (word.GroupNumber == next) Switches().Add(word.Place);
   }
 }
 
@@ -165,7 +153,7 @@ void Game13Form::GameMouseDown(int button, int, int x, int y) {
     if (word.Right) {
       AnswerCorrect(word);
     } else {
-      AnswerWrong();
+      ReportWrong();
     }
     return;
   }
@@ -196,8 +184,6 @@ void Game13Form::AnswerCorrect(WordItem& word) {
   CompleteItem(ItemReward::SoundOnly);
   StartRound();
 }
-
-void Game13Form::AnswerWrong() { ReportWrong(); }
 
 void Game13Form::SpeakAnswer(int) {
   for (const auto& group : groups_) {

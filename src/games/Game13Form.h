@@ -15,10 +15,6 @@ namespace tavlo {
 class Game13Form : public GameForm {
  public:
   static constexpr int kGameNumber = 13;
-  static constexpr int kGroupCount = 4;
-  static constexpr int kWordsPerGroup = 4;
-  static constexpr int kWordCount = kGroupCount * kWordsPerGroup;
-
   // One picture with its frame, its recording, and whether its word was found.
   struct Group {
     SpriteClass Frame;
@@ -35,29 +31,32 @@ class Game13Form : public GameForm {
     bool Right = false;
   };
 
-  explicit Game13Form(const GameContext& context);
-
-  void UpdateScreen() override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
+  static constexpr int kGroupCount = 4;
+  static constexpr int kWordsPerGroup = 4;
+  static constexpr int kWordCount = kGroupCount * kWordsPerGroup;
 
   const std::array<Group, kGroupCount>& Groups() const { return groups_; }
   const std::array<WordItem, kWordCount>& Words() const { return words_; }
   // How many pictures of this round were answered.
   int AnsweredCount() const { return answered_count_; }
 
+  explicit Game13Form(const GameContext& context);
+  void UpdateScreen() override;
+  std::vector<SpriteClass*> ChoiceSprites() override;
+
  protected:
+  void StartRound() override;
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  // Says the first picture still to answer.
+  void SpeakAnswer(int i) override;
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
   void LayOutRound();
   // The words of the first picture not answered yet.
   void ScanNextGroup();
   void AnswerCorrect(WordItem& word);
-  void AnswerWrong();
 
   std::array<Group, kGroupCount> groups_;
   std::array<WordItem, kWordCount> words_;

@@ -5,7 +5,9 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
+#include "games/BusyPointer.h"
 #include "games/FittedText.h"
+#include "games/RoundRecords.h"
 #include "wordlists/NumberText.h"
 
 namespace tavlo {
@@ -30,49 +32,20 @@ constexpr Color kUsedButtonTextColor = RGB(150, 150, 150);
 
 Game14Form::Game14Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
-void Game14Form::LoadGameGraphics() {
-  Graphics().BackColor = kBackground;
-  items_[0].Frame.LoadDCImage(*this, "gfx\\game14\\frame.gif");
-  items_[0].Button.LoadDCImage(*this, "gfx\\game14\\choiceButton.gif");
-  for (size_t i = 1; i < items_.size(); ++i) {
-    items_[i].Frame.SetSpriteDC(items_[0].Frame);
-    items_[i].Button.SetSpriteDC(items_[0].Button);
-  }
-  selected_frame_.LoadDCImage(*this, "gfx\\game14\\selectedFrame.gif");
-  selected_button_.LoadDCImage(*this, "gfx\\game14\\selectedButton.gif");
-}
-
-void Game14Form::FreeGameGraphics() {
-  for (auto& item : items_) {
-    item.Frame.CleanUp();
-    item.Picture.CleanUp();
-    item.Button.CleanUp();
-  }
-  for (auto& copy : copies_) copy.CleanUp();
-  selected_frame_.CleanUp();
-  selected_button_.CleanUp();
-}
-
 void Game14Form::StartRound() {
-  Platform& platform = App().Host();
-  platform.SetCursor(CursorShape::Hourglass);
+  BusyPointer busy(App().Host());
   current_item_ = 0;
-  WordListState& list = state_.WordLists;
-  for (size_t i = 0; i < items_.size() && !list.gWords.empty(); ++i) {
-    const WordRecord& record = list.gWords[static_cast<size_t>(list.gWordIndex)];
-    auto text = [&record](size_t slot) {
-      return slot < record.Texts.size() ? record.Texts[slot] : std::string();
-    };
+  const auto records = TakeWordRecords(state_.WordLists, kItemCount);
+  for (size_t i = 0; i < records.size(); ++i) {
+    const WordRecord& record = *records[i];
     Item& item = items_[i];
     item.Picture.CleanUp();
     LoadItemPicture(item.Picture, PictureFolder::Images, record.Image);
     item.Sound = record.Sound;
-    item.NumberWord = text(1);
-    item.Frame.Extra = ParseInt32(text(2)).value_or(0) - 1;
-    item.Button.Text = text(0);
+    item.NumberWord = TextSlot(record, 1);
+    item.Frame.Extra = ParseInt32(TextSlot(record, 2)).value_or(0) - 1;
+    item.Button.Text = TextSlot(record, 0);
     item.Button.Selected = false;
-    list.gWordIndex += 1;
-    if (static_cast<size_t>(list.gWordIndex) >= list.gWords.size()) list.gWordIndex = 0;
   }
 
   // The buttons take their places in a random order: in the pictures' own
@@ -89,7 +62,6 @@ void Game14Form::StartRound() {
   }
   LayOutRound();
   UpdateScreen();
-  platform.SetCursor(CursorShape::Arrow);
 }
 
 void Game14Form::LayOutRound() {
@@ -138,6 +110,29 @@ void Game14Form::HideCopies(int first, int count) {
     copy.Visible = false;
     to_hide -= 1;
   }
+}
+
+void Game14Form::LoadGameGraphics() {
+  Graphics().BackColor = kBackground;
+  items_[0].Frame.LoadDCImage(*this, "gfx\\game14\\frame.gif");
+  items_[0].Button.LoadDCImage(*this, "gfx\\game14\\choiceButton.gif");
+  for (size_t i = 1; i < items_.size(); ++i) {
+    items_[i].Frame.SetSpriteDC(items_[0].Frame);
+    items_[i].Button.SetSpriteDC(items_[0].Button);
+  }
+  selected_frame_.LoadDCImage(*this, "gfx\\game14\\selectedFrame.gif");
+  selected_button_.LoadDCImage(*this, "gfx\\game14\\selectedButton.gif");
+}
+
+void Game14Form::FreeGameGraphics() {
+  for (auto& item : items_) {
+    item.Frame.CleanUp();
+    item.Picture.CleanUp();
+    item.Button.CleanUp();
+  }
+  for (auto& copy : copies_) copy.CleanUp();
+  selected_frame_.CleanUp();
+  selected_button_.CleanUp();
 }
 
 std::vector<SpriteClass*> Game14Form::ChoiceSprites() {
@@ -190,7 +185,7 @@ void Game14Form::GameMouseDown(int button, int, int x, int y) {
       } else if (static_cast<int>(i) == current_item_) {
         AnswerCorrect();
       } else {
-        AnswerWrong();
+        ReportWrong();
       }
       return;
     }
@@ -218,8 +213,6 @@ void Game14Form::AnswerCorrect() {
   CompleteItem(ItemReward::SoundAndShow);
   StartRound();
 }
-
-void Game14Form::AnswerWrong() { ReportWrong(); }
 
 void Game14Form::SpeakAnswer(int) {
   if (current_item_ < kItemCount) {

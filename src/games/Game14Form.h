@@ -18,6 +18,9 @@ class Game14Form : public GameForm {
   static constexpr int kGameNumber = 14;
   static constexpr int kItemCount = 4;
   static constexpr int kCopiesPerFrame = 4;
+  explicit Game14Form(const GameContext& context);
+  void UpdateScreen() override;
+  std::vector<SpriteClass*> ChoiceSprites() override;
 
   // One picture with its word button. The frame's Extra holds the record's
   // Num less one; the button's Text is the words it says.
@@ -33,21 +36,17 @@ class Game14Form : public GameForm {
     int Place = 0;
   };
 
-  explicit Game14Form(const GameContext& context);
-
-  void UpdateScreen() override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
-
   const std::array<Item, kItemCount>& Items() const { return items_; }
   const std::array<SpriteClass, kItemCount * kCopiesPerFrame>& Copies() const { return copies_; }
   // The picture being asked, 0 to 3 (4 once the round is complete).
   int CurrentItem() const { return current_item_; }
 
  protected:
+  // Says the current picture.
+  void SpeakAnswer(int i) override;
+  void StartRound() override;
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
   void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
@@ -58,7 +57,6 @@ class Game14Form : public GameForm {
   // The number word, heard to its end, then the noun.
   void SpeakItem(const Item& item, PlayMode noun_mode);
   void AnswerCorrect();
-  void AnswerWrong();
 
   std::array<Item, kItemCount> items_;
   std::array<SpriteClass, kItemCount * kCopiesPerFrame> copies_;

@@ -10,12 +10,10 @@
 # buttons of Game 14 stay in the scanning list, so after the first picture
 # each needs at most three.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
 source "$(dirname "$0")/e2e.sh"
-
+program=$1 output=$2
 begin_e2e
+mkdir -p "$output"
 option_file="$home/Documents/Tavlo/profiles/Tavlo"
 
 # A first run makes the data folder and the profile. Sound effects are then

@@ -25,25 +25,22 @@ const std::vector<Row> kRows = {
 class Game12FormTests : public testing::GameTest<Game12Form> {
  protected:
   Game12FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
+    SetFeedbackSoundLengths();
     for (const Row& row : kRows) platform.Sound.SetLength(row.Word + ".wav", 500);
-    for (const char* reward :
-         {"bells.wav", "chime.wav", "fanfare.wav", "hooray.wav", "sparkle.wav"}) {
-      platform.Sound.SetLength(reward, 1000);
-    }
   }
 
+  // Each row's box, its spoken word marked right where it stands.
   Game12Form& Open(const std::function<void(ProfileStore&)>& configure = {}) {
     std::vector<testing::TableRow> table;
     for (const Row& row : kRows) {
-      testing::TableRow& cells = table.emplace_back();
-      cells["Word"] = row.Word;
-      cells["Sound"] = row.Word + ".wav";
-      const char* columns[] = {"SentenceA", "SentenceB", "SentenceC", "SentenceD"};
-      for (size_t k = 0; k < 4; ++k) cells[columns[k]] = row.Box[k];
       const auto at = std::find(row.Box.begin(), row.Box.end(), row.Word) - row.Box.begin();
-      cells["Correct"] = std::to_string(at);
+      table.push_back({{"Word", row.Word},
+                       {"Sound", row.Word + ".wav"},
+                       {"SentenceA", row.Box[0]},
+                       {"SentenceB", row.Box[1]},
+                       {"SentenceC", row.Box[2]},
+                       {"SentenceD", row.Box[3]},
+                       {"Correct", std::to_string(at)}});
     }
     return OpenGame(table, configure);
   }

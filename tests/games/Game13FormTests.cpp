@@ -12,48 +12,30 @@
 namespace tavlo {
 namespace {
 
-struct Row {
-  std::string Word;
-  std::array<std::string, 4> Choices;
-};
+// A row of Game 13 whose right word is its first text, so that any other
+// place it takes on screen comes from the game's shuffle.
+testing::TableRow PictureRow(const std::string& word, const std::string& a, const std::string& b,
+                             const std::string& c) {
+  return {{"Word", word},   {"Image", "picture.png"}, {"Sound", word + ".wav"}, {"SentenceA", word},
+          {"SentenceB", a}, {"SentenceC", b},         {"SentenceD", c},         {"Correct", "0"}};
+}
 
-// Rows in word order; the right word is always the record's first text, so
-// any other place it takes on screen comes from the game's shuffle.
-const std::vector<Row> kRows = {
-    {"bear", {"bear", "pear", "beard", "bean"}}, {"cat", {"cat", "cap", "car", "can"}},
-    {"duck", {"duck", "dock", "luck", "tuck"}},  {"fish", {"fish", "dish", "wish", "fist"}},
-    {"goat", {"goat", "boat", "coat", "goal"}},
+// In word order.
+const std::vector<testing::TableRow> kRows = {
+    PictureRow("bear", "pear", "beard", "bean"), PictureRow("cat", "cap", "car", "can"),
+    PictureRow("duck", "dock", "luck", "tuck"),  PictureRow("fish", "dish", "wish", "fist"),
+    PictureRow("goat", "boat", "coat", "goal"),
 };
 
 class Game13FormTests : public testing::GameTest<Game13Form> {
  protected:
   Game13FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
-    for (const Row& row : kRows) platform.Sound.SetLength(row.Word + ".wav", 500);
-    for (const char* reward :
-         {"bells.wav", "chime.wav", "fanfare.wav", "hooray.wav", "sparkle.wav"}) {
-      platform.Sound.SetLength(reward, 1000);
-    }
-    // Every row's picture is the same small one.
-    std::filesystem::create_directories(DataFolder() / "images");
-    std::filesystem::copy_file(TAVLO_SOURCE_RESOURCES "/gfx/game13/listenButton.gif",
-                               DataFolder() / "images/tile.gif");
+    SetFeedbackSoundLengths();
+    AddWordPicture("picture.png");
+    for (const auto& row : kRows) platform.Sound.SetLength(row.at("Sound"), 500);
   }
 
-  Game13Form& Open() {
-    std::vector<testing::TableRow> table;
-    for (const Row& row : kRows) {
-      testing::TableRow& cells = table.emplace_back();
-      cells["Word"] = row.Word;
-      cells["Image"] = "tile.gif";
-      cells["Sound"] = row.Word + ".wav";
-      const char* columns[] = {"SentenceA", "SentenceB", "SentenceC", "SentenceD"};
-      for (size_t k = 0; k < 4; ++k) cells[columns[k]] = row.Choices[k];
-      cells["Correct"] = "0";
-    }
-    return OpenGame(table);
-  }
+  Game13Form& Open() { return OpenGame(kRows); }
 
   std::vector<const Game13Form::WordItem*> WordsOf(int group) {
     std::vector<const Game13Form::WordItem*> words;
@@ -88,9 +70,10 @@ TEST_F(Game13FormTests, ARoundDealsFourRecordsWithTheirRightWordsAndWrapsAroundT
   Open();
   ASSERT_TRUE(Game().IsLoaded());
   for (int g = 0; g < 4; ++g) {
-    const Row& row = kRows[static_cast<size_t>(g)];
-    EXPECT_EQ(TextsOf(g), std::multiset<std::string>(row.Choices.begin(), row.Choices.end()));
-    EXPECT_EQ(RightOf(g).Place.Text, row.Word);
+    const testing::TableRow& row = kRows[static_cast<size_t>(g)];
+    EXPECT_EQ(TextsOf(g), (std::multiset<std::string>{row.at("SentenceA"), row.at("SentenceB"),
+                                                      row.at("SentenceC"), row.at("SentenceD")}));
+    EXPECT_EQ(RightOf(g).Place.Text, row.at("Word"));
     const auto words = WordsOf(g);
     EXPECT_EQ(
         std::count_if(words.begin(), words.end(), [](const auto* word) { return word->Right; }), 1);

@@ -20,18 +20,9 @@ struct Row {
 class Game14FormTests : public testing::GameTest<Game14Form> {
  protected:
   Game14FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
-    for (const char* number : {"one", "two", "three", "four"}) {
-      platform.Sound.SetLength(std::string(number) + ".wav", 400);
-    }
-    for (const char* reward :
-         {"bells.wav", "chime.wav", "fanfare.wav", "hooray.wav", "sparkle.wav"}) {
-      platform.Sound.SetLength(reward, 1000);
-    }
-    std::filesystem::create_directories(DataFolder() / "images");
-    std::filesystem::copy_file(TAVLO_SOURCE_RESOURCES "/gfx/game14/listenButton.gif",
-                               DataFolder() / "images/thing.gif");
+    SetFeedbackSoundLengths();
+    AddWordPicture("thing.png");
+    platform.Sound.SetLength("two.wav", 400);
   }
 
   // Rows named in word order; each says "two <word>s" and plays "<word>s.wav".
@@ -41,7 +32,7 @@ class Game14FormTests : public testing::GameTest<Game14Form> {
     for (const Row& row : rows) {
       testing::TableRow& cells = table.emplace_back();
       cells["Word"] = row.Word;
-      cells["Image"] = "thing.gif";
+      cells["Image"] = "thing.png";
       cells["Sound"] = row.Word + "s.wav";
       cells["Sentence"] = "two " + row.Word + "s";
       cells["StrNum"] = "two";

@@ -103,6 +103,21 @@ void ProgramTest::MoveTo(const SpriteClass& sprite) {
   app.DoEvents();
 }
 
+void ProgramTest::SetFeedbackSoundLengths(int correct, int wrong, int reward) {
+  platform.Sound.SetLength("correct0.wav", correct);
+  platform.Sound.SetLength("wrong0.wav", wrong);
+  for (const auto& entry : std::filesystem::directory_iterator(program.Path() / "sfx/rewards")) {
+    platform.Sound.SetLength(entry.path().filename().string(), reward);
+  }
+}
+
+void ProgramTest::AddWordPicture(const std::string& name) {
+  std::filesystem::create_directories(DataFolder() / "images");
+  std::filesystem::copy_file(TAVLO_SOURCE_RESOURCES "/data/images/apple.png",
+                             DataFolder() / "images" / name,
+                             std::filesystem::copy_options::overwrite_existing);
+}
+
 bool ProgramTest::ScanTo(const SpriteClass& sprite, int most_steps) {
   const auto target = MiddleOf(sprite);
   for (int step = 0; step < most_steps; ++step) {
