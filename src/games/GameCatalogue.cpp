@@ -3,6 +3,9 @@
 #include "games/Game01Form.h"
 #include "games/Game06Form.h"
 #include "games/Game09Form.h"
+#include "games/Game12Form.h"
+#include "games/Game13Form.h"
+#include "games/Game14Form.h"
 
 namespace tavlo {
 namespace {
@@ -15,6 +18,12 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game06Form>(context);
     case 9:
       return std::make_unique<Game09Form>(context);
+    case 12:
+      return std::make_unique<Game12Form>(context);
+    case 13:
+      return std::make_unique<Game13Form>(context);
+    case 14:
+      return std::make_unique<Game14Form>(context);
     default:
       return nullptr;
   }

@@ -9,12 +9,13 @@ differ. Pictures of words are images/<word>.png; a word's recording is <word>.wa
 
 DEFAULT = "Everyday words"
 
-# The picture of each word: an emoji of Noto Color Emoji.
+# The picture of each word: an emoji of Noto Color Emoji (figures.py draws "lamp" and "lamb",
+# whose emoji show a light bulb and a grown sheep).
 EMOJI = {
     "ant": "🐜", "apple": "🍎", "baby": "👶", "ball": "⚽", "banana": "🍌", "bear": "🐻", "bed": "🛏️",
     "bee": "🐝", "bell": "🔔", "bike": "🚲", "bird": "🐦", "boat": "⛵", "book": "📖", "bread": "🍞",
     "bus": "🚌", "cake": "🎂", "car": "🚗", "carrot": "🥕", "cat": "🐱", "chair": "🪑", "cheese": "🧀",
-    "clock": "⏰", "cow": "🐮", "crab": "🦀", "cup": "🥤", "dog": "🐶", "door": "🚪", "drum": "🥁",
+    "clock": "⏰", "cow": "🐮", "crab": "🦀", "cup": "☕", "dog": "🐶", "door": "🚪", "drum": "🥁",
     "duck": "🦆", "eagle": "🦅", "egg": "🥚", "elephant": "🐘", "fish": "🐟", "fox": "🦊", "frog": "🐸",
     "goat": "🐐", "grapes": "🍇", "hat": "👒", "hen": "🐔", "horse": "🐴", "house": "🏠", "kite": "🪁",
     "key": "🔑", "lamb": "🐑", "leaf": "🍃", "lemon": "🍋", "lion": "🦁", "milk": "🥛", "monkey": "🐵",
@@ -280,17 +281,18 @@ SCENES11 = {
 }
 
 # ------------------------------------------------------------------ Game 12: the spoken word in a box
-# (word, four words of the box); the spoken word is one of the four.
+# (word, four words of the box); the spoken word is one of the four, and no two words of a
+# box may sound the same (the generator asks the speech engine).
 GAME12 = {
     DEFAULT: [
         ("ball", ["ball", "bell", "bull", "bill"]), ("bed", ["bad", "bed", "bud", "bid"]),
         ("cat", ["cot", "cut", "cat", "kit"]), ("cup", ["cap", "cop", "cub", "cup"]),
-        ("dog", ["dig", "dog", "dug", "log"]), ("sun", ["sun", "son", "sit", "bun"]),
-        ("hat", ["hot", "hit", "hat", "hut"]), ("pen", ["pin", "pan", "pun", "pen"]),
+        ("dog", ["dig", "dog", "dug", "log"]), ("sun", ["sun", "sat", "sit", "bun"]),
+        ("hat", ["hot", "hit", "hat", "hut"]), ("pen", ["pin", "pan", "pet", "pen"]),
         ("box", ["box", "fox", "bus", "six"]), ("fish", ["dish", "fish", "wish", "fist"]),
     ],
     "Animals": [
-        ("bee", ["bee", "see", "tree", "be"]), ("cow", ["how", "now", "cow", "cot"]),
+        ("bee", ["bee", "see", "tree", "bed"]), ("cow", ["how", "now", "cow", "cot"]),
         ("duck", ["dock", "luck", "deck", "duck"]), ("fox", ["fix", "fox", "box", "fog"]),
         ("goat", ["goat", "coat", "boat", "goal"]), ("hen", ["pen", "ten", "hen", "men"]),
         ("lamb", ["lamp", "jam", "lamb", "limb"]), ("pig", ["big", "pig", "dig", "peg"]),
@@ -305,7 +307,7 @@ GAME13 = {
         ("book", ["look", "cook", "book", "hook"]), ("cat", ["cap", "car", "can", "cat"]),
         ("dog", ["dog", "fog", "dot", "dig"]), ("sun", ["run", "sun", "fun", "sum"]),
         ("cake", ["lake", "cake", "bake", "cane"]), ("tree", ["free", "three", "tree", "true"]),
-        ("star", ["stir", "star", "scar", "stay"]), ("sock", ["rock", "lock", "sick", "sock"]),
+        ("star", ["stir", "star", "scar", "stay"]), ("clock", ["block", "lock", "click", "clock"]),
     ],
     "Animals": [
         ("bear", ["bear", "pear", "beard", "bean"]), ("duck", ["dock", "duck", "luck", "tuck"]),
@@ -317,18 +319,24 @@ GAME13 = {
 }
 
 # ------------------------------------------------------------------ Game 14: how many?
-# (word, plural, how many are shown); the picture shows that many copies of the word's picture.
+# (word, plural, how many are shown); the picture shows that many copies of the word's picture,
+# so every word's picture shows one thing. Each word comes in three counts, so that a round
+# often holds one word in two counts and the child has to count, not only read the noun.
+def _counts(words, first_left_out=0):
+    rows = []
+    for i, (w, plural) in enumerate(words):
+        left_out = (first_left_out + i) % 4 + 1
+        rows += [(w, plural, n) for n in (1, 2, 3, 4) if n != left_out]
+    return rows
+
+
 GAME14 = {
-    DEFAULT: [
-        ("apple", "apples", 3), ("ball", "balls", 2), ("book", "books", 1), ("cake", "cakes", 4),
-        ("car", "cars", 2), ("cup", "cups", 3), ("hat", "hats", 4), ("star", "stars", 1),
-        ("sock", "socks", 2), ("kite", "kites", 3),
-    ],
-    "Animals": [
-        ("bee", "bees", 4), ("cat", "cats", 1), ("cow", "cows", 2), ("dog", "dogs", 3),
-        ("duck", "ducks", 2), ("fish", "fish", 4), ("frog", "frogs", 3), ("hen", "hens", 1),
-        ("pig", "pigs", 4), ("snail", "snails", 2),
-    ],
+    DEFAULT: _counts([("apple", "apples"), ("ball", "balls"), ("book", "books"), ("cake", "cakes"),
+                      ("car", "cars"), ("cup", "cups"), ("hat", "hats"), ("kite", "kites"),
+                      ("star", "stars")]),
+    "Animals": _counts([("bee", "bees"), ("cat", "cats"), ("cow", "cows"), ("dog", "dogs"),
+                        ("duck", "ducks"), ("fish", "fish"), ("frog", "frogs"), ("hen", "hens"),
+                        ("pig", "pigs"), ("snail", "snails")], 2),
 }
 NUMBER_WORDS = {1: "one", 2: "two", 3: "three", 4: "four"}
 

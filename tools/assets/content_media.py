@@ -27,6 +27,7 @@ from PIL import Image, ImageDraw, ImageFilter
 
 import content_lists as L
 import gfxlib as g
+from figures import figure as word_figure
 
 LANGUAGE = "eng"
 SPEECH_RATE = 22050
@@ -98,6 +99,24 @@ class Speech:
 def slug(text):
     """A file name for a recorded sentence: its words in lower case joined by hyphens."""
     return "-".join(re.findall(r"[a-z0-9]+", text.lower())) + ".wav"
+
+
+def phonemes(text):
+    """How the speech engine says a text, in its phoneme letters."""
+    result = subprocess.run(["espeak-ng", "-v", "en-gb", "-q", "-x", spoken(text)], check=True,
+                            capture_output=True, text=True)
+    return result.stdout.strip()
+
+
+def sound_alike(words):
+    """The first two words that the speech engine says the same (sun, son), or None."""
+    said = {}
+    for w in words:
+        p = phonemes(w)
+        if p in said:
+            return said[p], w
+        said[p] = w
+    return None
 
 
 def colour_value(rgb):
@@ -250,6 +269,9 @@ def build_tables():
         for w, choices in items:
             if choices.count(w) != 1 or len(set(choices)) != 4:
                 fit.errors.append(f"Game 12: the box of {w!r} must hold it once among four different words")
+            alike = sound_alike(choices)
+            if alike:
+                fit.errors.append(f"Game 12: in the box of {w!r}, {alike[0]!r} and {alike[1]!r} sound the same")
             speech.add(w + ".wav", w)
             rows.append([name, w, "", w + ".wav"] + choices + [choices.index(w)])
             for c in choices:
@@ -385,7 +407,7 @@ def word_picture(w, size=WORD_PICTURE):
     card = g.vertical_gradient(size, size, (255, 255, 255), (236, 242, 250))
     d = ImageDraw.Draw(card)
     d.rectangle((0, 0, size - 1, size - 1), outline=(200, 210, 225), width=1)
-    figure = g.emoji(L.EMOJI[w], size - 14)
+    figure = word_figure(w, size - 14)
     g.paste_center(card, figure, size / 2, size / 2)
     return card
 
@@ -431,7 +453,7 @@ def line_art(char, size, regions=4, scale=4, line=7):
 
 
 def paint_pictures(w, colour, size=WORD_PICTURE):
-    figure = g.emoji(L.EMOJI[w], size - 12)
+    figure = word_figure(w, size - 12)
     ground = (255, 255, 255)
     coloured = Image.new("RGBA", (size, size), ground + (255,))
     plain = Image.new("RGBA", (size, size), ground + (255,))

@@ -647,8 +647,9 @@ def make_game14(out):
                                        ("selectedFrame", (30, 110, 230), 7, (255, 249, 196))):
         img = tile_panel(280, 196, fill, outline, width, radius=16)
         d = ImageDraw.Draw(img)
+        # A white place under each copy of the 85 x 85 word picture, empty where a copy is hidden.
         for ox, oy in ((38, 15), (154, 15), (38, 104), (154, 104)):
-            d.rounded_rectangle((ox - 3, oy - 3, ox + 88, oy + 78), 8, fill=(255, 255, 255, 255))
+            d.rounded_rectangle((ox - 1, oy - 1, ox + 85, oy + 85), 8, fill=(255, 255, 255, 255))
         out.tile(img, f"gfx/game14/{name}.gif")
     out.tile(tile_button(220, 50, (255, 255, 255), (236, 64, 122)), "gfx/game14/choiceButton.gif")
     out.tile(tile_button(220, 50, (255, 249, 196), (255, 160, 0), 5), "gfx/game14/selectedButton.gif")
