@@ -159,6 +159,22 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
   return false;
 }
 
+void GameForm::LoadWordPicture(SpriteClass& sprite, const std::string& image) {
+  sprite.CleanUp();
+  if (LoadItemPicture(sprite, PictureFolder::Images, image)) return;
+  sprite.Width = kWordPictureSize;
+  sprite.Height = kWordPictureSize;
+}
+
+const WordRecord& GameForm::TakeWord() {
+  WordListState& list = state_.WordLists;
+  const std::size_t count = list.gWords.size();
+  std::size_t index = static_cast<std::size_t>(list.gWordIndex);
+  if (index >= count) index = 0;
+  list.gWordIndex = index + 1 < count ? static_cast<std::int16_t>(index + 1) : 0;
+  return list.gWords[index];
+}
+
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
 }

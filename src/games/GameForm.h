@@ -32,6 +32,9 @@ enum class PictureFolder { Backgrounds, Images };
 // round is built, laid out, drawn, answered and spoken.
 class GameForm : public Form {
  public:
+  // The size of the word pictures that the games' frames and slots are made for.
+  static constexpr int kWordPictureSize = 85;
+
   // game_number is 1 to 15; the form returns to the context's main menu when
   // it leaves.
   GameForm(const GameContext& context, int game_number);
@@ -85,6 +88,14 @@ class GameForm : public Form {
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
   bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
+  // Puts a word's picture of the data folder's images into the sprite in place
+  // of the one it held. A picture that cannot be read is named in a message,
+  // and the sprite keeps the size of a word picture, so that its item keeps its
+  // place and can still be chosen.
+  void LoadWordPicture(SpriteClass& sprite, const std::string& image);
+  // The row the next item takes. The position moves on to the row after it,
+  // from the last row back to the first, keeping the list's order.
+  const WordRecord& TakeWord();
   // Plays a recording of the data folder's speech for the current language,
   // named relative to it ("game02/The cat sat.wav"), as a sound effect.
   void PlaySpeech(std::string_view relative_file, PlayMode mode = PlayMode::Synchronous);
