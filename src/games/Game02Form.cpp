@@ -5,18 +5,15 @@
 #include "engine/Rounding.h"
 #include "games/CentredText.h"
 #include "games/TextFitting.h"
-#include "platform/InputEvent.h"
 
 namespace tavlo {
 namespace {
 
 constexpr Color kBackground = RGB(249, 227, 255);
-// Space between a slot's picture and the texts above and below it.
+// Space between a slot's picture and the texts above and below it, and
+// between a choice and its word.
 constexpr int kTextGap = 12;
-// Space between a choice and its word.
 constexpr int kWordGap = 5;
-// What a text keeps clear of the edge of its frame.
-constexpr int kFrameRim = 5;
 
 }  // namespace
 
@@ -25,36 +22,29 @@ Game02Form::Game02Form(const GameContext& context) : GameForm(context, kGameNumb
 void Game02Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   frames_.Load(*this, "gfx\\game02\\", kSlots);
-  question_.LoadDCImage(*this, "gfx\\game02\\question.gif");
-  choices_.LoadFrames(*this, "gfx\\game02\\imageframe0.gif", "gfx\\game02\\imageframe1.gif");
+  set_.Load(*this, "gfx\\game02\\");
 }
 
 void Game02Form::FreeGameGraphics() {
-  for (SpriteClass& target : targets_) target.CleanUp();
   frames_.CleanUp();
-  question_.CleanUp();
-  choices_.CleanUp();
+  set_.CleanUp();
 }
 
 void Game02Form::StartRound() {
   current_slot_ = 0;
   for (std::size_t i = 0; i < kSlots; ++i) {
-    const WordRecord& row = TakeWord();
-    SpriteClass& target = targets_[i];
-    LoadWordPicture(target, row.Image);
-    target.Text = row.Word;
-    target.Label = row.Sound;
-    target.Selected = false;
-    hints_[i] = row.Texts.empty() ? "" : row.Texts[0];
-    sentences_[i] = row.Texts.size() > 1 ? row.Texts[1] : "";
-    choices_.Deal(i, target, row.Word, row.Sound);
+    const WordRecord& row = DealPicture(set_.Slots()[i]);
+    hints_[i] = TextOf(row, 0);
+    sentences_[i] = TextOf(row, 1);
+    set_.Offer(i);
   }
-  choices_.Shuffle(Switches());
+  set_.Shuffle(Switches());
   LayOutRound();
   UpdateScreen();
 }
 
 void Game02Form::LayOutRound() {
+  // A two-by-two grid of slots, each picture in the middle of its frame.
   frames_[0].X = 55;
   frames_[0].Y = 80;
   frames_[1].X = frames_[0].Right() + 30;
@@ -64,17 +54,18 @@ void Game02Form::LayOutRound() {
   frames_[3].X = frames_[1].X;
   frames_[3].Y = frames_[2].Y;
   for (std::size_t i = 0; i < kSlots; ++i) {
-    targets_[i].X = frames_[i].MiddleX() - targets_[i].Width / 2.0;
-    targets_[i].Y = frames_[i].MiddleY() - targets_[i].Height / 2.0;
+    SpriteClass& slot = set_.Slots()[i];
+    slot.X = frames_[i].MiddleX() - HalfOf(slot.Width);
+    slot.Y = frames_[i].MiddleY() - HalfOf(slot.Height);
   }
   // The row of choices stands in the middle of the space under the slots.
   const int middle = (frames_[2].Bottom() + Form::kHeight) / 2;
-  choices_.LayOut(middle - HalfOf(choices_.Choices()[0].Height));
+  set_.LayOutChoices(middle - HalfOf(set_.Choices()[0].Height));
 }
 
 std::string Game02Form::SentenceLine(std::size_t slot) const {
   if (sentences_[slot].empty()) return "";
-  const SpriteClass& target = targets_[slot];
+  const SpriteClass& target = set_.Slots()[slot];
   return sentences_[slot] + (target.Selected ? " " + target.Text + "." : " ___.");
 }
 
@@ -83,22 +74,23 @@ void Game02Form::FitSlotTexts() {
   std::vector<std::string> texts(hints_.begin(), hints_.end());
   int height = Form::kHeight;
   for (std::size_t i = 0; i < kSlots; ++i) {
-    const SpriteClass& target = targets_[i];
+    const SpriteClass& target = set_.Slots()[i];
     const SpriteClass& frame = frames_[i];
     texts.push_back(sentences_[i] + " ___.");
     texts.push_back(sentences_[i] + " " + target.Text + ".");
-    height = std::min({height, target.Top() - kTextGap - (frame.Top() + kFrameRim),
-                       frame.Bottom() - kFrameRim - (target.Bottom() + kTextGap)});
+    height = std::min({height, target.Top() - kTextGap - (frame.Top() + kTextMargin),
+                       frame.Bottom() - kTextMargin - (target.Bottom() + kTextGap)});
   }
   FitFontSize(Graphics(), state_.gFontSize * state_.gTextScale, texts,
-              frames_[0].Width - 2 * kFrameRim, height);
+              frames_[0].Width - 2 * kTextMargin, height);
 }
 
 void Game02Form::FitChoiceWords() {
   std::vector<std::string> words;
-  for (const SpriteClass& choice : choices_.Choices()) words.push_back(choice.Text);
-  const SpriteClass& first = choices_.Choices()[0];
-  FitFontSize(Graphics(), state_.gFontSize * state_.gTextScale, words, first.Width + 46,
+  for (const SpriteClass& choice : set_.Choices()) words.push_back(choice.Text);
+  const SpriteClass& first = set_.Choices()[0];
+  FitFontSize(Graphics(), state_.gFontSize * state_.gTextScale, words,
+              first.Width + CoveredPictures::kSpacing - 2 * kTextMargin,
               Form::kHeight - (first.Bottom() + kWordGap));
 }
 
@@ -112,26 +104,21 @@ void Game02Form::UpdateScreen() {
   canvas.FontName = state_.gFontName;
   FitSlotTexts();
   for (std::size_t i = 0; i < kSlots; ++i) {
-    SpriteClass& target = targets_[i];
+    const SpriteClass& target = set_.Slots()[i];
     if (!hints_[i].empty()) {
       PrintCentred(canvas, hints_[i], target.MiddleX(),
                    target.Top() - kTextGap - canvas.TextHeight(hints_[i]));
     }
-    if (target.Selected) {
-      target.Draw(*this);
-    } else {
-      question_.DrawTranspAt(*this, nint(target.MiddleX() - question_.Width / 2.0),
-                             nint(target.MiddleY() - question_.Height / 2.0));
-    }
+    set_.DrawSlot(*this, i);
     const std::string line = SentenceLine(i);
     if (!line.empty()) PrintCentred(canvas, line, target.MiddleX(), target.Bottom() + kTextGap);
   }
   DrawTitle();
 
   if (!Rewards.gRewardShowing) {
-    choices_.Draw(*this, 8, 9);
+    set_.DrawChoices(*this, 8, 9);
     FitChoiceWords();
-    for (const SpriteClass& choice : choices_.Choices()) {
+    for (const SpriteClass& choice : set_.Choices()) {
       PrintCentred(canvas, choice.Text, choice.MiddleX(), choice.Bottom() + kWordGap);
     }
   }
@@ -139,31 +126,18 @@ void Game02Form::UpdateScreen() {
   Refresh();
 }
 
-std::vector<SpriteClass*> Game02Form::ChoiceSprites() { return choices_.Sprites(); }
+std::vector<SpriteClass*> Game02Form::ChoiceSprites() { return set_.ChoiceSprites(); }
 
 void Game02Form::GameMouseDown(int button, int, int x, int y) {
-  for (const SpriteClass& target : targets_) {
-    if (target.IsUnder(x, y)) {
-      PlaySpeech(target.Label, PlayMode::Asynchronous);
-      return;
-    }
-  }
-  if (current_slot_ >= static_cast<int>(kSlots)) return;
-  const SpriteClass* choice = choices_.At(x, y);
+  if (SayPictureUnder(set_.Slots(), x, y) || current_slot_ >= static_cast<int>(kSlots)) return;
+  const SpriteClass* choice = set_.Pick(button, x, y, [this](const std::string& sound) {
+    PlaySpeech(sound, PlayMode::Asynchronous);
+  });
   if (choice == nullptr) return;
-  if (button != mouse_buttons::kLeft) {
-    for (const SpriteClass& target : targets_) {
-      if (target.Text == choice->Text) {
-        PlaySpeech(target.Label, PlayMode::Asynchronous);
-        break;
-      }
-    }
-    return;
-  }
-  if (choice->Text == targets_[static_cast<std::size_t>(current_slot_)].Text) {
+  if (choice->Text == set_.Slots()[static_cast<std::size_t>(current_slot_)].Text) {
     AnswerCorrect();
   } else {
-    AnswerWrong();
+    ReportWrong();
   }
 }
 
@@ -171,24 +145,14 @@ void Game02Form::SpeakAnswer(int) {
   if (current_slot_ >= static_cast<int>(kSlots)) return;
   const auto slot = static_cast<std::size_t>(current_slot_);
   if (!sentences_[slot].empty()) PlaySpeech("game02/" + sentences_[slot] + ".wav");
-  PlaySpeech(targets_[slot].Label);
+  PlaySpeech(set_.Slots()[slot].Label);
 }
 
 void Game02Form::AnswerCorrect() {
   ReportCorrect();
   SpeakAnswer(-1);
-  targets_[static_cast<std::size_t>(current_slot_)].Selected = true;
-  current_slot_ += 1;
-  if (current_slot_ < static_cast<int>(kSlots)) {
-    // The uncovered picture and the finished sentence show at once, whether
-    // or not the pointer moves.
-    UpdateScreen();
-    return;
-  }
-  CompleteItem();
-  StartRound();
+  set_.Slots()[static_cast<std::size_t>(current_slot_)].Selected = true;
+  NextOfSet(current_slot_, kSlots);
 }
-
-void Game02Form::AnswerWrong() { ReportWrong(); }
 
 }  // namespace tavlo

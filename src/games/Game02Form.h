@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "games/CoveredPictures.h"
 #include "games/GameForm.h"
-#include "games/PictureChoices.h"
 #include "games/ProgressFrames.h"
 
 namespace tavlo {
@@ -20,7 +20,7 @@ namespace tavlo {
 class Game02Form : public GameForm {
  public:
   static constexpr int kGameNumber = 2;
-  static constexpr std::size_t kSlots = 4;
+  static constexpr std::size_t kSlots = CoveredPictures::kCount;
 
   explicit Game02Form(const GameContext& context);
 
@@ -28,10 +28,8 @@ class Game02Form : public GameForm {
   std::vector<SpriteClass*> ChoiceSprites() override;
 
   // The picture slots: Text = the word, Label = its recording, Selected = answered.
-  const std::array<SpriteClass, kSlots>& Targets() const { return targets_; }
-  const std::array<SpriteClass, PictureChoices::kCount>& Choices() const {
-    return choices_.Choices();
-  }
+  const std::array<SpriteClass, kSlots>& Targets() const { return set_.Slots(); }
+  const std::array<SpriteClass, CoveredPictures::kCount>& Choices() const { return set_.Choices(); }
   // The slot being worked; kSlots once the set is finished.
   int CurrentSlot() const { return current_slot_; }
   // The line written under a slot: its sentence with the gap, or with the
@@ -51,14 +49,11 @@ class Game02Form : public GameForm {
   void FitSlotTexts();
   void FitChoiceWords();
   void AnswerCorrect();
-  void AnswerWrong();
 
-  std::array<SpriteClass, kSlots> targets_;
   std::array<std::string, kSlots> hints_;
   std::array<std::string, kSlots> sentences_;
   ProgressFrames frames_;
-  SpriteClass question_;
-  PictureChoices choices_;
+  CoveredPictures set_;
   int current_slot_ = 0;
 };
 

@@ -7,6 +7,9 @@ namespace tavlo {
 
 class Canvas;
 
+// What a text keeps clear of the edges of the frame or button it is printed in.
+constexpr int kTextMargin = 5;
+
 // Sets the canvas to the size at which a group of texts that share one kind
 // of place is printed: the chosen size when every text fits, else the largest
 // whole point size below it (down to 6 points) at which every text is at most

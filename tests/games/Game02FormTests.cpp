@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 
 #include "games/Game02Form.h"
@@ -11,12 +10,7 @@ namespace {
 
 class Game02FormTests : public testing::GameTest<Game02Form> {
  protected:
-  Game02FormTests() {
-    for (const char* sound : {"correct0.wav", "wrong0.wav", "chime.wav", "bells.wav",
-                              "fanfare.wav", "hooray.wav", "sparkle.wav"}) {
-      platform.Sound.SetLength(sound, 200);
-    }
-  }
+  Game02FormTests() { HearFeedbackSounds(); }
 
   // Rows of a word, its hint and its sentence; the recording is the word's.
   static testing::TableRow Row(const std::string& word, const std::string& sentence,
@@ -28,11 +22,7 @@ class Game02FormTests : public testing::GameTest<Game02Form> {
             {"Sentence", sentence}};
   }
 
-  const SpriteClass& ChoiceFor(const std::string& word) {
-    const auto& choices = Game().Choices();
-    return *std::find_if(choices.begin(), choices.end(),
-                         [&](const SpriteClass& choice) { return choice.Text == word; });
-  }
+  const SpriteClass& ChoiceFor(const std::string& word) { return WithText(Game().Choices(), word); }
 
   std::vector<std::string> SlotWords() {
     std::vector<std::string> words;
