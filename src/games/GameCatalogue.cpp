@@ -2,6 +2,7 @@
 
 #include "games/Game01Form.h"
 #include "games/Game02Form.h"
+#include "games/Game05Form.h"
 
 namespace tavlo {
 namespace {
@@ -12,6 +13,8 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game01Form>(context);
     case 2:
       return std::make_unique<Game02Form>(context);
+    case 5:
+      return std::make_unique<Game05Form>(context);
     default:
       return nullptr;
   }
