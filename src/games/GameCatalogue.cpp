@@ -3,6 +3,7 @@
 #include "games/Game01Form.h"
 #include "games/Game02Form.h"
 #include "games/Game03Form.h"
+#include "games/Game04Form.h"
 #include "games/Game05Form.h"
 
 namespace tavlo {
@@ -16,6 +17,8 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game02Form>(context);
     case 3:
       return std::make_unique<Game03Form>(context);
+    case 4:
+      return std::make_unique<Game04Form>(context);
     case 5:
       return std::make_unique<Game05Form>(context);
     default:
