@@ -81,17 +81,17 @@ void Game02Form::FitSlotTexts() {
     height = std::min({height, target.Top() - kTextGap - (frame.Top() + kTextMargin),
                        frame.Bottom() - kTextMargin - (target.Bottom() + kTextGap)});
   }
-  FitFontSize(Graphics(), state_.gFontSize * state_.gTextScale, texts,
-              frames_[0].Width - 2 * kTextMargin, height);
+  slot_font_.Apply(Graphics(), state_.gFontSize * state_.gTextScale, texts,
+                   frames_[0].Width - 2 * kTextMargin, height);
 }
 
 void Game02Form::FitChoiceWords() {
   std::vector<std::string> words;
   for (const SpriteClass& choice : set_.Choices()) words.push_back(choice.Text);
   const SpriteClass& first = set_.Choices()[0];
-  FitFontSize(Graphics(), state_.gFontSize * state_.gTextScale, words,
-              first.Width + CoveredPictures::kSpacing - 2 * kTextMargin,
-              Form::kHeight - (first.Bottom() + kWordGap));
+  word_font_.Apply(Graphics(), state_.gFontSize * state_.gTextScale, words,
+                   first.Width + CoveredPictures::kSpacing - 2 * kTextMargin,
+                   Form::kHeight - (first.Bottom() + kWordGap));
 }
 
 void Game02Form::UpdateScreen() {

@@ -8,6 +8,7 @@
 #include "games/CoveredPictures.h"
 #include "games/GameForm.h"
 #include "games/ProgressFrames.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -55,6 +56,8 @@ class Game02Form : public GameForm {
   ProgressFrames frames_;
   CoveredPictures set_;
   int current_slot_ = 0;
+  FittedFont slot_font_;
+  FittedFont word_font_;
 };
 
 }  // namespace tavlo

@@ -104,8 +104,8 @@ void Game03Form::UpdateScreen() {
   }
   canvas.ForeColor = kBlack;
   canvas.FontName = state_.gFontName;
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, texts,
-              frames_[0].Width - 2 * kTextMargin, frames_[0].Height - 2 * kTextMargin);
+  question_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts,
+                       frames_[0].Width - 2 * kTextMargin, frames_[0].Height - 2 * kTextMargin);
   for (std::size_t i = 0; i < kQuestions; ++i) PrintCentredOn(canvas, frames_[i].Label, frames_[i]);
 
   DrawTitle();

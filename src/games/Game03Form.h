@@ -7,6 +7,7 @@
 
 #include "games/GameForm.h"
 #include "games/ProgressFrames.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -60,6 +61,7 @@ class Game03Form : public GameForm {
   SpriteClass yes_highlighted_;
   SpriteClass no_highlighted_;
   int current_question_ = 0;
+  FittedFont question_font_;
 };
 
 }  // namespace tavlo

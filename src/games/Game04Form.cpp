@@ -82,13 +82,13 @@ void Game04Form::UpdateScreen() {
   for (const SpriteClass& button : buttons_) sentences.push_back(button.Label);
   canvas.ForeColor = kBlack;
   canvas.FontName = state_.gFontName;
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, sentences,
-              buttons_[0].Width - 2 * kTextMargin, buttons_[0].Height - 2);
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, sentences,
+                       buttons_[0].Width - 2 * kTextMargin, buttons_[0].Height - 2);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     SpriteClass& button = buttons_[i];
     if (button.Visible) {
-      button.DrawTransp(*this);
-      if (button.Selected) highlight_.DrawTranspAt(*this, nint(button.X), nint(button.Y));
+      // The highlight picture covers the whole button; both fill their rectangle.
+      (button.Selected ? highlight_ : button).DrawAt(*this, nint(button.X), nint(button.Y));
       PrintCentredOn(canvas, button.Label, button);
     } else if (button.Value3 == 1 && targets_[i / 2].Selected) {
       // A finished picture keeps its sentence, written under it where the

@@ -7,6 +7,7 @@
 
 #include "games/GameForm.h"
 #include "games/ProgressFrames.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -51,6 +52,7 @@ class Game04Form : public GameForm {
   std::array<SpriteClass, 2 * kPictures> buttons_;
   SpriteClass highlight_;
   int current_picture_ = 0;
+  FittedFont sentence_font_;
 };
 
 }  // namespace tavlo

@@ -65,8 +65,8 @@ void Game05Form::UpdateScreen() {
   for (std::size_t i = 0; i < kQuestions; ++i) questions.push_back(frames_[i].Text2);
   canvas.ForeColor = kBlack;
   canvas.FontName = state_.gFontName;
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, questions,
-              frames_[0].Width - 2 * kTextMargin, frames_[0].Height - 2 * kTextMargin);
+  question_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, questions,
+                       frames_[0].Width - 2 * kTextMargin, frames_[0].Height - 2 * kTextMargin);
   for (std::size_t i = 0; i < kQuestions; ++i) PrintCentredOn(canvas, questions[i], frames_[i]);
 
   for (std::size_t i = 0; i < kQuestions; ++i) {

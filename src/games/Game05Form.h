@@ -8,6 +8,7 @@
 #include "games/CoveredPictures.h"
 #include "games/GameForm.h"
 #include "games/ProgressFrames.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -50,6 +51,7 @@ class Game05Form : public GameForm {
   SpriteClass slot_frame_;
   CoveredPictures set_;
   int current_question_ = 0;
+  FittedFont question_font_;
 };
 
 }  // namespace tavlo

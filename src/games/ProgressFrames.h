@@ -13,7 +13,8 @@ class Form;
 // The frames that show how far a set of items has come. Every item has a plain
 // frame of its own, which also fixes the item's place on the screen; the
 // current item and the finished ones are drawn with the current and the done
-// look in their frame's place.
+// look in their frame's place. The frame pictures fill their rectangle, or
+// have the window's own colour round their corners.
 class ProgressFrames {
  public:
   // Loads "todoframe.gif", "currentframe.gif" and "doneframe.gif" of a game's
