@@ -88,6 +88,22 @@ TEST_F(Game04FormTests, OnlyTheCurrentPicturesSentencesAnswer) {
   EXPECT_EQ(Counts().CorrectCount + Counts().WrongCount, 3);
 }
 
+TEST_F(Game04FormTests, OneSwitchScanningGoesRoundTheCurrentPicturesTwoSentencesOnly) {
+  OpenGame(kFive, [](ProfileStore& profile) {
+    profile.OneKeyMode = true;
+    profile.OneKeyInterval = 1;
+  });
+  const auto& buttons = Game().SentenceButtons();
+  std::vector<std::pair<int, int>> visited;
+  for (int step = 0; step < 3; ++step) {
+    Wait(1000);
+    visited.push_back(platform.Warps.back());
+  }
+  EXPECT_EQ(visited, (std::vector<std::pair<int, int>>{testing::MiddleOf(buttons[0]),
+                                                       testing::MiddleOf(buttons[1]),
+                                                       testing::MiddleOf(buttons[0])}));
+}
+
 TEST_F(Game04FormTests, TheFourthPictureEndsTheSetWithARewardSoundAndTheNextFourFollow) {
   OpenGame(kFive, [](ProfileStore& profile) {
     profile.SetReward(GameIdOf(kNumber), 1);
