@@ -28,9 +28,8 @@ class Game02Form : public GameForm {
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 
-  // The picture slots: Text = the word, Label = its recording, Selected = answered.
-  const std::array<SpriteClass, kSlots>& Targets() const { return set_.Slots(); }
-  const std::array<SpriteClass, CoveredPictures::kCount>& Choices() const { return set_.Choices(); }
+  // The slots, each under its hint and above its sentence, and the choices.
+  const CoveredPictures& Pictures() const { return set_; }
   // The slot being worked; kSlots once the set is finished.
   int CurrentSlot() const { return current_slot_; }
   // The line written under a slot: its sentence with the gap, or with the

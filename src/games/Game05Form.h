@@ -30,9 +30,8 @@ class Game05Form : public GameForm {
 
   // The question frames: Label = the answer's word, Text2 = the question.
   const ProgressFrames& Questions() const { return frames_; }
-  // The picture slots beside them: Label = the word's recording, Selected = uncovered.
-  const std::array<SpriteClass, kQuestions>& Targets() const { return set_.Slots(); }
-  const std::array<SpriteClass, CoveredPictures::kCount>& Choices() const { return set_.Choices(); }
+  // The picture slots beside them, and the choices.
+  const CoveredPictures& Pictures() const { return set_; }
   // The question being answered; kQuestions once the set is finished.
   int CurrentQuestion() const { return current_question_; }
 

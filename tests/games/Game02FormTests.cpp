@@ -22,11 +22,13 @@ class Game02FormTests : public testing::GameTest<Game02Form> {
             {"Sentence", sentence}};
   }
 
-  const SpriteClass& ChoiceFor(const std::string& word) { return WithText(Game().Choices(), word); }
+  const SpriteClass& ChoiceFor(const std::string& word) {
+    return WithText(Game().Pictures().Choices(), word);
+  }
 
   std::vector<std::string> SlotWords() {
     std::vector<std::string> words;
-    for (const SpriteClass& target : Game().Targets()) words.push_back(target.Text);
+    for (const SpriteClass& target : Game().Pictures().Slots()) words.push_back(target.Text);
     return words;
   }
 
@@ -42,7 +44,7 @@ TEST_F(Game02FormTests, ASetIsFourRowsInARowOfferedAgainAsShuffledPictureChoices
   ASSERT_TRUE(Game().IsLoaded());
   EXPECT_EQ(SlotWords(), (std::vector<std::string>{"ant", "bee", "cat", "dog"}));
   std::set<std::string> offered;
-  for (const SpriteClass& choice : Game().Choices()) offered.insert(choice.Text);
+  for (const SpriteClass& choice : Game().Pictures().Choices()) offered.insert(choice.Text);
   EXPECT_EQ(offered, (std::set<std::string>{"ant", "bee", "cat", "dog"}));
   // The next set goes on from the fifth row and round to the start of the list.
   Click(Game().gNextButton);
@@ -58,12 +60,12 @@ TEST_F(Game02FormTests, ARightPickUncoversTheSlotReadsTheSentenceAndMovesOn) {
   Click(ChoiceFor("bee"));
   EXPECT_EQ(Counts().WrongCount, 1);
   EXPECT_EQ(Game().CurrentSlot(), 0);
-  EXPECT_FALSE(Game().Targets()[0].Selected);
+  EXPECT_FALSE(Game().Pictures().Slots()[0].Selected);
 
   Click(ChoiceFor("ant"));
   EXPECT_EQ(Counts().CorrectCount, 1);
   EXPECT_EQ(Game().CurrentSlot(), 1);
-  EXPECT_TRUE(Game().Targets()[0].Selected);
+  EXPECT_TRUE(Game().Pictures().Slots()[0].Selected);
   EXPECT_EQ(Game().SentenceLine(0), "A small insect is an ant.");
   const auto names = platform.Sound.WaveNames();
   ASSERT_GE(names.size(), 3u);
@@ -83,7 +85,7 @@ TEST_F(Game02FormTests, TheFourthRightPickEndsTheSetWithARewardSoundAndDealsTheN
   EXPECT_GE(platform.Sound.Waves.size(), before + 2);
   EXPECT_EQ(Game().CurrentSlot(), 0);
   EXPECT_EQ(SlotWords(), (std::vector<std::string>{"eel", "ant", "bee", "cat"}));
-  for (const SpriteClass& target : Game().Targets()) EXPECT_FALSE(target.Selected);
+  for (const SpriteClass& target : Game().Pictures().Slots()) EXPECT_FALSE(target.Selected);
 }
 
 TEST_F(Game02FormTests, TheSwitchesPlayASlotWithSpaceAndEnterAlone) {
@@ -96,7 +98,7 @@ TEST_F(Game02FormTests, TheSwitchesPlayASlotWithSpaceAndEnterAlone) {
 TEST_F(Game02FormTests, TwoRowsOfOneWordAreAnsweredByEitherOfTheirPictures) {
   OpenGame({Row("cat", "A cat sits on the", "It purrs."), Row("cat", "A cat drinks from a"),
             Row("dog", "The pet that barks is a"), Row("eel", "A long fish is an")});
-  const auto& choices = Game().Choices();
+  const auto& choices = Game().Pictures().Choices();
   std::vector<const SpriteClass*> cats;
   for (const SpriteClass& choice : choices) {
     if (choice.Text == "cat") cats.push_back(&choice);

@@ -17,7 +17,9 @@ class Game05FormTests : public testing::GameTest<Game05Form> {
         {"Word", word}, {"Image", word + ".png"}, {"Sound", word + ".wav"}, {"Question", question}};
   }
 
-  const SpriteClass& ChoiceFor(const std::string& word) { return WithText(Game().Choices(), word); }
+  const SpriteClass& ChoiceFor(const std::string& word) {
+    return WithText(Game().Pictures().Choices(), word);
+  }
 
   const std::vector<testing::TableRow> kFive = {
       Row("bee", "Who makes honey?"), Row("cow", "Who gives us milk?"),
@@ -31,11 +33,11 @@ TEST_F(Game05FormTests, FourQuestionsInListOrderAndTheirPicturesAsChoices) {
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(Game().Questions()[i].Label, kFive[i].at("Word"));
     EXPECT_EQ(Game().Questions()[i].Text2, kFive[i].at("Question"));
-    EXPECT_FALSE(Game().Targets()[i].Selected);
+    EXPECT_FALSE(Game().Pictures().Slots()[i].Selected);
   }
   for (const char* word : {"bee", "cow", "dog", "hen"}) EXPECT_EQ(ChoiceFor(word).Text, word);
   // The choices stand in one row under the last question.
-  EXPECT_EQ(Game().Choices()[0].Y, Game().Questions()[3].Bottom() + 50);
+  EXPECT_EQ(Game().Pictures().Choices()[0].Y, Game().Questions()[3].Bottom() + 50);
 }
 
 TEST_F(Game05FormTests, ARightPickUncoversThePictureAndSaysItsWordAWrongOneOnlyCounts) {
@@ -46,7 +48,7 @@ TEST_F(Game05FormTests, ARightPickUncoversThePictureAndSaysItsWordAWrongOneOnlyC
   EXPECT_EQ(Game().CurrentQuestion(), 0);
   Click(ChoiceFor("bee"));
   EXPECT_EQ(Counts().CorrectCount, 1);
-  EXPECT_TRUE(Game().Targets()[0].Selected);
+  EXPECT_TRUE(Game().Pictures().Slots()[0].Selected);
   EXPECT_EQ(Game().CurrentQuestion(), 1);
   EXPECT_EQ(platform.Sound.WaveNames().back(), "bee.wav");
 }
@@ -64,7 +66,7 @@ TEST_F(Game05FormTests, AfterTheFourthAnswerANewSetFollowsOnFromTheNextRow) {
 TEST_F(Game05FormTests, EitherPictureOfAWordTwiceInASetAnswersBoth) {
   OpenGame({Row("cat", "Who says miaow?"), Row("cat", "Who purrs?"), Row("dog", "Who barks?"),
             Row("hen", "Who says cluck?")});
-  const auto& choices = Game().Choices();
+  const auto& choices = Game().Pictures().Choices();
   const auto second_cat = std::find_if(choices.rbegin(), choices.rend(),
                                        [](const SpriteClass& c) { return c.Text == "cat"; });
   Click(*second_cat);
