@@ -53,7 +53,8 @@ void Game03Form::StartRound() {
   current_question_ = 0;
   for (std::size_t i = 0; i < kQuestions; ++i) {
     const WordRecord& row = DealPicture(targets_[i]);
-    frames_[i].Label = TextOf(row, 0);
+    frames_[i].Text2 = TextOf(row, 0);
+    frames_[i].Label = frames_[i].Text2;
     frames_[i].Value3 = NumberOf(row, 0);
   }
   LayOutRound();
@@ -98,9 +99,10 @@ void Game03Form::UpdateScreen() {
   // One size for every question, whether or not its answer is written after it.
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < kQuestions; ++i) {
-    texts.push_back(frames_[i].Label);
-    texts.push_back(frames_[i].Label + " - " + yes_button_.Label);
-    texts.push_back(frames_[i].Label + " - " + no_button_.Label);
+    const std::string& question = frames_[i].Text2;
+    texts.push_back(question);
+    texts.push_back(question + " - " + yes_button_.Label);
+    texts.push_back(question + " - " + no_button_.Label);
   }
   canvas.ForeColor = kBlack;
   canvas.FontName = state_.gFontName;
@@ -172,8 +174,11 @@ void Game03Form::SpeakAnswer(int) { AskQuestion(); }
 
 void Game03Form::AnswerCorrect(const SpriteClass& button) {
   const auto current = static_cast<std::size_t>(current_question_);
-  frames_[current].Label += " - " + button.Label;
+  frames_[current].Label = frames_[current].Text2 + " - " + button.Label;
   ReportCorrect();
+  // The answer is said as soon as it is written. The question is not asked
+  // again first: it was asked already, and the answer's recording would cut
+  // it off at once.
   UpdateScreen();
   PlaySpeech(kAnswerSpeech + button.Label + ".wav");
   App().Wait(kPauseAfterAnswer);

@@ -26,7 +26,9 @@ class Game03Form : public GameForm {
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 
-  // The question frames: Label = the text shown, Value3 = the right button's value.
+  // The question frames: Text2 = the question, Label = the text shown (the
+  // question, and after a right answer the answer too), Value3 = the right
+  // button's value.
   const ProgressFrames& Questions() const { return frames_; }
   // The pictures: Text = the word, Label = the question's recording, Selected = answered.
   const std::array<SpriteClass, kQuestions>& Targets() const { return targets_; }
