@@ -23,36 +23,33 @@ class TextFittingTests : public ::testing::Test {
   FontLibrary fonts;
   Surface picture;
   Canvas canvas;
-  FittedFont fitted;
   const std::vector<std::string> kTexts = {"Who hoots at night?",
                                            "What do you sit on at the table?"};
 };
 
-TEST_F(TextFittingTests, TheChosenSizeStaysWhenEveryTextFits) {
-  fitted.Apply(canvas, 12, kTexts, WidestAt(12, kTexts), 100);
-  EXPECT_EQ(canvas.FontSize, 12);
-}
-
-TEST_F(TextFittingTests, ATooLargeSizeShrinksToTheLargestThatFitsWidthAndHeight) {
-  const int width = WidestAt(20, kTexts);
-  fitted.Apply(canvas, 32, kTexts, width, 100);
-  EXPECT_EQ(canvas.FontSize, 20);
-  EXPECT_GT(WidestAt(21, kTexts), width);
-
+TEST_F(TextFittingTests, TheChosenSizeOrTheLargestBelowItThatFitsWidthAndHeightDownToSix) {
   canvas.FontSize = 14;
-  const int line = canvas.TextHeight();
-  FittedFont by_height;
-  by_height.Apply(canvas, 32, kTexts, 1000, line);
-  EXPECT_EQ(canvas.FontSize, 14);
-}
-
-TEST_F(TextFittingTests, NothingSmallerThanSixPoints) {
-  fitted.Apply(canvas, 32, kTexts, 3, 3);
-  EXPECT_EQ(canvas.FontSize, 6);
+  const int line_at_14 = canvas.TextHeight();
+  // So that 20 points is the largest size that fits the width of 20 points.
+  ASSERT_GT(WidestAt(21, kTexts), WidestAt(20, kTexts));
+  struct Case {
+    double Chosen;
+    int Width;
+    int Height;
+    double Expected;
+  };
+  for (const Case& c :
+       {Case{12, WidestAt(12, kTexts), 100, 12}, Case{32, WidestAt(20, kTexts), 100, 20},
+        Case{32, 1000, line_at_14, 14}, Case{32, 3, 3, 6}}) {
+    FittedFont fresh;
+    fresh.Apply(canvas, c.Chosen, kTexts, c.Width, c.Height);
+    EXPECT_EQ(canvas.FontSize, c.Expected) << c.Chosen << " in " << c.Width << " x " << c.Height;
+  }
 }
 
 TEST_F(TextFittingTests, NewTextsAreMeasuredAgain) {
   const int width = WidestAt(16, {"a short one"});
+  FittedFont fitted;
   fitted.Apply(canvas, 16, {"a short one"}, width, 100);
   EXPECT_EQ(canvas.FontSize, 16);
   fitted.Apply(canvas, 16, {"a much much longer one"}, width, 100);
