@@ -1,6 +1,10 @@
 #include "games/GameCatalogue.h"
 
 #include "games/Game01Form.h"
+#include "games/Game02Form.h"
+#include "games/Game03Form.h"
+#include "games/Game04Form.h"
+#include "games/Game05Form.h"
 #include "games/Game06Form.h"
 #include "games/Game09Form.h"
 #include "games/Game12Form.h"
@@ -14,6 +18,14 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
   switch (game_number) {
     case 1:
       return std::make_unique<Game01Form>(context);
+    case 2:
+      return std::make_unique<Game02Form>(context);
+    case 3:
+      return std::make_unique<Game03Form>(context);
+    case 4:
+      return std::make_unique<Game04Form>(context);
+    case 5:
+      return std::make_unique<Game05Form>(context);
     case 6:
       return std::make_unique<Game06Form>(context);
     case 9:

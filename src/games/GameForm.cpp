@@ -173,6 +173,59 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
   return false;
 }
 
+const WordRecord& GameForm::TakeWord() {
+  WordListState& list = state_.WordLists;
+  const std::size_t count = list.gWords.size();
+  std::size_t index = static_cast<std::size_t>(list.gWordIndex);
+  if (index >= count) index = 0;
+  list.gWordIndex = index + 1 < count ? static_cast<std::int16_t>(index + 1) : 0;
+  return list.gWords[index];
+}
+
+const WordRecord& GameForm::DealPicture(SpriteClass& picture) {
+  const WordRecord& row = TakeWord();
+  picture.CleanUp();
+  if (!LoadItemPicture(picture, PictureFolder::Images, row.Image)) {
+    picture.Width = kWordPictureSize;
+    picture.Height = kWordPictureSize;
+  }
+  picture.Text = row.Word;
+  picture.Label = row.Sound;
+  picture.Selected = false;
+  return row;
+}
+
+std::string GameForm::TextOf(const WordRecord& row, std::size_t slot) {
+  return slot < row.Texts.size() ? row.Texts[slot] : std::string();
+}
+
+std::int32_t GameForm::NumberOf(const WordRecord& row, std::size_t slot) {
+  return slot < row.Numbers.size() ? row.Numbers[slot] : 0;
+}
+
+bool GameForm::SayPictureUnder(std::span<const SpriteClass> pictures, int x, int y,
+                               const std::string& folder) {
+  for (const SpriteClass& picture : pictures) {
+    if (picture.IsUnder(x, y)) {
+      PlaySpeech(folder + picture.Label, PlayMode::Asynchronous);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool GameForm::NextOfSet(int& current, int count, ItemReward reward) {
+  current += 1;
+  if (current < count) {
+    // The step shows at once, whether or not the pointer moves.
+    UpdateScreen();
+    return true;
+  }
+  CompleteItem(reward);
+  StartRound();
+  return false;
+}
+
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
   if (!IsNameInsideFolder(relative_file)) return;
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);

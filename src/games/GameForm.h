@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +43,9 @@ enum class PictureFolder { Backgrounds, Images };
 // round is built, laid out, drawn, answered and spoken.
 class GameForm : public Form {
  public:
+  // The size of the word pictures that the games' frames and slots are made for.
+  static constexpr int kWordPictureSize = 85;
+
   // game_number is 1 to 15; the form returns to the context's main menu when
   // it leaves.
   GameForm(const GameContext& context, int game_number);
@@ -96,6 +102,28 @@ class GameForm : public Form {
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
   bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
+  // The row the next item takes. The position moves on to the row after it,
+  // from the last row back to the first, keeping the list's order.
+  const WordRecord& TakeWord();
+  // Takes the next row for a picture of a set: the sprite shows the word's
+  // picture of the data folder's images, Text = the word, Label = the name of
+  // its recording, not yet answered. A picture that cannot be read is named in
+  // a message, and the sprite keeps the size of a word picture, so that its
+  // item keeps its place and can still be chosen.
+  const WordRecord& DealPicture(SpriteClass& picture);
+  // A game column of a row: its text or number in the slot, "" or 0 where
+  // the row has none.
+  static std::string TextOf(const WordRecord& row, std::size_t slot);
+  static std::int32_t NumberOf(const WordRecord& row, std::size_t slot);
+  // A press on one of the pictures plays its recording (Label), named below
+  // the folder of the language's speech, without waiting for its end. False
+  // when no picture is under the point.
+  bool SayPictureUnder(std::span<const SpriteClass> pictures, int x, int y,
+                       const std::string& folder = "");
+  // Moves a set on past its current item. While items remain the screen shows
+  // the step at once and the result is true; after the last one the set is
+  // completed with its reward and the next set is dealt.
+  bool NextOfSet(int& current, int count, ItemReward reward = ItemReward::SoundAndShow);
   // Plays a recording of the data folder's speech for the current language,
   // named relative to it ("game02/The cat sat.wav"), as a sound effect.
   void PlaySpeech(std::string_view relative_file, PlayMode mode = PlayMode::Synchronous);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/SpriteClass.h"
 #include "games/GameCatalogue.h"
 #include "state/GameNumbers.h"
 #include "support/ProgramTest.h"
@@ -39,6 +41,27 @@ class GameTest : public ProgramTest {
   GameType& Game() { return static_cast<GameType&>(*screens.Games().Get(kNumber)); }
 
   const GameEntry& Counts() const { return state.Profiles.Games[kNumber - 1]; }
+
+  // Gives the right and wrong answer sounds and every reward sound of the
+  // program folder a length, so that they play (and are recorded) as they do
+  // in the program.
+  void HearFeedbackSounds(int milliseconds = 200) {
+    platform.Sound.SetLength("correct0.wav", milliseconds);
+    platform.Sound.SetLength("wrong0.wav", milliseconds);
+    for (const auto& entry : std::filesystem::directory_iterator(program.Path() / "sfx/rewards")) {
+      platform.Sound.SetLength(entry.path().filename().string(), milliseconds);
+    }
+  }
+
+  // The first of the sprites whose Text is the text.
+  template <typename Sprites>
+  static const SpriteClass& WithText(const Sprites& sprites, const std::string& text) {
+    for (const SpriteClass& sprite : sprites) {
+      if (sprite.Text == text) return sprite;
+    }
+    ADD_FAILURE() << "no sprite shows " << text;
+    return *std::begin(sprites);
+  }
 
   // The name of the list every game plays when its profile names none.
   static constexpr const char* kDefaultList = "Everyday words";

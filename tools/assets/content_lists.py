@@ -28,10 +28,15 @@ EMOJI = {
     "mug": "☕", "hand": "✋", "nest": "🪺", "web": "🕸️", "corn": "🌽", "nut": "🥜", "pen": "🖊️",
     "box": "📦", "van": "🚐", "bat": "🦇", "lamp": "💡", "tap": "🚰", "bun": "🍔", "pan": "🍳",
     "bone": "🦴", "robot": "🤖", "lock": "🔒", "wolf": "🐺", "toad": "🐸", "rock": "🪨",
+    "onion": "🧅", "ambulance": "🚑", "axe": "🪓", "helicopter": "🚁", "anchor": "⚓", "alien": "👽",
+    "rocket": "🚀", "ox": "🐂", "otter": "🦦", "ladybird": "🐞", "butterfly": "🦋", "orangutan": "🦧",
+    "parrot": "🦜", "hamster": "🐹",
 }
 
 # ------------------------------------------------------------------ Game 1: a or an
-# (word, scene, right button: "a" or "an"); every word of a scene is drawn in it.
+# (word, scene, right button: "a" or "an"); every word of a scene is drawn in it, the first
+# two high up (in the sky, on a wall) and the others on the ground. Each list has eight scenes
+# of three or four words, so a pass shows many pictures and one seldom comes straight back.
 GAME01 = {
     DEFAULT: [
         ("apple", "kitchen.jpg", "an"), ("cake", "kitchen.jpg", "a"), ("cup", "kitchen.jpg", "a"),
@@ -40,6 +45,14 @@ GAME01 = {
         ("tree", "garden.jpg", "a"),
         ("ball", "playroom.jpg", "a"), ("drum", "playroom.jpg", "a"), ("kite", "playroom.jpg", "a"),
         ("umbrella", "playroom.jpg", "an"),
+        ("lemon", "market.jpg", "a"), ("onion", "market.jpg", "an"), ("orange", "market.jpg", "an"),
+        ("pear", "market.jpg", "a"),
+        ("plane", "town.jpg", "a"), ("helicopter", "town.jpg", "a"), ("ambulance", "town.jpg", "an"),
+        ("bus", "town.jpg", "a"),
+        ("bird", "campsite.jpg", "a"), ("balloon", "campsite.jpg", "a"), ("axe", "campsite.jpg", "an"),
+        ("tent", "campsite.jpg", "a"),
+        ("anchor", "seabed.jpg", "an"), ("ring", "seabed.jpg", "a"), ("shell", "seabed.jpg", "a"),
+        ("star", "space.jpg", "a"), ("rocket", "space.jpg", "a"), ("alien", "space.jpg", "an"),
     ],
     "Animals": [
         ("elephant", "zoo.jpg", "an"), ("lion", "zoo.jpg", "a"), ("monkey", "zoo.jpg", "a"),
@@ -48,36 +61,53 @@ GAME01 = {
         ("whale", "sea.jpg", "a"),
         ("eagle", "wood.jpg", "an"), ("fox", "wood.jpg", "a"), ("owl", "wood.jpg", "an"),
         ("snail", "wood.jpg", "a"),
+        ("goat", "farmyard.jpg", "a"), ("hen", "farmyard.jpg", "a"), ("ox", "farmyard.jpg", "an"),
+        ("pig", "farmyard.jpg", "a"),
+        ("frog", "riverbank.jpg", "a"), ("otter", "riverbank.jpg", "an"), ("duck", "riverbank.jpg", "a"),
+        ("swan", "riverbank.jpg", "a"),
+        ("butterfly", "flowerbed.jpg", "a"), ("bee", "flowerbed.jpg", "a"), ("ant", "flowerbed.jpg", "an"),
+        ("ladybird", "flowerbed.jpg", "a"),
+        ("parrot", "rainforest.jpg", "a"), ("orangutan", "rainforest.jpg", "an"),
+        ("snake", "rainforest.jpg", "a"), ("tiger", "rainforest.jpg", "a"),
+        ("cat", "pets.jpg", "a"), ("dog", "pets.jpg", "a"), ("hamster", "pets.jpg", "a"),
+        ("rabbit", "pets.jpg", "a"),
     ],
 }
 
 # The scenes of Game 1: sky, ground and extra figures that carry no word.
 SCENES01 = {
     "kitchen.jpg": ("kitchen", []), "garden.jpg": ("garden", ["🌷"]), "playroom.jpg": ("room", ["🧸"]),
+    "market.jpg": ("kitchen", ["🧺"]), "town.jpg": ("street", []), "campsite.jpg": ("wood", ["🔥"]),
+    "seabed.jpg": ("sea", []), "space.jpg": ("night", []),
     "zoo.jpg": ("grass", ["🌴"]), "sea.jpg": ("sea", ["🐚"]), "wood.jpg": ("wood", ["🍄"]),
+    "farmyard.jpg": ("farm", []), "riverbank.jpg": ("pond", []), "flowerbed.jpg": ("garden", ["🌷"]),
+    "rainforest.jpg": ("jungle", []), "pets.jpg": ("room", ["🧶"]),
 }
 
 # ------------------------------------------------------------------ Game 2: hint and sentence
+# (word, hint, sentence). The sentence stops before its missing word. Every hint and every
+# sentence fits its own word alone among all the words of its list, so a child is never told
+# that a true answer is wrong.
 GAME02 = {
     DEFAULT: [
-        ("apple", "You can eat it.", "I eat an"),
-        ("ball", "You can kick it.", "We play with a"),
+        ("apple", "It is a red fruit.", "For lunch I eat an"),
+        ("ball", "You can kick it.", "In the park we kick a"),
         ("bed", "You sleep in it.", "At night I sleep in my"),
-        ("book", "You can read it.", "Mum reads me a"),
+        ("book", "It has pages.", "At bedtime Mum reads me a"),
         ("cat", "It says miaow.", "The pet that purrs is a"),
         ("cup", "You drink from it.", "I drink milk from a"),
         ("dog", "It says woof.", "The pet that barks is a"),
-        ("sun", "It shines in the sky.", "In the day we see the"),
+        ("sun", "It is hot and bright.", "Up in the sky shines the"),
     ],
     "Animals": [
         ("cow", "It says moo.", "We get milk from a"),
-        ("duck", "It says quack.", "On the pond swims a"),
-        ("frog", "It is green.", "The animal that hops is a"),
-        ("hen", "It lays eggs.", "An egg comes from a"),
-        ("horse", "You can ride it.", "I ride on a"),
-        ("lion", "It roars.", "The king of animals is a"),
-        ("pig", "It is pink.", "In the mud rolls a"),
-        ("rabbit", "It has long ears.", "The animal that eats carrots is a"),
+        ("duck", "It says quack.", "The bird that swims on the pond is a"),
+        ("frog", "It is small and green.", "The animal that croaks is a"),
+        ("hen", "It says cluck.", "The farm bird that clucks is a"),
+        ("horse", "You can ride it.", "The animal that neighs is a"),
+        ("lion", "It roars.", "The king of the animals is a"),
+        ("pig", "It is pink.", "The animal that says oink is a"),
+        ("rabbit", "It has long ears.", "The pet with a fluffy tail is a"),
     ],
 }
 
@@ -130,17 +160,18 @@ GAME04 = {
 }
 
 # ------------------------------------------------------------------ Game 5: questions answered by a picture
+# Every question has one answer among all the words of its list.
 GAME05 = {
     DEFAULT: [
         ("apple", "What can you eat?"), ("ball", "What can you kick?"),
-        ("bed", "Where do you sleep?"), ("book", "What can you read?"),
-        ("chair", "What do you sit on?"), ("clock", "What tells the time?"),
+        ("bed", "Where do you sleep?"), ("book", "What has pages to read?"),
+        ("chair", "What do you sit on at the table?"), ("clock", "What tells the time?"),
         ("shoe", "What do you wear on your foot?"), ("umbrella", "What keeps you dry in the rain?"),
     ],
     "Animals": [
         ("bee", "Who makes honey?"), ("cat", "Who says miaow?"),
         ("cow", "Who gives us milk?"), ("dog", "Who says woof?"),
-        ("fish", "Who lives in the water?"), ("hen", "Who lays eggs?"),
+        ("fish", "Who lives in the water?"), ("hen", "Who says cluck?"),
         ("owl", "Who hoots at night?"), ("rabbit", "Who has long ears?"),
     ],
 }
