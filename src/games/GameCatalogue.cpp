@@ -1,6 +1,7 @@
 #include "games/GameCatalogue.h"
 
 #include "games/Game01Form.h"
+#include "games/Game07Form.h"
 
 namespace tavlo {
 namespace {
@@ -9,6 +10,7 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
   switch (game_number) {
     case 1:
       return std::make_unique<Game01Form>(context);
+    case 7: return std::make_unique<Game07Form>(context);
     default:
       return nullptr;
   }

@@ -138,6 +138,10 @@ void GameForm::UpdateHover(SpriteClass& sprite, int x, int y) {
   sprite.Selected = sprite.IsUnder(x, y);
 }
 
+void GameForm::RefreshHover() {
+  for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, pointer_x_, pointer_y_);
+}
+
 void GameForm::DrawTitle() {
   Canvas& canvas = Graphics();
   canvas.ForeColor = kBlack;
@@ -163,9 +167,9 @@ void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
 }
 
-void GameForm::ReportCorrect() {
+void GameForm::ReportCorrect(AnswerSound sound) {
   state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].CorrectCount += 1;
-  PlayCorrectSound(App(), state_.Profiles);
+  if (sound == AnswerSound::Play) PlayCorrectSound(App(), state_.Profiles);
 }
 
 void GameForm::ReportWrong() {
@@ -185,6 +189,8 @@ bool GameForm::InputLocked() const {
 void GameForm::LockInput() { state_.gInputLockUntil = MilliTimer() + kInputLockMilliseconds; }
 
 void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   if (InputLocked()) return;
   if (gStopButton.IsUnder(x, y)) {
     ExitForm();
@@ -197,6 +203,8 @@ void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
 }
 
 void GameForm::Form_MouseMove(int, int, int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, x, y);
   UpdateHover(gStopButton, x, y);
   UpdateHover(gListenButton, x, y);

@@ -25,6 +25,10 @@ struct FrameButtonSet {
 // Where an item's picture lives in the data folder.
 enum class PictureFolder { Backgrounds, Images };
 
+// Whether a right answer is greeted with the right-answer sound or counted
+// silently (a game that speaks the answer at once instead).
+enum class AnswerSound { Play, Silent };
+
 // The frame every game screen shares: its life cycle from load to leaving,
 // the three frame buttons (stop, listen, next), the keys, the scanning timer,
 // the pointer highlight, the input lock, and what every game does alike with
@@ -55,6 +59,8 @@ class GameForm : public Form {
   int GameNumber() const { return game_number_; }
   const std::string& GameId() const { return game_id_; }
   KeySwitchClass& Switches() { return switches_; }
+  // Items completed since the last reward show.
+  std::int32_t RewardCounter() const { return Rewards.gRewardCounter; }
   SpriteClass gStopButton;
   SpriteClass gListenButton;
   SpriteClass gNextButton;
@@ -81,6 +87,9 @@ class GameForm : public Form {
   void DrawHighlightBorder(SpriteClass& sprite);
   void DrawTitle();
   void UpdateHover(SpriteClass& sprite, int x, int y);
+  // Tests the highlights of the choices again where the pointer last was,
+  // for a round whose choices moved while the pointer stood still.
+  void RefreshHover();
 
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
@@ -91,7 +100,7 @@ class GameForm : public Form {
 
   // A right answer is counted, then its sound plays; a wrong answer's sound
   // plays, then it is counted. The counts reach the profile's statistics.
-  void ReportCorrect();
+  void ReportCorrect(AnswerSound sound = AnswerSound::Play);
   void ReportWrong();
   // A finished item: the screen shows it done, a reward sound plays, and
   // (with rewards on, every few items) the reward show runs. The caller then
@@ -119,6 +128,9 @@ class GameForm : public Form {
   std::string game_id_;
   KeySwitchClass switches_;
   Timer one_key_timer_;
+  // Where the pointer was last seen over the window; off the window until then.
+  int pointer_x_ = -1;
+  int pointer_y_ = -1;
 };
 
 }  // namespace tavlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -39,6 +40,20 @@ class GameTest : public ProgramTest {
   GameType& Game() { return static_cast<GameType&>(*screens.Games().Get(kNumber)); }
 
   const GameEntry& Counts() const { return state.Profiles.Games[kNumber - 1]; }
+
+  // Lets the fake sound output play every reward sound of the program folder,
+  // each for that long.
+  void SetRewardSoundLengths(int milliseconds) {
+    for (const auto& entry : std::filesystem::directory_iterator(program.Path() / "sfx/rewards")) {
+      platform.Sound.SetLength(entry.path().filename().string(), milliseconds);
+    }
+  }
+
+  // Whether the last sound played was one of the reward sounds.
+  bool LastSoundWasAReward() const {
+    return !platform.Sound.Waves.empty() &&
+           platform.Sound.Waves.back().File.parent_path().filename() == "rewards";
+  }
 
   // The name of the list every game plays when its profile names none.
   static constexpr const char* kDefaultList = "Everyday words";
