@@ -2,6 +2,7 @@
 
 #include "games/Game01Form.h"
 #include "games/Game07Form.h"
+#include "games/Game08Form.h"
 
 namespace tavlo {
 namespace {
@@ -11,6 +12,7 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
     case 1:
       return std::make_unique<Game01Form>(context);
     case 7: return std::make_unique<Game07Form>(context);
+    case 8: return std::make_unique<Game08Form>(context);
     default:
       return nullptr;
   }
