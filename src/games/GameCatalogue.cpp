@@ -3,6 +3,7 @@
 #include "games/Game01Form.h"
 #include "games/Game07Form.h"
 #include "games/Game08Form.h"
+#include "games/Game10Form.h"
 
 namespace tavlo {
 namespace {
@@ -13,6 +14,7 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game01Form>(context);
     case 7: return std::make_unique<Game07Form>(context);
     case 8: return std::make_unique<Game08Form>(context);
+    case 10: return std::make_unique<Game10Form>(context);
     default:
       return nullptr;
   }
