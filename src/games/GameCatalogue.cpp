@@ -4,6 +4,7 @@
 #include "games/Game07Form.h"
 #include "games/Game08Form.h"
 #include "games/Game10Form.h"
+#include "games/Game11Form.h"
 
 namespace tavlo {
 namespace {
@@ -15,6 +16,7 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
     case 7: return std::make_unique<Game07Form>(context);
     case 8: return std::make_unique<Game08Form>(context);
     case 10: return std::make_unique<Game10Form>(context);
+    case 11: return std::make_unique<Game11Form>(context);
     default:
       return nullptr;
   }
