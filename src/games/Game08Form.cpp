@@ -73,6 +73,8 @@ void Game08Form::StartRound() {
     first.Value3 = right_first ? 1 : 0;
     second.Label = right_first ? wrong : right;
     second.Value3 = right_first ? 0 : 1;
+    first.Text = first.Label;
+    second.Text = second.Label;
     first.Selected = false;
     second.Selected = false;
   }
@@ -131,6 +133,13 @@ void Game08Form::UpdateScreen() {
 
 void Game08Form::DrawTextFrames() {
   Canvas& canvas = Graphics();
+  // One size for the column, the size at which every finished sentence of the
+  // set will fit, so that the texts keep their size while the set is worked.
+  std::vector<std::string> sentences;
+  for (int i = 0; i < kRows; ++i) sentences.push_back(FinishedSentence(i));
+  const SpriteClass& shape = text_frames_[0];
+  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kTextMargin,
+              shape.Height, sentences);
   for (int i = 0; i < kRows; ++i) {
     SpriteClass& frame = text_frames_[Index(i)];
     const int x = nint(frame.X);
@@ -142,22 +151,31 @@ void Game08Form::DrawTextFrames() {
     } else {
       frame.DrawTransp(*this);
     }
-    FitFontSize(canvas, state_.gFontSize * state_.gTextScale, frame.Width - 2 * kTextMargin,
-                frame.Height, frame.Label);
     canvas.CurrentX = x + kTextMargin;
     canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
     canvas.Print(frame.Label);
   }
 }
 
+std::string Game08Form::FinishedSentence(int row) const {
+  const SpriteClass& first = choice_frames_[Index(2 * row)];
+  const SpriteClass& second = choice_frames_[Index(2 * row + 1)];
+  if (first.Label.empty() && second.Label.empty()) return text_frames_[Index(row)].Label;
+  return text_frames_[Index(row)].Text + " " + (first.Value3 == 1 ? first.Label : second.Label);
+}
+
 void Game08Form::DrawChoiceFrames() {
   Canvas& canvas = Graphics();
+  // One size for every ending of the set, as the set was dealt.
+  std::vector<std::string> endings;
+  for (const SpriteClass& frame : choice_frames_) endings.push_back(frame.Text);
+  const SpriteClass& shape = choice_frames_[0];
+  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kTextMargin,
+              shape.Height, endings);
   for (int k = 2 * current_row_; k < 2 * kRows; ++k) {
     SpriteClass& frame = choice_frames_[Index(k)];
     frame.DrawTransp(*this);
     if (frame.Selected) current_choice_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    FitFontSize(canvas, state_.gFontSize * state_.gTextScale, frame.Width - 2 * kTextMargin,
-                frame.Height, frame.Label);
     canvas.CurrentX = frame.MiddleX() - canvas.TextWidth(frame.Label) / 2.0;
     canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
     canvas.Print(frame.Label);
@@ -197,7 +215,7 @@ void Game08Form::AnswerCorrect() {
   SpriteClass& first = choice_frames_[Index(2 * current_row_)];
   SpriteClass& second = choice_frames_[Index(2 * current_row_ + 1)];
   SpriteClass& frame = text_frames_[Index(current_row_)];
-  frame.Label = frame.Text + " " + (first.Value3 == 1 ? first.Label : second.Label);
+  frame.Label = FinishedSentence(current_row_);
   first.Label.clear();
   second.Label.clear();
   SpriteClass& picture = pictures_[Index(current_row_)];

@@ -26,7 +26,8 @@ class Game08Form : public GameForm {
   const std::vector<SpriteClass>& Pictures() const { return pictures_; }
   // Label = the sentence as shown; Text = its beginning.
   const std::vector<SpriteClass>& TextFrames() const { return text_frames_; }
-  // Frames 2i and 2i + 1 hold row i's endings; Value3 = 1 on the right one.
+  // Frames 2i and 2i + 1 hold row i's endings (Label, cleared once the row is
+  // done; Text keeps it); Value3 = 1 on the right one.
   const std::vector<SpriteClass>& ChoiceFrames() const { return choice_frames_; }
   int CurrentRow() const { return current_row_; }
 
@@ -44,6 +45,8 @@ class Game08Form : public GameForm {
   // The scanning list holds the current row's two endings, from the first.
   void ScanCurrentRow();
   void DrawTextFrames();
+  // The row's beginning and its right ending, as the row shows it once done.
+  std::string FinishedSentence(int row) const;
   void DrawChoiceFrames();
   void DrawPictures();
 

@@ -1,5 +1,7 @@
 #include "games/Game10Form.h"
 
+#include <algorithm>
+
 #include "engine/Application.h"
 #include "engine/Rounding.h"
 #include "games/TextFit.h"
@@ -18,11 +20,18 @@ constexpr int kButtonsBelowQuestions = 20;
 constexpr int kFirstButtonRight = 390;
 constexpr int kButtonGap = 20;
 constexpr int kPauseBeforeNextQuestion = 500;
-// The question being asked stands on a pale card with a blue edge; answered
-// questions turn green, those still to come stay black.
-constexpr Color kCurrentQuestionColor = kHighlightBlue;
-constexpr Color kCurrentQuestionCard = RGB(255, 249, 196);
-constexpr Color kAnsweredQuestionColor = RGB(27, 110, 32);
+// Every question stands on a card of its own, so that it reads on any scene,
+// a dark one too: the question being asked on a pale yellow card with a blue
+// edge and in blue, answered ones on pale green in green, those still to come
+// on white in black.
+struct CardStyle {
+  Color Card;
+  Color Edge;
+  Color Text;
+};
+constexpr CardStyle kCurrentQuestion{RGB(255, 249, 196), kHighlightBlue, kHighlightBlue};
+constexpr CardStyle kAnsweredQuestion{RGB(220, 240, 220), RGB(67, 160, 71), RGB(27, 110, 32)};
+constexpr CardStyle kComingQuestion{kWhite, RGB(150, 150, 150), kBlack};
 constexpr int kCardMargin = 6;
 
 }  // namespace
@@ -132,9 +141,21 @@ void Game10Form::UpdateScreen() {
   }
   DrawFrameHighlights();
   DrawQuestions();
+  DrawTitleCard();
   canvas.ForeColor = kBlack;
   DrawTitle();
   Refresh();
+}
+
+void Game10Form::DrawTitleCard() {
+  // The title is black; on a dark scene it needs a light card under it.
+  Canvas& canvas = Graphics();
+  canvas.FontSize = 18 * state_.gTextScale;
+  const int width = canvas.TextWidth(state_.gGameName);
+  const int height = canvas.TextHeight();
+  const int middle_y = nint(gStopButton.MiddleY());
+  canvas.FilledBox(400 - width / 2 - 2 * kCardMargin, middle_y - height / 2 - 2,
+                   400 + width / 2 + 2 * kCardMargin, middle_y + height / 2 + 2, kWhite);
 }
 
 void Game10Form::DrawQuestions() {
@@ -148,19 +169,20 @@ void Game10Form::DrawQuestions() {
   const int height = canvas.TextHeight();
   for (size_t i = 0; i < questions_.size(); ++i) {
     const SpriteClass& question = questions_[i];
+    const int index = static_cast<int>(i);
+    const CardStyle& style = index == current_question_  ? kCurrentQuestion
+                             : index < current_question_ ? kAnsweredQuestion
+                                                         : kComingQuestion;
     const int top = nint(question.MiddleY()) - HalfOf(height);
     const int left = question.Left();
-    if (static_cast<int>(i) == current_question_) {
-      const int right = left + canvas.TextWidth(question.Text) + kCardMargin;
-      canvas.FilledBox(left - kCardMargin, top - 2, right, top + height + 2, kCurrentQuestionCard);
-      canvas.DrawWidth = 2;
-      canvas.Box(left - kCardMargin, top - 2, right, top + height + 2, kCurrentQuestionColor);
-      canvas.DrawWidth = 1;
-      canvas.ForeColor = kCurrentQuestionColor;
-    } else {
-      canvas.ForeColor =
-          static_cast<int>(i) < current_question_ ? kAnsweredQuestionColor : kBlack;
-    }
+    const int card_top = std::min(top, question.Top()) - 2;
+    const int card_bottom = std::max(top + height, question.Bottom()) + 2;
+    const int card_right = std::min(left + kQuestionWidth, Form::kWidth - 2);
+    canvas.FilledBox(left - kCardMargin, card_top, card_right, card_bottom, style.Card);
+    canvas.DrawWidth = 2;
+    canvas.Box(left - kCardMargin, card_top, card_right, card_bottom, style.Edge);
+    canvas.DrawWidth = 1;
+    canvas.ForeColor = style.Text;
     canvas.CurrentX = left;
     canvas.CurrentY = top;
     canvas.Print(question.Text);

@@ -43,6 +43,7 @@ class Game10Form : public GameForm {
   void AskQuestion();
   void PlayAnswerName(std::size_t answer);
   void DrawQuestions();
+  void DrawTitleCard();
   bool HasCurrentQuestion() const;
 
   SpriteClass scene_;
