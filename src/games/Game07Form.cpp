@@ -4,51 +4,40 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/TextFit.h"
-#include "games/WordCursor.h"
 
 namespace tavlo {
 namespace {
 
 constexpr Color kCurrentSentenceColor = kHighlightBlue;
-constexpr int kSentencesLeft = 240;
-constexpr int kFirstSentenceY = 90;
-constexpr int kSentenceStepY = 55;
+// The sentences stand from x = 240, the first at y = 90, one every 55 pixels.
+constexpr int kSentencesLeft = 240, kFirstSentenceY = 90, kSentenceStepY = 55;
 // Room for a sentence: from its left edge to 10 px before the window's edge,
 // and no higher than the step to the next sentence.
 constexpr int kSentenceWidth = Form::kWidth - kSentencesLeft - 10;
-constexpr int kButtonsBelowSentences = 50;
-constexpr int kButtonRowGap = 15;
-constexpr int kLeftButtonCentre = 320;
-constexpr int kRightButtonCentre = 480;
+// Two rows of two word buttons, the first 50 pixels below the sentences, the
+// second 15 pixels below the first; one button centred on x = 320, one on 480.
+constexpr int kButtonsBelowSentences = 50, kButtonRowGap = 15;
+constexpr int kLeftButtonCentre = 320, kRightButtonCentre = 480;
 constexpr int kButtonTextMargin = 10;
 constexpr const char* kGap = " _____ ";
 
 }  // namespace
 
-Game07Form::Game07Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game07Form::LoadGameGraphics() {
-  Graphics().BackColor = kWhite;
-  for (SpriteClass& button : buttons_) button.LoadDCImage(*this, "gfx\\game07\\choicebutton0.gif");
+  // The scene fills the window; without one the window stays white.
   highlighted_button_.LoadDCImage(*this, "gfx\\game07\\choicebutton1.gif");
+  for (SpriteClass& button : buttons_) button.LoadDCImage(*this, "gfx\\game07\\choicebutton0.gif");
 }
 
 void Game07Form::FreeGameGraphics() {
-  scene_.CleanUp();
+  for (SpriteClass* sprite : {&scene_, &highlighted_button_}) sprite->CleanUp();
   for (SpriteClass& button : buttons_) button.CleanUp();
-  highlighted_button_.CleanUp();
   sentences_.clear();
 }
 
 void Game07Form::StartRound() {
   current_sentence_ = 0;
   sentences_.clear();
-  WordListState& list = state_.WordLists;
-  scene_.CleanUp();
-  if (!list.gWords.empty()) {
-    LoadItemPicture(scene_, PictureFolder::Backgrounds,
-                    list.gWords[static_cast<size_t>(list.gWordIndex)].Image);
-  }
   for (SpriteClass& button : buttons_) {
     button.Text.clear();
     button.Text2.clear();
@@ -57,7 +46,7 @@ void Game07Form::StartRound() {
   }
 
   size_t next_button = 0;
-  for (const WordRecord& row : TakeSceneRows(list, kMostSentences)) {
+  for (const WordRecord& row : DealScene(scene_, kMostSentences)) {
     SpriteClass& sentence = sentences_.emplace_back();
     sentence.Label = row.Texts.size() > 0 ? row.Texts[0] : "";
     sentence.Text = row.Texts.size() > 1 ? row.Texts[1] : "";
@@ -106,24 +95,13 @@ void Game07Form::LayOutRound() {
   }
 }
 
-std::vector<SpriteClass*> Game07Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (SpriteClass& button : buttons_) {
-    if (button.Visible) sprites.push_back(&button);
-  }
-  return sprites;
-}
-
 std::string Game07Form::SentenceAsShown(const SpriteClass& sentence) const {
   if (!sentence.Selected) return sentence.Label + kGap + sentence.Text2;
   return sentence.Label + " " + sentence.Text + " " + sentence.Text2;
 }
 
 void Game07Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  scene_.Draw(*this);
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen(scene_);
   for (SpriteClass& button : buttons_) {
     if (!button.Visible) continue;
     if (button.Selected) {
@@ -158,8 +136,7 @@ void Game07Form::UpdateScreen() {
     canvas.CurrentY = button.MiddleY() - canvas.TextHeight() / 2.0;
     canvas.Print(button.Text);
   }
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 bool Game07Form::HasCurrentSentence() const {
@@ -175,7 +152,7 @@ void Game07Form::GameMouseDown(int button, int, int x, int y) {
       if (word_button.Text == sentences_[static_cast<size_t>(current_sentence_)].Text) {
         AnswerCorrect();
       } else {
-        AnswerWrong();
+        ReportWrong();
       }
     }
     return;
@@ -199,8 +176,6 @@ void Game07Form::AnswerCorrect() {
   CompleteItem(ItemReward::SoundOnly);
   StartRound();
 }
-
-void Game07Form::AnswerWrong() { ReportWrong(); }
 
 void Game07Form::SpeakWord() {
   if (!HasCurrentSentence()) return;

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "games/GameForm.h"
 
 namespace tavlo {
@@ -15,13 +12,14 @@ namespace tavlo {
 class Game07Form : public GameForm {
  public:
   static constexpr int kGameNumber = 7;
+  explicit Game07Form(const GameContext& context) : GameForm(context, kGameNumber) {}
+
   static constexpr std::size_t kMostSentences = 4;
 
-  explicit Game07Form(const GameContext& context);
-
   void UpdateScreen() override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
+  std::vector<SpriteClass*> ChoiceSprites() override { return ShownSprites(buttons_); }
 
+  int CurrentSentence() const { return current_sentence_; }
   // Label = the text before the gap, Text = the missing word, Text2 = the
   // text after the gap, Text3 = the whole sentence's recording; Selected once
   // the gap is filled.
@@ -29,24 +27,27 @@ class Game07Form : public GameForm {
   // Text = a missing word, Text2 = its row's recording; hidden when the scene
   // has fewer sentences than buttons.
   const std::vector<SpriteClass>& WordButtons() const { return buttons_; }
-  int CurrentSentence() const { return current_sentence_; }
-
- protected:
-  void LoadGameGraphics() override;
-  void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
+  // The word buttons' picture and its highlighted twin.
+  void LoadGameGraphics() override;
+  void FreeGameGraphics() override;
+
+  // The next scene: its picture, its sentences, their words shuffled on the
+  // buttons, two rows of them under the sentences.
+  void StartRound() override;
   void LayOutRound();
+  std::string SentenceAsShown(const SpriteClass& sentence) const;
+
+  // A word button: the left button fills the gap with it, the right one speaks it.
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  bool HasCurrentSentence() const;
   void AnswerCorrect();
-  void AnswerWrong();
-  // The current sentence's missing word, then the whole sentence, each to its end.
+
+  // Listen reads the current sentence out; a filled gap speaks its word first.
+  void SpeakAnswer(int i) override;
   void SpeakWord();
   void SpeakSentence();
-  std::string SentenceAsShown(const SpriteClass& sentence) const;
-  bool HasCurrentSentence() const;
 
   SpriteClass scene_;
   std::vector<SpriteClass> sentences_;

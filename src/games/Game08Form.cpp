@@ -1,5 +1,7 @@
 #include "games/Game08Form.h"
 
+#include <utility>
+
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
@@ -10,12 +12,12 @@ namespace tavlo {
 namespace {
 
 constexpr Color kBackground = RGB(246, 206, 120);
-constexpr int kFirstFrameX = 60;
-constexpr int kFirstFrameY = 100;
-constexpr int kFrameGap = 20;
-constexpr int kPictureStep = 50;
-constexpr int kFirstPictureX = 125;
-constexpr int kPicturesBelowFrames = 45;
+// The text frames stand in a column from (60, 100), each row's two endings
+// beside its frame, 20 pixels between all of them.
+constexpr int kFirstFrameX = 60, kFirstFrameY = 100, kFrameGap = 20;
+// The pictures stand in a row from x = 125, 45 pixels below the frames, with
+// 50 pixels between two; each picture's frame reaches 7 pixels out.
+constexpr int kFirstPictureX = 125, kPicturesBelowFrames = 45, kPictureStep = 50;
 constexpr int kImageFrameOffset = 7;
 // Texts keep this far from the sides of their frames.
 constexpr int kTextMargin = 12;
@@ -24,29 +26,32 @@ size_t Index(int i) { return static_cast<size_t>(i); }
 
 }  // namespace
 
-Game08Form::Game08Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game08Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
+  const std::pair<SpriteClass*, const char*> pictures[] = {
+      {&done_text_frame_, "donetextframe"},       {&current_text_frame_, "currenttextframe"},
+      {&current_choice_frame_, "currentchoiceframe"}, {&image_frame_, "imageframe0"},
+      {&done_image_frame_, "imageframe1"}};
+  for (const auto& [sprite, name] : pictures) {
+    sprite->LoadDCImage(*this, std::string("gfx\\game08\\") + name + ".gif");
+  }
   for (SpriteClass& frame : text_frames_) frame.LoadDCImage(*this, "gfx\\game08\\todotextframe.gif");
   for (SpriteClass& frame : choice_frames_) {
     frame.LoadDCImage(*this, "gfx\\game08\\todochoiceframe.gif");
   }
-  done_text_frame_.LoadDCImage(*this, "gfx\\game08\\donetextframe.gif");
-  current_text_frame_.LoadDCImage(*this, "gfx\\game08\\currenttextframe.gif");
-  current_choice_frame_.LoadDCImage(*this, "gfx\\game08\\currentchoiceframe.gif");
-  image_frame_.LoadDCImage(*this, "gfx\\game08\\imageframe0.gif");
-  done_image_frame_.LoadDCImage(*this, "gfx\\game08\\imageframe1.gif");
+}
+
+std::vector<SpriteClass*> Game08Form::AllSprites() {
+  std::vector<SpriteClass*> sprites = {&done_text_frame_, &current_text_frame_,
+                                       &current_choice_frame_, &image_frame_, &done_image_frame_};
+  for (auto* group : {&pictures_, &text_frames_, &choice_frames_}) {
+    for (SpriteClass& sprite : *group) sprites.push_back(&sprite);
+  }
+  return sprites;
 }
 
 void Game08Form::FreeGameGraphics() {
-  for (auto* group : {&pictures_, &text_frames_, &choice_frames_}) {
-    for (SpriteClass& sprite : *group) sprite.CleanUp();
-  }
-  for (SpriteClass* sprite : {&done_text_frame_, &current_text_frame_, &current_choice_frame_,
-                              &image_frame_, &done_image_frame_}) {
-    sprite->CleanUp();
-  }
+  for (SpriteClass* sprite : AllSprites()) sprite->CleanUp();
 }
 
 void Game08Form::StartRound() {
@@ -118,17 +123,14 @@ std::vector<SpriteClass*> Game08Form::ChoiceSprites() {
 }
 
 void Game08Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   canvas.FontName = state_.gFontName;
   canvas.ForeColor = kBlack;
   DrawTextFrames();
   DrawChoiceFrames();
   if (!Rewards.gRewardShowing) DrawPictures();
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game08Form::DrawTextFrames() {
@@ -204,7 +206,7 @@ void Game08Form::GameMouseDown(int button, int, int x, int y) {
     if (frame->Value3 == 1) {
       AnswerCorrect();
     } else {
-      AnswerWrong();
+      ReportWrong();
     }
     return;
   }
@@ -233,8 +235,6 @@ void Game08Form::AnswerCorrect() {
   ScanCurrentRow();
   UpdateScreen();
 }
-
-void Game08Form::AnswerWrong() { ReportWrong(); }
 
 void Game08Form::SpeakAnswer(int) {
   if (current_row_ >= kRows) return;

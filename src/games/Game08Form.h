@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "games/GameForm.h"
 
 namespace tavlo {
@@ -17,11 +14,12 @@ class Game08Form : public GameForm {
   static constexpr int kGameNumber = 8;
   static constexpr int kRows = 4;
 
-  explicit Game08Form(const GameContext& context);
+  explicit Game08Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 
+  int CurrentRow() const { return current_row_; }
   // The pictures: Label = the row's recording; Selected once the row is done.
   const std::vector<SpriteClass>& Pictures() const { return pictures_; }
   // Label = the sentence as shown; Text = its beginning.
@@ -29,24 +27,32 @@ class Game08Form : public GameForm {
   // Frames 2i and 2i + 1 hold row i's endings (Label, cleared once the row is
   // done; Text keeps it); Value3 = 1 on the right one.
   const std::vector<SpriteClass>& ChoiceFrames() const { return choice_frames_; }
-  int CurrentRow() const { return current_row_; }
-
- protected:
-  void LoadGameGraphics() override;
-  void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
+  // The frames of the texts, the endings and the pictures, each with its
+  // done or current twin; the window's sand colour.
+  void LoadGameGraphics() override;
+  void FreeGameGraphics() override;
+  // Every sprite of the game, to load and let go of alike.
+  std::vector<SpriteClass*> AllSprites();
+
+  // The next four rows, each with its right ending on a random side, in a
+  // column with the pictures in a row below.
+  void StartRound() override;
   void LayOutRound();
-  void AnswerCorrect();
-  void AnswerWrong();
   // The scanning list holds the current row's two endings, from the first.
   void ScanCurrentRow();
-  void DrawTextFrames();
+
+  // A picture speaks its word; the left button on a current ending answers.
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  void AnswerCorrect();
   // The row's beginning and its right ending, as the row shows it once done.
   std::string FinishedSentence(int row) const;
+
+  // Listen reads the current row's whole sentence.
+  void SpeakAnswer(int i) override;
+
+  void DrawTextFrames();
   void DrawChoiceFrames();
   void DrawPictures();
 

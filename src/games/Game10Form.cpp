@@ -5,20 +5,18 @@
 #include "engine/Application.h"
 #include "engine/Rounding.h"
 #include "games/TextFit.h"
-#include "games/WordCursor.h"
 
 namespace tavlo {
 namespace {
 
 constexpr Color kBackground = RGB(194, 209, 235);
-constexpr int kQuestionWidth = 460;
-constexpr int kQuestionHeight = 30;
-constexpr int kQuestionsLeftOfButton = 275;
-constexpr int kFirstQuestionY = 105;
-constexpr int kQuestionGap = 25;
-constexpr int kButtonsBelowQuestions = 20;
-constexpr int kFirstButtonRight = 390;
-constexpr int kButtonGap = 20;
+// Each question has a place of 460 x 30 pixels. The column starts at y = 105,
+// 275 pixels right of the first answer button's width, 25 pixels between two.
+constexpr int kQuestionWidth = 460, kQuestionHeight = 30;
+constexpr int kQuestionsLeftOfButton = 275, kFirstQuestionY = 105, kQuestionGap = 25;
+// The answer buttons stand 20 pixels below the questions, the first ending at
+// x = 390, each further one 20 pixels right of the one before.
+constexpr int kButtonsBelowQuestions = 20, kFirstButtonRight = 390, kButtonGap = 20;
 constexpr int kPauseBeforeNextQuestion = 500;
 // Every question stands on a card of its own, so that it reads on any scene,
 // a dark one too: the question being asked on a pale yellow card with a blue
@@ -36,24 +34,11 @@ constexpr int kCardMargin = 6;
 
 }  // namespace
 
-Game10Form::Game10Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
-void Game10Form::PrepareChoices() {
-  const auto& names = state_.Texts.gGameData;
-  if (buttons_.size() != names.size()) {
-    // The scanning list points at the buttons; it must not outlive them.
-    Switches().CleanUp();
-    buttons_ = std::vector<SpriteClass>(names.size());
-    highlighted_buttons_ = std::vector<SpriteClass>(names.size());
-  }
-  for (size_t i = 0; i < names.size(); ++i) {
-    buttons_[i].Label = names[i];
-    buttons_[i].Value1 = static_cast<std::int32_t>(i);
-  }
-}
+void Game10Form::PrepareChoices() { LabelButtonsWithGameData(buttons_); }
 
 void Game10Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
+  highlighted_buttons_ = std::vector<SpriteClass>(buttons_.size());
   for (size_t i = 0; i < buttons_.size(); ++i) {
     const std::string name = "gfx\\game10\\choiceButton" + std::to_string(i);
     buttons_[i].LoadDCImage(*this, name + ".gif");
@@ -69,28 +54,22 @@ void Game10Form::FreeGameGraphics() {
 }
 
 void Game10Form::StartRound() {
-  Platform& platform = App().Host();
-  platform.SetCursor(CursorShape::Hourglass);
-  current_question_ = 0;
-  questions_.clear();
-  WordListState& list = state_.WordLists;
-  scene_.CleanUp();
-  if (!list.gWords.empty()) {
-    LoadItemPicture(scene_, PictureFolder::Backgrounds,
-                    list.gWords[static_cast<size_t>(list.gWordIndex)].Image);
+  {
+    const BusyPointer busy(App().Host());
+    current_question_ = 0;
+    questions_.clear();
+    for (const WordRecord& row : DealScene(scene_, kMostQuestions)) {
+      SpriteClass& question = questions_.emplace_back();
+      question.Text = row.Texts.empty() ? "" : row.Texts[0];
+      question.Text2 = row.Sound;
+      question.Value1 = row.Numbers.empty() ? 0 : row.Numbers[0];
+    }
+    LayOutRound();
+    Switches().CleanUp();
+    for (SpriteClass& button : buttons_) Switches().Add(button);
+    RefreshHover();
+    UpdateScreen();
   }
-  for (const WordRecord& row : TakeSceneRows(list, kMostQuestions)) {
-    SpriteClass& question = questions_.emplace_back();
-    question.Text = row.Texts.empty() ? "" : row.Texts[0];
-    question.Text2 = row.Sound;
-    question.Value1 = row.Numbers.empty() ? 0 : row.Numbers[0];
-  }
-  LayOutRound();
-  Switches().CleanUp();
-  for (SpriteClass& button : buttons_) Switches().Add(button);
-  RefreshHover();
-  UpdateScreen();
-  platform.SetCursor(CursorShape::Arrow);
   AskQuestion();
 }
 
@@ -117,34 +96,24 @@ void Game10Form::LayOutRound() {
   }
 }
 
-std::vector<SpriteClass*> Game10Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (SpriteClass& button : buttons_) sprites.push_back(&button);
-  return sprites;
-}
-
 void Game10Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  scene_.Draw(*this);
-  DrawFrameButtons();
+  BeginScreen(scene_);
   for (size_t i = 0; i < buttons_.size(); ++i) {
     SpriteClass& button = buttons_[i];
-    SpriteClass& highlighted = highlighted_buttons_[i];
-    if (button.Selected && highlighted.ImageCount > 0) {
-      highlighted.DrawTranspAt(*this, nint(button.X), nint(button.Y));
+    const bool has_highlight =
+        i < highlighted_buttons_.size() && highlighted_buttons_[i].ImageCount > 0;
+    if (button.Selected && has_highlight) {
+      highlighted_buttons_[i].DrawTranspAt(*this, nint(button.X), nint(button.Y));
     } else {
       button.DrawTransp(*this);
       // A button without a highlighted picture shows the frame's border.
-      if (highlighted.ImageCount == 0) DrawHighlightBorder(button);
+      if (!has_highlight) DrawHighlightBorder(button);
     }
   }
   DrawFrameHighlights();
   DrawQuestions();
   DrawTitleCard();
-  canvas.ForeColor = kBlack;
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game10Form::DrawTitleCard() {
@@ -199,10 +168,10 @@ void Game10Form::GameMouseDown(int button, int, int x, int y) {
     if (button != mouse_buttons::kLeft) {
       PlayAnswerName(i);
     } else if (HasCurrentQuestion()) {
-      if (buttons_[i].Value1 == questions_[static_cast<size_t>(current_question_)].Value1) {
+      if (static_cast<int>(i) == questions_[static_cast<size_t>(current_question_)].Value1) {
         AnswerCorrect(i);
       } else {
-        AnswerWrong();
+        ReportWrong();
       }
     }
     return;
@@ -225,8 +194,6 @@ void Game10Form::AnswerCorrect(std::size_t answer) {
   CompleteItem(ItemReward::SoundOnly);
   StartRound();
 }
-
-void Game10Form::AnswerWrong() { ReportWrong(); }
 
 void Game10Form::PlayAnswerName(std::size_t answer) {
   PlaySpeech("game10/correctwrong/" + buttons_[answer].Label + ".wav");

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "games/GameForm.h"
 
 namespace tavlo {
@@ -16,35 +13,42 @@ class Game10Form : public GameForm {
   static constexpr int kGameNumber = 10;
   static constexpr std::size_t kMostQuestions = 4;
 
-  explicit Game10Form(const GameContext& context);
+  explicit Game10Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
+  std::vector<SpriteClass*> ChoiceSprites() override { return ShownSprites(buttons_); }
 
-  // Label = the answer's name (a line of the game's data file).
+  // Label = the answer's name (a line of the game's data file); a button's
+  // place in the list is the answer's number.
   const std::vector<SpriteClass>& AnswerButtons() const { return buttons_; }
+  int CurrentQuestion() const { return current_question_; }
   // Text = the question, Text2 = its recording, Value1 = the right answer's number.
   const std::vector<SpriteClass>& Questions() const { return questions_; }
-  int CurrentQuestion() const { return current_question_; }
 
- protected:
+ private:
+  // One answer button for each line of the game's data file, each with its
+  // picture and its picture while highlighted.
   void PrepareChoices() override;
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
- private:
+  // The next scene with its questions in a column and the answer buttons in
+  // a row below; the first question is asked at once.
+  void StartRound() override;
   void LayOutRound();
+
+  // An answer button: the left button answers with it, the others speak its name.
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  bool HasCurrentQuestion() const;
   void AnswerCorrect(std::size_t answer);
-  void AnswerWrong();
-  // The current question, spoken to its end.
+
+  // Listen asks the current question again.
+  void SpeakAnswer(int i) override;
   void AskQuestion();
   void PlayAnswerName(std::size_t answer);
+
   void DrawQuestions();
   void DrawTitleCard();
-  bool HasCurrentQuestion() const;
 
   SpriteClass scene_;
   std::vector<SpriteClass> buttons_;

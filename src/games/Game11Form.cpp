@@ -6,23 +6,19 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/TextFit.h"
-#include "games/WordCursor.h"
 
 namespace tavlo {
 namespace {
 
-constexpr int kWordWidth = 170;
-constexpr int kWordHeight = 40;
-constexpr int kLeftColumn = 20;
-constexpr int kRightColumn = 780 - kWordWidth;
-constexpr int kFirstWordY = 100;
+// Word cards of 170 x 40 pixels stand in two columns, at x = 20 and ending at
+// x = 780, from y = 100; a pair of them every 80 pixels (twice their height).
+constexpr int kWordWidth = 170, kWordHeight = 40;
+constexpr int kLeftColumn = 20, kRightColumn = 780 - kWordWidth, kFirstWordY = 100;
 constexpr int kPairStep = 2 * kWordHeight;
 constexpr int kWordTextMargin = 8;
 // The sentence stands on a white strip in the quiet ground at the bottom of
 // the scene, below the lowest row of words a ten-word sentence needs.
-constexpr int kSentenceMiddleY = 535;
-constexpr int kSentenceWidth = 780;
-constexpr int kSentenceHeight = 60;
+constexpr int kSentenceMiddleY = 535, kSentenceWidth = 780, kSentenceHeight = 60;
 constexpr int kStripMargin = 10;
 constexpr int kPauseBeforeSentence = 500;
 constexpr Color kWordCard = kWhite;
@@ -42,8 +38,6 @@ std::string WithoutTrailingBlanks(std::string text) {
 }
 
 }  // namespace
-
-Game11Form::Game11Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
 std::vector<std::string> Game11Form::CutIntoWords(const std::string& sentence) {
   std::vector<std::string> words;
@@ -73,14 +67,13 @@ void Game11Form::FreeGameGraphics() {
 }
 
 void Game11Form::StartRound() {
-  Platform& platform = App().Host();
-  platform.SetCursor(CursorShape::Hourglass);
-  next_word_ = 0;
-  scene_.CleanUp();
-  const WordRecord row = TakeRow(state_.WordLists);
-  LoadItemPicture(scene_, PictureFolder::Backgrounds, row.Image);
+  const BusyPointer busy(App().Host());
+  // A sentence is a scene of its own: its row alone, with its picture.
+  const std::vector<WordRecord> rows = DealScene(scene_, 1);
+  const WordRecord row = rows.empty() ? WordRecord{} : rows.front();
   sentence_ = row.Texts.empty() ? "" : row.Texts[0];
   sound_ = row.Sound;
+  next_word_ = 0;
   words_.clear();
   const std::vector<std::string> parts = CutIntoWords(sentence_);
   for (size_t i = 0; i < parts.size(); ++i) {
@@ -91,7 +84,6 @@ void Game11Form::StartRound() {
   LayOutRound();
   RefreshHover();
   UpdateScreen();
-  platform.SetCursor(CursorShape::Arrow);
 }
 
 void Game11Form::LayOutRound() {
@@ -112,26 +104,6 @@ void Game11Form::ScanWordsLeft() {
   for (SpriteClass& word : words_) {
     if (!word.Flag1) Switches().Add(word);
   }
-}
-
-std::vector<SpriteClass*> Game11Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (SpriteClass& word : words_) sprites.push_back(&word);
-  return sprites;
-}
-
-void Game11Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  scene_.Draw(*this);
-  DrawFrameButtons();
-  canvas.FontName = state_.gFontName;
-  DrawWords();
-  DrawSentence();
-  DrawFrameHighlights();
-  canvas.ForeColor = kBlack;
-  DrawTitle();
-  Refresh();
 }
 
 void Game11Form::DrawWords() {
@@ -181,6 +153,15 @@ void Game11Form::DrawSentence() {
   }
 }
 
+void Game11Form::UpdateScreen() {
+  Canvas& canvas = BeginScreen(scene_);
+  canvas.FontName = state_.gFontName;
+  DrawWords();
+  DrawSentence();
+  DrawFrameHighlights();
+  EndScreen();
+}
+
 void Game11Form::GameMouseDown(int button, int, int x, int y) {
   for (SpriteClass& word : words_) {
     if (!word.IsUnder(x, y)) continue;
@@ -189,7 +170,7 @@ void Game11Form::GameMouseDown(int button, int, int x, int y) {
     } else if (word.Value1 == next_word_) {
       AnswerCorrect(word);
     } else {
-      AnswerWrong();
+      ReportWrong();
     }
     return;
   }
@@ -212,8 +193,6 @@ void Game11Form::AnswerCorrect(SpriteClass& word) {
                   PlayMode::Asynchronous);
   StartRound();
 }
-
-void Game11Form::AnswerWrong() { ReportWrong(); }
 
 void Game11Form::SpeakWord(const SpriteClass& word) {
   if (state_.Texts.gLanguage == kLanguageWithoutWordSpeech) return;

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "games/GameForm.h"
 
 namespace tavlo {
@@ -13,12 +10,11 @@ namespace tavlo {
 // earns a reward sound before the next one.
 class Game11Form : public GameForm {
  public:
+  explicit Game11Form(const GameContext& context) : GameForm(context, kGameNumber) {}
   static constexpr int kGameNumber = 11;
 
-  explicit Game11Form(const GameContext& context);
-
   void UpdateScreen() override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
+  std::vector<SpriteClass*> ChoiceSprites() override { return ShownSprites(words_); }
 
   // In the order they stand on screen. Text = the word with the character
   // that ends it (a blank, or the sentence's last character), Value1 = its
@@ -34,21 +30,26 @@ class Game11Form : public GameForm {
   // punctuation that end it.
   static std::string SpokenWord(const std::string& word);
 
- protected:
+ private:
+  // The words are drawn as cards: there is nothing to load but the scene.
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
-  void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
- private:
+  // The next sentence: its scene, and its words shuffled into the columns;
+  // all of them are scanned, then only those not found yet.
+  void StartRound() override;
   void LayOutRound();
-  void AnswerCorrect(SpriteClass& word);
-  void AnswerWrong();
-  void SpeakWord(const SpriteClass& word);
-  void SpeakSentence(PlayMode mode);
-  // The scanning list: the words not found yet, in screen order.
   void ScanWordsLeft();
+
+  // A word card: the left button points it out, the others speak it.
+  void GameMouseDown(int button, int shift, int x, int y) override;
+  void AnswerCorrect(SpriteClass& word);
+
+  // Listen reads the whole sentence out.
+  void SpeakAnswer(int i) override;
+  void SpeakSentence(PlayMode mode);
+  void SpeakWord(const SpriteClass& word);
+
   void DrawWords();
   void DrawSentence();
 

@@ -5,6 +5,7 @@
 #include "engine/Rounding.h"
 #include "games/AnswerFeedback.h"
 #include "games/TextSizeKeys.h"
+#include "games/WordCursor.h"
 #include "profiles/OptionDialogs.h"
 #include "state/GameNumbers.h"
 #include "wordlists/GameTables.h"
@@ -20,6 +21,12 @@ constexpr int kFirstInformationOfMissingPicture = 2;
 constexpr int kSecondInformationOfMissingPicture = 3;
 
 }  // namespace
+
+BusyPointer::BusyPointer(Platform& platform) : platform_(platform) {
+  platform_.SetCursor(CursorShape::Hourglass);
+}
+
+BusyPointer::~BusyPointer() { platform_.SetCursor(CursorShape::Arrow); }
 
 GameForm::GameForm(const GameContext& context, int game_number)
     : Form(context.App),
@@ -124,6 +131,34 @@ void GameForm::DrawFrameButtons(FrameButtonSet buttons) {
   if (buttons.Next) gNextButton.DrawTransp(*this);
 }
 
+Canvas& GameForm::BeginScreen(FrameButtonSet buttons) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  DrawFrameButtons(buttons);
+  return canvas;
+}
+
+Canvas& GameForm::BeginScreen(SpriteClass& picture, FrameButtonSet buttons) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  picture.Draw(*this);
+  DrawFrameButtons(buttons);
+  return canvas;
+}
+
+void GameForm::EndScreen() {
+  DrawTitle();
+  Refresh();
+}
+
+std::vector<SpriteClass*> GameForm::ShownSprites(std::vector<SpriteClass>& sprites) {
+  std::vector<SpriteClass*> shown;
+  for (SpriteClass& sprite : sprites) {
+    if (sprite.Visible) shown.push_back(&sprite);
+  }
+  return shown;
+}
+
 void GameForm::DrawFrameHighlights() {
   DrawHighlightBorder(gStopButton);
   DrawHighlightBorder(gNextButton);
@@ -161,6 +196,25 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
                                   texts.InformationText(kSecondInformationOfMissingPicture),
                               "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
   return false;
+}
+
+std::vector<WordRecord> GameForm::DealScene(SpriteClass& scene, std::size_t most) {
+  scene.CleanUp();
+  const WordListState& list = state_.WordLists;
+  if (list.gWordIndex >= 0 && static_cast<std::size_t>(list.gWordIndex) < list.gWords.size()) {
+    LoadItemPicture(scene, PictureFolder::Backgrounds,
+                    list.gWords[static_cast<std::size_t>(list.gWordIndex)].Image);
+  }
+  return TakeSceneRows(state_.WordLists, most);
+}
+
+void GameForm::LabelButtonsWithGameData(std::vector<SpriteClass>& buttons) {
+  const auto& lines = state_.Texts.gGameData;
+  if (buttons.size() != lines.size()) {
+    switches_.CleanUp();
+    buttons = std::vector<SpriteClass>(lines.size());
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) buttons[i].Label = lines[i];
 }
 
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {

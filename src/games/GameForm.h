@@ -12,6 +12,7 @@
 #include "games/GameContext.h"
 #include "games/RewardShow.h"
 #include "state/ProgramState.h"
+#include "state/WordRecord.h"
 
 namespace tavlo {
 
@@ -28,6 +29,19 @@ enum class PictureFolder { Backgrounds, Images };
 // Whether a right answer is greeted with the right-answer sound or counted
 // silently (a game that speaks the answer at once instead).
 enum class AnswerSound { Play, Silent };
+
+class Platform;
+
+// The hourglass pointer while it lives, the arrow again after: a game shows
+// it while it builds a round.
+class BusyPointer {
+ public:
+  explicit BusyPointer(Platform& platform);
+  ~BusyPointer();
+
+ private:
+  Platform& platform_;
+};
 
 // The frame every game screen shares: its life cycle from load to leaving,
 // the three frame buttons (stop, listen, next), the keys, the scanning timer,
@@ -83,10 +97,19 @@ class GameForm : public Form {
   // game's own sprites, the blue borders of the highlighted frame buttons;
   // the game's name centred above the game.
   void DrawFrameButtons(FrameButtonSet buttons = {});
+  // The start of every redraw: the window cleared, the game's picture (if it
+  // has one filling the window) and the frame buttons; then the game draws
+  // its own. The end: the title, and the window shown.
+  Canvas& BeginScreen(FrameButtonSet buttons = {});
+  Canvas& BeginScreen(SpriteClass& picture, FrameButtonSet buttons = {});
+  void EndScreen();
   void DrawFrameHighlights();
   void DrawHighlightBorder(SpriteClass& sprite);
   void DrawTitle();
   void UpdateHover(SpriteClass& sprite, int x, int y);
+  // The shown ones of a game's sprites, as its choices for the pointer's
+  // highlight.
+  static std::vector<SpriteClass*> ShownSprites(std::vector<SpriteClass>& sprites);
   // Tests the highlights of the choices again where the pointer last was,
   // for a round whose choices moved while the pointer stood still.
   void RefreshHover();
@@ -94,6 +117,15 @@ class GameForm : public Form {
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
   bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
+  // Deals the scene at the list's cursor: its picture (from the backgrounds)
+  // into the sprite, in place of the one before, and its rows, at most `most`
+  // of them, found from the cursor on round the list. The cursor moves on by
+  // one row.
+  std::vector<WordRecord> DealScene(SpriteClass& scene, std::size_t most);
+  // One button for each line of the game's data file, labelled with it. The
+  // buttons are made anew (and the scanning list emptied, since it points at
+  // them) only when the file has another number of lines.
+  void LabelButtonsWithGameData(std::vector<SpriteClass>& buttons);
   // Plays a recording of the data folder's speech for the current language,
   // named relative to it ("game02/The cat sat.wav"), as a sound effect.
   void PlaySpeech(std::string_view relative_file, PlayMode mode = PlayMode::Synchronous);

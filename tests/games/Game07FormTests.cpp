@@ -9,37 +9,27 @@
 namespace tavlo {
 namespace {
 
+// A scene, and a sentence with its missing word between the text before and after the gap.
 struct Row {
-  std::string Image;
-  std::string Before;
-  std::string Word;
-  std::string After;
+  std::string Image, Before, Word, After;
 };
 
 class Game07FormTests : public testing::GameTest<Game07Form> {
  protected:
-  Game07FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
-    SetRewardSoundLengths(1000);
-  }
-
   // Game 7's rows: a scene, and a sentence with the word in its gap. The
   // list is in the order of the missing words.
   Game07Form& Open(const std::vector<Row>& rows,
                    const std::function<void(ProfileStore&)>& configure = {}) {
-    std::vector<testing::TableRow> table;
-    for (const Row& row : rows) {
-      table.push_back({{"Word", row.Word},
-                       {"Image", row.Image},
-                       {"Sound", row.Word + "-sentence.wav"},
-                       {"SentenceA", row.Before},
-                       {"SentenceB", row.Word},
-                       {"SentenceC", row.After}});
+    UseFeedbackSounds();
+    auto to_table = [this](const Row& row) {
       platform.Sound.SetLength(row.Word + ".wav", 400);
       platform.Sound.SetLength(row.Word + "-sentence.wav", 1200);
-    }
-    return OpenGame(table, configure);
+      return testing::TableRow{{"Word", row.Word},      {"Image", row.Image},
+                               {"Sound", row.Word + "-sentence.wav"},
+                               {"SentenceA", row.Before}, {"SentenceB", row.Word},
+                               {"SentenceC", row.After}};
+    };
+    return OpenRows(rows, to_table, configure);
   }
 
   std::vector<std::string> GapWords() {

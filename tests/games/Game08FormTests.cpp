@@ -17,25 +17,24 @@ struct Row {
 
 class Game08FormTests : public testing::GameTest<Game08Form> {
  protected:
-  Game08FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
-    SetRewardSoundLengths(1000);
-  }
-
   // Game 8's rows; an empty text stays NULL in the table.
   Game08Form& Open(const std::vector<Row>& rows,
                    const std::function<void(ProfileStore&)>& configure = {}) {
-    std::vector<testing::TableRow> table;
-    for (const Row& row : rows) {
-      testing::TableRow& cells = table.emplace_back();
-      cells = {{"Word", row.Word}, {"Image", row.Word + ".png"}, {"Sound", row.Word + ".wav"}};
-      if (!row.Beginning.empty()) cells["SentenceA"] = row.Beginning;
-      if (!row.Right.empty()) cells["SentenceB"] = row.Right;
-      if (!row.Wrong.empty()) cells["SentenceC"] = row.Wrong;
-      platform.Sound.SetLength(row.Word + ".wav", 500);
-    }
-    return OpenGame(table, configure);
+    UseFeedbackSounds();
+    return OpenRows(
+        rows,
+        [this](const Row& row) {
+          testing::TableRow cells = {
+              {"Word", row.Word}, {"Image", row.Word + ".png"}, {"Sound", row.Word + ".wav"}};
+          for (const auto& [column, text] :
+               {std::pair{"SentenceA", row.Beginning}, {"SentenceB", row.Right},
+                {"SentenceC", row.Wrong}}) {
+            if (!text.empty()) cells[column] = text;
+          }
+          platform.Sound.SetLength(row.Word + ".wav", 500);
+          return cells;
+        },
+        configure);
   }
 
   const SpriteClass& Ending(int row, int right) {

@@ -18,25 +18,18 @@ struct Row {
 
 class Game10FormTests : public testing::GameTest<Game10Form> {
  protected:
-  Game10FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
-    platform.Sound.SetLength("yes.wav", 400);
-    platform.Sound.SetLength("no.wav", 400);
-    SetRewardSoundLengths(1000);
-  }
-
-  // Game 10's rows; a question's recording is named after its text.
+  // Game 10's rows; a question's recording is named after its text, and the
+  // answers' names "yes" and "no" are spoken too.
   Game10Form& Open(const std::vector<Row>& rows) {
-    std::vector<testing::TableRow> table;
-    for (const Row& row : rows) {
-      testing::TableRow& cells = table.emplace_back();
-      cells = {{"Word", row.Question}, {"Image", row.Image}, {"Sound", row.Question + ".wav"},
-               {"SentenceA", row.Question}};
-      if (row.Correct >= 0) cells["Correct"] = std::to_string(row.Correct);
+    UseFeedbackSounds();
+    for (const char* answer : {"yes.wav", "no.wav"}) platform.Sound.SetLength(answer, 400);
+    return OpenRows(rows, [this](const Row& row) {
       platform.Sound.SetLength(row.Question + ".wav", 1500);
-    }
-    return OpenGame(table);
+      testing::TableRow cells = {{"Word", row.Question}, {"Image", row.Image},
+                                 {"Sound", row.Question + ".wav"}, {"SentenceA", row.Question}};
+      if (row.Correct >= 0) cells["Correct"] = std::to_string(row.Correct);
+      return cells;
+    });
   }
 
   std::vector<std::string> QuestionsShown() {

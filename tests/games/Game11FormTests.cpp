@@ -9,28 +9,19 @@ namespace {
 
 class Game11FormTests : public testing::GameTest<Game11Form> {
  protected:
-  Game11FormTests() {
-    platform.Sound.SetLength("correct0.wav", 300);
-    platform.Sound.SetLength("wrong0.wav", 200);
-    SetRewardSoundLengths(1000);
-  }
-
   // One row per sentence; its recording is "<first letter>-sentence.wav", and
   // every word of the sentences has a recording of its own.
   Game11Form& Open(const std::vector<std::string>& sentences) {
-    std::vector<testing::TableRow> table;
-    for (const std::string& sentence : sentences) {
+    UseFeedbackSounds();
+    return OpenRows(sentences, [this](const std::string& sentence) {
       const std::string sound = sentence.substr(0, 1) + "-sentence.wav";
-      table.push_back({{"Word", sentence},
-                       {"Image", "scene.jpg"},
-                       {"Sound", sound},
-                       {"SentenceA", sentence}});
       platform.Sound.SetLength(sound, 2000);
       for (const std::string& word : Game11Form::CutIntoWords(sentence)) {
         platform.Sound.SetLength(Game11Form::SpokenWord(word) + ".wav", 400);
       }
-    }
-    return OpenGame(table);
+      return testing::TableRow{
+          {"Word", sentence}, {"Image", "scene.jpg"}, {"Sound", sound}, {"SentenceA", sentence}};
+    });
   }
 
   // The word sprite of the sentence's word number n.

@@ -27,6 +27,16 @@ class GameTest : public ProgramTest {
     return OpenGameWithWordsWritten(configure);
   }
 
+  // The same with rows of the test's own kind, each made a table row by
+  // to_table.
+  template <typename Row, typename ToTable>
+  GameType& OpenRows(const std::vector<Row>& rows, ToTable to_table,
+                     const std::function<void(ProfileStore&)>& configure = {}) {
+    std::vector<TableRow> table;
+    for (const Row& row : rows) table.push_back(to_table(row));
+    return OpenGame(table, configure);
+  }
+
   // The same with the word-list file as the test left it.
   GameType& OpenGameWithWordsWritten(const std::function<void(ProfileStore&)>& configure = {}) {
     StartProgram([&](ProfileStore& profile) {
@@ -40,6 +50,14 @@ class GameTest : public ProgramTest {
   GameType& Game() { return static_cast<GameType&>(*screens.Games().Get(kNumber)); }
 
   const GameEntry& Counts() const { return state.Profiles.Games[kNumber - 1]; }
+
+  // Lets the fake sound output play the answer sounds (right 300 ms, wrong
+  // 200 ms) and every reward sound (a second each).
+  void UseFeedbackSounds() {
+    platform.Sound.SetLength("correct0.wav", 300);
+    platform.Sound.SetLength("wrong0.wav", 200);
+    SetRewardSoundLengths(1000);
+  }
 
   // Lets the fake sound output play every reward sound of the program folder,
   // each for that long.

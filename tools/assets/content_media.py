@@ -417,7 +417,7 @@ GROUNDS = {
 
 # Where Game 1 stands the figures of its scenes: (centre x, centre y, size). The rest of the
 # window is where the game draws its texts and buttons; it keeps the plain sky. The scenes of
-# Games 7, 10 and 11 place their figures one by one (scenes.py), in the room their games leave:
+# Games 7, 10 and 11 place their figures one by one (scenes.txt), in the room their games leave:
 #  Game 1: words from x = 274 at y = 90.., buttons 255..545 below them (to about y = 490).
 #  Game 7: sentences from x = 240 at y = 90..280, word buttons 250..550 to about y = 450.
 #  Game 10: questions from x = 339 to 799 at y = 105..300, answer buttons 326..474 to y = 384.

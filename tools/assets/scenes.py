@@ -1,15 +1,11 @@
-"""The scene pictures of Games 7, 10 and 11: what stands where, and how it is drawn.
+"""The scene pictures of Games 7, 10 and 11, drawn from their layouts in scenes.txt.
 
-A scene is 800 x 600. Each game prints over a part of it, so each scene keeps its figures
-where its game leaves room (see SLOTS in content_media.py for the areas), and shows plainly
-what its sentences and questions say: things in the sky stand in the sky, boats sit on
-water, animals stand on the ground, and every yes/no answer holds for the picture.
-
-A figure is an emoji of Noto Color Emoji: (emoji, x, y, size, how), where size is its
-longer side, x its centre, and y its bottom edge (it stands there) unless how holds "centre"
-(y is then its centre); "mirror" turns it to face the other way, "flat" leaves out its
-shadow. Props are drawn shapes under the figures: the sea, a pond, a mat, a table.
+A scene is 800 x 600: a sky and a ground meeting at a horizon, shapes drawn on the ground
+(props), and emoji figures placed one by one where the scene's game leaves room for them.
+scenes.txt says what stands where and why.
 """
+
+import os
 
 from PIL import Image, ImageDraw
 
@@ -31,158 +27,35 @@ PLACES = {
 # words at the sides and its sentence on the ground, with the figure in the middle.
 HORIZON = {"game07": 320, "game10": 320, "game11": 470}
 
-
-def F(char, x, y, size, how=""):
-    return (char, x, y, size, how)
+LAYOUTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "scenes.txt")
 
 
-# ------------------------------------------------------------------ Game 7
-# Sentences x = 240..790 at y = 90..280; word buttons x = 250..550 at y = 330..441.
-# Figures: the left strip (x < 230), the bottom (y > 455), the right beside the buttons
-# (x > 570, y = 330..450).
-SCENES07 = {
-    # The sun shines in the sky; a bird sings in the tree; the dog runs after a ball;
-    # a yellow flower grows in the grass.
-    "park.jpg": ("park", [], [
-        F("☀️", 118, 125, 90, "centre"),
-        F("🌳", 112, 470, 230),
-        F("🐦", 150, 262, 56, "centre mirror"),
-        F("🎵", 198, 230, 34, "centre flat"),
-        F("🐕", 380, 585, 130, "mirror"),
-        F("⚽", 490, 582, 48),
-        F("🌼", 690, 575, 80),
-        F("🌷", 720, 440, 60),
-    ]),
-    # The boat sails on the sea; a white bird flies over the sea; a red crab with big
-    # claws on the sand; a bucket full of sand.
-    "beach.jpg": ("beach", [("sea", 320, 450)], [
-        F("⛵", 118, 405, 150),
-        F("🕊️", 680, 375, 80, "centre"),
-        F("🦀", 330, 585, 105),
-        F("🪣", 540, 588, 100),
-        F("🐚", 720, 585, 64),
-    ]),
-    # The cow says moo; the hen sits in her nest of eggs; the pink pig rolls in the mud;
-    # the sheep says baa.
-    "farm.jpg": ("farm", [("mud", 250, 540, 470, 598)], [
-        F("🐄", 118, 440, 190),
-        F("🐑", 118, 590, 130),
-        F("🐖", 360, 585, 135),
-        F("🐔", 640, 540, 88),
-        F("🪺", 640, 592, 100, "flat"),
-        F("🌾", 735, 445, 70),
-    ]),
-    # The duck says quack; a green frog sits on a leaf; the little fish with fins swims in
-    # the pond; a bee buzzes over the pond.
-    "pond.jpg": ("park", [("pond", 250, 455, 830, 650), ("lilypad", 700, 520, 820, 556)], [
-        F("🌾", 80, 440, 110),
-        F("🌾", 170, 460, 90),
-        F("🦆", 430, 525, 100, "float flat"),
-        F("🐸", 752, 530, 70),
-        F("🐟", 575, 560, 80, "centre flat"),
-        F("🐝", 680, 380, 60, "centre"),
-    ]),
-    # The monkey holds a banana; the long snake has no legs; the tiger has orange and black
-    # stripes; the elephant has a long trunk.
-    "jungle.jpg": ("jungle", [], [
-        F("🌴", 110, 330, 200),
-        F("🐒", 118, 452, 120),
-        F("🍌", 104, 418, 40, "centre"),
-        F("🐘", 118, 595, 150),
-        F("🐍", 380, 590, 105),
-        F("🐅", 640, 592, 175, "mirror"),
-        F("🌿", 720, 448, 80),
-    ]),
-    # The penguin is black and white; a grey seal lies on the ice; a white rabbit hops in
-    # the snow; the big whale blows water in the sea.
-    "snow.jpg": ("snow", [("icesea", 560, 455)], [
-        F("🐧", 118, 450, 130),
-        F("🐇", 118, 592, 110),
-        F("🦭", 370, 590, 130),
-        F("🐳", 690, 575, 150),
-    ]),
-}
+def load(path=LAYOUTS):
+    """{game: {file: (place, horizon, props, figures)}} from the layout file."""
+    layouts = {}
+    current = None
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            words = line.split("#", 1)[0].split()
+            if not words:
+                continue
+            kind, args = words[0], words[1:]
+            if kind == "scene":
+                game, scene, place = args[:3]
+                horizon = int(args[3]) if len(args) > 3 else HORIZON[game]
+                current = (place, horizon, [], [])
+                layouts.setdefault(game, {})[scene] = current
+            elif kind == "prop" and current:
+                current[2].append((args[0], *(int(v) for v in args[1:])))
+            elif kind == "figure" and current:
+                char, x, y, size = args[0], int(args[1]), int(args[2]), int(args[3])
+                current[3].append((char, x, y, size, " ".join(args[4:])))
+            else:
+                raise ValueError(f"{path}:{number}: cannot read {line.strip()!r}")
+    return layouts
 
-# ------------------------------------------------------------------ Game 10
-# Questions x = 339..799 at y = 105..300 (on cards); answer buttons x = 326..474 down to
-# y = 384. Figures: the left (x < 320) and the bottom (y > 400).
-SCENES10 = {
-    # A bus and a red car on the road, a house and a tree; no bike.
-    "street.jpg": ("street", [("road", 400, 600)], [
-        F("🏠", 95, 350, 140),
-        F("🌳", 245, 350, 140),
-        F("🚦", 35, 470, 80),
-        F("🚌", 420, 545, 180),
-        F("🚗", 665, 555, 140),
-    ]),
-    # A bed with a teddy on it, a cat on the floor; no dog.
-    "bedroom.jpg": ("room", [("window", 60, 110, 250, 260)], [
-        F("🛏️", 160, 470, 280),
-        F("🧸", 200, 380, 80),
-        F("🐈", 450, 585, 120),
-        F("🪴", 690, 585, 110),
-    ]),
-    # A picnic in the sunshine: a cake, a basket and an apple on a blanket; no fish, no rain.
-    "picnic.jpg": ("park", [("blanket", 240, 470, 780, 585)], [
-        F("☀️", 150, 150, 110, "centre"),
-        F("🌳", 130, 420, 170),
-        F("🧺", 360, 540, 110),
-        F("🎂", 520, 545, 100),
-        F("🍎", 660, 540, 70),
-    ]),
-    # A horse, a cow and a sheep in a meadow; no lion, no pig.
-    "meadow.jpg": ("farm", [], [
-        F("🐎", 150, 445, 180, "mirror"),
-        F("🌻", 150, 595, 110),
-        F("🐄", 450, 590, 190),
-        F("🐑", 665, 585, 125),
-    ]),
-    # A duck on the water, a frog on the bank; no elephant, no fish to be seen.
-    "river.jpg": ("park", [("river", 430, 600)], [
-        F("🌾", 60, 340, 100),
-        F("🐸", 190, 410, 90),
-        F("🪨", 300, 410, 70),
-        F("🦆", 470, 520, 110, "float flat"),
-        F("🪷", 680, 540, 80, "flat"),
-    ]),
-    # Night: the moon and the stars in a dark sky, an owl in a tree; no sun.
-    "night.jpg": ("night", [("stars",)], [
-        F("🌙", 110, 150, 110, "centre"),
-        F("⭐", 250, 105, 40, "centre flat"),
-        F("⭐", 270, 250, 30, "centre flat"),
-        F("⭐", 40, 290, 28, "centre flat"),
-        F("🌲", 175, 595, 250),
-        F("🦉", 175, 470, 90),
-        F("🌲", 560, 595, 160),
-    ]),
-}
 
-# ------------------------------------------------------------------ Game 11
-# Word cards x = 20..190 and 610..780 from y = 100 (down to y = 380 for eight words); the
-# sentence on a white strip at y = 505..565. The figure stands in the middle on the ground.
-SCENES11 = {
-    # A scene may name its own horizon as a fourth entry.
-    "cat.jpg": ("room", [("mat", 250, 430, 550, 478)], [F("🐈", 400, 458, 230)]),
-    "ball.jpg": ("park", [], [F("⚽", 400, 480, 170), F("🌷", 560, 470, 60)]),
-    "cake.jpg": ("room", [("table", 250, 330, 550, 472)], [F("🎂", 400, 338, 170)]),
-    "bus.jpg": ("street", [("road", 470, 600)], [F("🚌", 400, 495, 300)]),
-    "sun.jpg": ("park", [], [F("☀️", 400, 230, 210, "centre"), F("🌼", 290, 478, 90),
-                             F("🌻", 510, 478, 120)]),
-    "tree.jpg": ("park", [], [F("🌳", 400, 478, 340), F("🍎", 345, 235, 44, "centre"),
-                              F("🍎", 455, 215, 44, "centre"), F("🍎", 410, 285, 44, "centre")]),
-    "dog.jpg": ("park", [], [F("🐕", 400, 478, 240, "mirror")]),
-    "bird.jpg": ("park", [], [F("🌳", 400, 478, 340), F("🐦", 440, 215, 80, "centre mirror"),
-                              F("🎵", 505, 160, 44, "centre flat")]),
-    # The water scenes lie by a lake that fills the ground from a far shore at y = 300.
-    "fish.jpg": ("park", [("lake", 320), ("bubbles", 470, 330)],
-                 [F("🐟", 400, 410, 170, "centre flat")], 300),
-    "duck.jpg": ("park", [("lake", 320)], [F("🦆", 400, 400, 200, "float flat")], 300),
-    "cow.jpg": ("farm", [], [F("🐄", 400, 478, 300)]),
-    "frog.jpg": ("park", [("lake", 320), ("lilypad", 250, 350, 550, 420)],
-                 [F("🐸", 400, 400, 150)], 300),
-}
-
-ALL = {"game07": SCENES07, "game10": SCENES10, "game11": SCENES11}
+ALL = load()
 
 
 # ------------------------------------------------------------------ drawing
@@ -322,8 +195,8 @@ def figure(img, char, x, y, size, how):
 
 
 def picture(game, scene):
-    place, props, figures, *horizon = ALL[game][scene]
-    img = background(place, horizon[0] if horizon else HORIZON[game])
+    place, horizon, props, figures = ALL[game][scene]
+    img = background(place, horizon)
     for p in props:
         prop(img, *p)
     for f in figures:
