@@ -59,13 +59,6 @@ TEST_F(Game10FormTests, ASceneAsksItsQuestionsFromTheCurrentRowAndTheFirstIsSpok
   EXPECT_EQ(platform.Sound.WaveNames().back(), "A2 Is the car blue.wav");
 }
 
-TEST_F(Game10FormTests, AtMostFourQuestionsOfOneScene) {
-  std::vector<Row> rows;
-  for (const char* q : {"Q1", "Q2", "Q3", "Q4", "Q5"}) rows.push_back({"zoo.jpg", q, kYes});
-  Open(rows);
-  EXPECT_EQ(QuestionsShown(), (std::vector<std::string>{"Q1", "Q2", "Q3", "Q4"}));
-}
-
 TEST_F(Game10FormTests, ARightAnswerIsSpokenBackThenTheNextQuestionIsAskedAWrongOneStays) {
   Open(kScenes);
   Click(Answer(kNo));
