@@ -6,7 +6,11 @@
 #include "games/Game04Form.h"
 #include "games/Game05Form.h"
 #include "games/Game06Form.h"
+#include "games/Game07Form.h"
+#include "games/Game08Form.h"
 #include "games/Game09Form.h"
+#include "games/Game10Form.h"
+#include "games/Game11Form.h"
 #include "games/Game12Form.h"
 #include "games/Game13Form.h"
 #include "games/Game14Form.h"
@@ -36,6 +40,10 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
       return std::make_unique<Game13Form>(context);
     case 14:
       return std::make_unique<Game14Form>(context);
+    case 7: return std::make_unique<Game07Form>(context);
+    case 8: return std::make_unique<Game08Form>(context);
+    case 10: return std::make_unique<Game10Form>(context);
+    case 11: return std::make_unique<Game11Form>(context);
     default:
       return nullptr;
   }

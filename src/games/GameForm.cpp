@@ -6,6 +6,7 @@
 #include "engine/Rounding.h"
 #include "games/AnswerFeedback.h"
 #include "games/TextSizeKeys.h"
+#include "games/WordCursor.h"
 #include "profiles/OptionDialogs.h"
 #include "state/GameNumbers.h"
 #include "wordlists/GameTables.h"
@@ -135,6 +136,34 @@ void GameForm::DrawFrameButtons(FrameButtonSet buttons) {
   if (buttons.Next) gNextButton.DrawTransp(*this);
 }
 
+Canvas& GameForm::BeginScreen(FrameButtonSet buttons) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  DrawFrameButtons(buttons);
+  return canvas;
+}
+
+Canvas& GameForm::BeginScreen(SpriteClass& picture, FrameButtonSet buttons) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  picture.Draw(*this);
+  DrawFrameButtons(buttons);
+  return canvas;
+}
+
+void GameForm::EndScreen() {
+  DrawTitle();
+  Refresh();
+}
+
+std::vector<SpriteClass*> GameForm::ShownSprites(std::vector<SpriteClass>& sprites) {
+  std::vector<SpriteClass*> shown;
+  for (SpriteClass& sprite : sprites) {
+    if (sprite.Visible) shown.push_back(&sprite);
+  }
+  return shown;
+}
+
 void GameForm::DrawFrameHighlights() {
   DrawHighlightBorder(gStopButton);
   DrawHighlightBorder(gNextButton);
@@ -147,6 +176,10 @@ void GameForm::DrawHighlightBorder(SpriteClass& sprite) {
 
 void GameForm::UpdateHover(SpriteClass& sprite, int x, int y) {
   sprite.Selected = sprite.IsUnder(x, y);
+}
+
+void GameForm::RefreshHover() {
+  for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, pointer_x_, pointer_y_);
 }
 
 void GameForm::DrawTitle() {
@@ -226,14 +259,33 @@ bool GameForm::NextOfSet(int& current, int count, ItemReward reward) {
   return false;
 }
 
+std::vector<WordRecord> GameForm::DealScene(SpriteClass& scene, std::size_t most) {
+  scene.CleanUp();
+  const WordListState& list = state_.WordLists;
+  if (list.gWordIndex >= 0 && static_cast<std::size_t>(list.gWordIndex) < list.gWords.size()) {
+    LoadItemPicture(scene, PictureFolder::Backgrounds,
+                    list.gWords[static_cast<std::size_t>(list.gWordIndex)].Image);
+  }
+  return TakeSceneRows(state_.WordLists, most);
+}
+
+void GameForm::LabelButtonsWithGameData(std::vector<SpriteClass>& buttons) {
+  const auto& lines = state_.Texts.gGameData;
+  if (buttons.size() != lines.size()) {
+    switches_.CleanUp();
+    buttons = std::vector<SpriteClass>(lines.size());
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) buttons[i].Label = lines[i];
+}
+
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
   if (!IsNameInsideFolder(relative_file)) return;
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
 }
 
-void GameForm::ReportCorrect() {
+void GameForm::ReportCorrect(AnswerSound sound) {
   state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].CorrectCount += 1;
-  PlayCorrectSound(App(), state_.Profiles);
+  if (sound == AnswerSound::Play) PlayCorrectSound(App(), state_.Profiles);
 }
 
 void GameForm::ReportWrong() {
@@ -253,6 +305,8 @@ bool GameForm::InputLocked() const {
 void GameForm::LockInput() { state_.gInputLockUntil = MilliTimer() + kInputLockMilliseconds; }
 
 void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   if (InputLocked()) return;
   if (gStopButton.IsUnder(x, y)) {
     ExitForm();
@@ -268,6 +322,8 @@ void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
 }
 
 void GameForm::Form_MouseMove(int, int, int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, x, y);
   UpdateHover(gStopButton, x, y);
   UpdateHover(gListenButton, x, y);

@@ -10,7 +10,7 @@ namespace {
 
 class Game02FormTests : public testing::GameTest<Game02Form> {
  protected:
-  Game02FormTests() { HearFeedbackSounds(); }
+  Game02FormTests() { SetFeedbackSoundLengths(200, 200, 200); }
 
   // Rows of a word, its hint and its sentence; the recording is the word's.
   static testing::TableRow Row(const std::string& word, const std::string& sentence,

@@ -11,7 +11,7 @@ namespace {
 class Game03FormTests : public testing::GameTest<Game03Form> {
  protected:
   Game03FormTests() {
-    HearFeedbackSounds();
+    SetFeedbackSoundLengths(200, 200, 200);
     for (const char* answer : {"Yes.wav", "No.wav"}) platform.Sound.SetLength(answer, 300);
     for (const Row& row : kSix) platform.Sound.SetLength(row.Word + "-question.wav", 800);
   }

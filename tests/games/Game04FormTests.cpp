@@ -11,7 +11,7 @@ namespace {
 class Game04FormTests : public testing::GameTest<Game04Form> {
  protected:
   Game04FormTests() {
-    HearFeedbackSounds();
+    SetFeedbackSoundLengths(200, 200, 200);
     for (const char* word : {"ant", "bee", "cat", "dog", "eel"}) {
       platform.Sound.SetLength(std::string(word) + ".wav", 700);
     }

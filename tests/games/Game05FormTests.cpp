@@ -10,7 +10,7 @@ namespace {
 
 class Game05FormTests : public testing::GameTest<Game05Form> {
  protected:
-  Game05FormTests() { HearFeedbackSounds(); }
+  Game05FormTests() { SetFeedbackSoundLengths(200, 200, 200); }
 
   static testing::TableRow Row(const std::string& word, const std::string& question) {
     return {

@@ -28,6 +28,16 @@ class GameTest : public ProgramTest {
     return OpenGameWithWordsWritten(configure);
   }
 
+  // The same with rows of the test's own kind, each made a table row by
+  // to_table.
+  template <typename Row, typename ToTable>
+  GameType& OpenRows(const std::vector<Row>& rows, ToTable to_table,
+                     const std::function<void(ProfileStore&)>& configure = {}) {
+    std::vector<TableRow> table;
+    for (const Row& row : rows) table.push_back(to_table(row));
+    return OpenGame(table, configure);
+  }
+
   // The same with the word-list file as the test left it.
   GameType& OpenGameWithWordsWritten(const std::function<void(ProfileStore&)>& configure = {}) {
     StartProgram([&](ProfileStore& profile) {
@@ -42,17 +52,6 @@ class GameTest : public ProgramTest {
 
   const GameEntry& Counts() const { return state.Profiles.Games[kNumber - 1]; }
 
-  // Gives the right and wrong answer sounds and every reward sound of the
-  // program folder a length, so that they play (and are recorded) as they do
-  // in the program.
-  void HearFeedbackSounds(int milliseconds = 200) {
-    platform.Sound.SetLength("correct0.wav", milliseconds);
-    platform.Sound.SetLength("wrong0.wav", milliseconds);
-    for (const auto& entry : std::filesystem::directory_iterator(program.Path() / "sfx/rewards")) {
-      platform.Sound.SetLength(entry.path().filename().string(), milliseconds);
-    }
-  }
-
   // The first of the sprites whose Text is the text.
   template <typename Sprites>
   static const SpriteClass& WithText(const Sprites& sprites, const std::string& text) {
@@ -61,6 +60,12 @@ class GameTest : public ProgramTest {
     }
     ADD_FAILURE() << "no sprite shows " << text;
     return *std::begin(sprites);
+  }
+
+  // Whether the last sound played was one of the reward sounds.
+  bool LastSoundWasAReward() const {
+    return !platform.Sound.Waves.empty() &&
+           platform.Sound.Waves.back().File.parent_path().filename() == "rewards";
   }
 
   // The name of the list every game plays when its profile names none.
