@@ -9,10 +9,3 @@ pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
 pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
 pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
 find_package(Threads REQUIRED)
-
-# The SDL_Renderer backend of Dear ImGui ships as source with the package.
-set(TAVLO_IMGUI_RENDERER_SOURCE
-    /usr/share/doc/libimgui-dev/examples/backends/imgui_impl_sdlrenderer.cpp)
-if(NOT EXISTS ${TAVLO_IMGUI_RENDERER_SOURCE})
-  message(FATAL_ERROR "Dear ImGui's SDL_Renderer backend is missing; run tools/setup.sh")
-endif()

@@ -1,11 +1,13 @@
 # Sourced by the scripts that run the real program without a display.
 # start_xvfb starts a private X server on a free display and exports DISPLAY;
-# stop_xvfb ends it.
+# its first argument is the screen size (1024x768x24 by default), any further
+# ones go to Xvfb. stop_xvfb ends it.
 
 start_xvfb() {
-  local display_file
+  local display_file screen=${1:-1024x768x24}
+  shift || true
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$display_file" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 1 100); do
     if [ -s "$display_file" ]; then break; fi

@@ -116,20 +116,14 @@ void Game15Form::StartRound() {
   target_index_ = 0;
   speed_ = Game15Speed(state_.Profiles.GetGame15Setting());
 
-  WordListState& list = state_.WordLists;
+  // The round's own steps through the list do not reshuffle it.
   for (int i = 0; i < kItemCount; ++i) {
-    const WordRecord& record = list.gWords[static_cast<size_t>(list.gWordIndex)];
     SpriteClass& picture = pictures_[static_cast<size_t>(i)];
-    picture.CleanUp();
-    LoadItemPicture(picture, PictureFolder::Images, record.Image);
+    DealPicture(picture);
     picture.X = kFirstPictureX + kPictureStep * i;
     picture.Y = kBarMiddle - HalfOf(picture.Height);
-    sounds_[static_cast<size_t>(i)] = record.Sound;
-    labels_[static_cast<size_t>(i)].Text = record.Word;
+    labels_[static_cast<size_t>(i)].Text = picture.Text;
     labels_[static_cast<size_t>(i)].Visible = true;
-    // The round's own steps through the list do not reshuffle it.
-    list.gWordIndex += 1;
-    if (static_cast<size_t>(list.gWordIndex) >= list.gWords.size()) list.gWordIndex = 0;
   }
 
   if (!LoadRandomAnimal()) {
@@ -387,7 +381,7 @@ void Game15Form::MoveAnimal(int elapsed) {
 
 void Game15Form::PlayItemSpeech(int item) {
   if (item < 0 || item >= kItemCount) return;
-  PlaySpeech(sounds_[static_cast<size_t>(item)], PlayMode::Asynchronous);
+  PlaySpeech(pictures_[static_cast<size_t>(item)].Label, PlayMode::Asynchronous);
 }
 
 void Game15Form::SpeakAnswer(int i) { PlayItemSpeech(i < 0 ? target_index_ : i); }
@@ -468,12 +462,7 @@ void Game15Form::Form_MouseDown(int button, int shift, int x, int y) {
 }
 
 void Game15Form::GameMouseDown(int button, int, int x, int y) {
-  for (int i = 0; i < kItemCount; ++i) {
-    if (pictures_[static_cast<size_t>(i)].IsUnder(x, y)) {
-      PlayItemSpeech(i);
-      return;
-    }
-  }
+  if (SayPictureUnder(pictures_, x, y)) return;
   if (gListenButton.IsUnder(x, y)) {
     SpeakAnswer(-1);
     return;

@@ -115,9 +115,9 @@ class Game15Form : public GameForm {
   std::array<SpriteClass, 4> arrows_;
   SpriteClass animal_;
   std::string animal_name_;
+  // Text = the word, Label = its recording.
   std::array<SpriteClass, kItemCount> pictures_;
   std::array<SpriteClass, kItemCount> labels_;
-  std::array<std::string, kItemCount> sounds_;
 
   Game15State game_state_ = Game15State::Announce;
   // How far the state has come: its first step sets it off, a later step

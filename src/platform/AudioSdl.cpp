@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <system_error>
 
@@ -21,7 +22,23 @@ constexpr const char* kDebianSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
 bool OpenMixer() {
   constexpr int kChannels = 2;
   constexpr int kBufferFrames = 1024;
-  return Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames) == 0;
+  // No changes allowed: SDL converts to whatever the device wants, and the
+  // mixer's own format stays the same at every opening, so the sounds loaded
+  // before a closing still play after the next opening.
+  return Mix_OpenAudioDevice(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames,
+                             nullptr, 0) == 0;
+}
+
+// SDL_mixer keeps the whole buffer it converted the file in, several times
+// the converted sound (the 40-second menu music held 32 MB); only the sound
+// itself is kept. The buffer is SDL's, so SDL's realloc shrinks it, and the
+// mixer frees it as before.
+Mix_Chunk* LoadWave(const std::filesystem::path& file) {
+  Mix_Chunk* chunk = Mix_LoadWAV(file.string().c_str());
+  if (chunk && chunk->allocated && chunk->alen > 0) {
+    if (void* tight = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(tight);
+  }
+  return chunk;
 }
 
 }  // namespace
@@ -31,11 +48,6 @@ AudioSdl::~AudioSdl() { Shutdown(); }
 bool AudioSdl::EnsureOpen() {
   if (tried_) return open_;
   tried_ = true;
-  if (!std::getenv("SDL_SOUNDFONTS")) {
-    std::error_code error;
-    if (std::filesystem::exists(kDebianSoundFont, error)) Mix_SetSoundFonts(kDebianSoundFont);
-  }
-  Mix_Init(MIX_INIT_MID);
   subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   bool opened = subsystem_ && OpenMixer();
   if (!opened) {
@@ -56,30 +68,47 @@ bool AudioSdl::EnsureOpen() {
   Mix_QuerySpec(&frequency, &format, &channels);
   frequency_ = frequency;
   bytes_per_frame_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
-  Mix_AllocateChannels(kInitialChannels);
-  open_ = frequency_ > 0 && bytes_per_frame_ > 0;
-  return open_;
+  int needed = kInitialChannels;
+  for (const auto& [number, stream] : streams_) needed = std::max(needed, stream.Channel + 1);
+  Mix_AllocateChannels(needed);
+  open_ = true;
+  idle_.Reset();
+  return true;
 }
 
-void AudioSdl::Shutdown() {
-  for (auto& [number, stream] : streams_) {
-    HaltStream(stream);
-    if (stream.Whole) Mix_FreeChunk(stream.Whole);
-    if (stream.Music) Mix_FreeMusic(stream.Music);
-  }
-  streams_.clear();
+void AudioSdl::CloseDevice() {
+  for (auto& [number, stream] : streams_) HaltStream(stream);
   music_in_slot_ = nullptr;
-  if (wave_) {
-    Mix_HaltChannel(kWaveChannel);
-    Mix_FreeChunk(wave_);
-    wave_ = nullptr;
+  if (open_) {
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
   }
-  if (open_) Mix_CloseAudio();
-  if (tried_) Mix_Quit();
   if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
   open_ = false;
   subsystem_ = false;
   tried_ = false;
+}
+
+int AudioSdl::CloseWhenIdle(std::int64_t now_milliseconds) {
+  if (!open_) return -1;
+  const bool sounding = Mix_Playing(-1) > 0 || Mix_PlayingMusic() != 0;
+  const IdleDeviceRule::Advice advice = idle_.Look(sounding, now_milliseconds);
+  if (!advice.Close) return advice.LookAgainAfter;
+  CloseDevice();
+  return -1;
+}
+
+void AudioSdl::Shutdown() {
+  CloseDevice();
+  for (auto& [number, stream] : streams_) {
+    if (stream.Whole) Mix_FreeChunk(stream.Whole);
+    if (stream.Music) Mix_FreeMusic(stream.Music);
+  }
+  streams_.clear();
+  if (wave_) Mix_FreeChunk(wave_);
+  wave_ = nullptr;
+  if (midi_ready_) Mix_Quit();
+  midi_ready_ = false;
 }
 
 int AudioSdl::LengthOf(const Mix_Chunk* chunk) const {
@@ -94,7 +123,7 @@ int AudioSdl::PlayWave(const std::filesystem::path& file) {
   // ends the sound before it, as a new sound does.
   Mix_HaltChannel(kWaveChannel);
   if (wave_) Mix_FreeChunk(wave_);
-  wave_ = Mix_LoadWAV(file.string().c_str());
+  wave_ = LoadWave(file);
   if (!wave_) return -1;
   if (Mix_PlayChannel(kWaveChannel, wave_, 0) < 0) return -1;
   return LengthOf(wave_);
@@ -123,30 +152,49 @@ int AudioSdl::FreeChannel() const {
 }
 
 int AudioSdl::OpenStream(const std::filesystem::path& file, StreamKind kind) {
-  if (!EnsureOpen()) return 0;
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return 0;
   Stream stream;
   stream.Kind = kind;
-  if (kind == StreamKind::Wave) {
-    stream.Whole = Mix_LoadWAV(file.string().c_str());
-    if (!stream.Whole) return 0;
-    stream.Channel = FreeChannel();
-    if (stream.Channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(stream.Channel + 1);
-  } else {
-    stream.Music = Mix_LoadMUS(file.string().c_str());
-    if (!stream.Music) return 0;
-  }
+  stream.File = file;
+  if (kind == StreamKind::Wave) stream.Channel = FreeChannel();
   const int number = next_stream_++;
   streams_[number] = stream;
   return number;
 }
 
-void AudioSdl::HaltStream(Stream& stream) {
+bool AudioSdl::Load(Stream& stream) {
+  // A loaded stream needs the device too: it may have closed since.
+  if (!EnsureOpen()) return false;
+  if (stream.Loaded) return stream.Whole || stream.Music;
+  stream.Loaded = true;
   if (stream.Kind == StreamKind::Wave) {
-    if (stream.Channel >= 0) Mix_HaltChannel(stream.Channel);
+    stream.Whole = LoadWave(stream.File);
+    if (stream.Channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(stream.Channel + 1);
+    return stream.Whole != nullptr;
+  }
+  if (!midi_ready_) {
+    // The synthesiser and its sound font are set up only for the first MIDI
+    // file: the menu and most games never play one.
+    if (!std::getenv("SDL_SOUNDFONTS")) {
+      std::error_code error;
+      if (std::filesystem::exists(kDebianSoundFont, error)) Mix_SetSoundFonts(kDebianSoundFont);
+    }
+    Mix_Init(MIX_INIT_MID);
+    midi_ready_ = true;
+  }
+  stream.Music = Mix_LoadMUS(stream.File.string().c_str());
+  return stream.Music != nullptr;
+}
+
+void AudioSdl::HaltStream(Stream& stream) {
+  // The mixer's channels exist only while the device is open.
+  if (stream.Kind == StreamKind::Wave) {
+    if (open_ && stream.Channel >= 0) Mix_HaltChannel(stream.Channel);
     if (stream.Playing) Mix_FreeChunk(stream.Playing);
     stream.Playing = nullptr;
   } else if (stream.Music && stream.Music == music_in_slot_) {
-    Mix_HaltMusic();
+    if (open_) Mix_HaltMusic();
     music_in_slot_ = nullptr;
   }
 }
@@ -164,6 +212,7 @@ bool AudioSdl::PlayStream(int number, int from_milliseconds) {
   auto found = streams_.find(number);
   if (found == streams_.end()) return false;
   Stream& stream = found->second;
+  if (!Load(stream)) return false;
   HaltStream(stream);
   const long long from = from_milliseconds < 0 ? 0 : from_milliseconds;
   if (stream.Kind == StreamKind::Wave) {
@@ -186,7 +235,7 @@ bool AudioSdl::PlayStream(int number, int from_milliseconds) {
 
 void AudioSdl::PauseStream(int number) {
   auto found = streams_.find(number);
-  if (found == streams_.end()) return;
+  if (!open_ || found == streams_.end()) return;
   const Stream& stream = found->second;
   if (stream.Kind == StreamKind::Wave) {
     Mix_Pause(stream.Channel);
@@ -197,7 +246,7 @@ void AudioSdl::PauseStream(int number) {
 
 void AudioSdl::ResumeStream(int number) {
   auto found = streams_.find(number);
-  if (found == streams_.end()) return;
+  if (!open_ || found == streams_.end()) return;
   const Stream& stream = found->second;
   if (stream.Kind == StreamKind::Wave) {
     Mix_Resume(stream.Channel);
@@ -213,7 +262,7 @@ void AudioSdl::StopStream(int number) {
 
 bool AudioSdl::StreamPlaying(int number) {
   auto found = streams_.find(number);
-  if (found == streams_.end()) return false;
+  if (!open_ || found == streams_.end()) return false;
   const Stream& stream = found->second;
   if (stream.Kind == StreamKind::Wave) return stream.Playing && Mix_Playing(stream.Channel) != 0;
   return stream.Music == music_in_slot_ && Mix_PlayingMusic() != 0;
@@ -222,7 +271,8 @@ bool AudioSdl::StreamPlaying(int number) {
 int AudioSdl::StreamLength(int number) {
   auto found = streams_.find(number);
   if (found == streams_.end()) return -1;
-  const Stream& stream = found->second;
+  Stream& stream = found->second;
+  if (!Load(stream)) return -1;
   if (stream.Kind == StreamKind::Wave) return LengthOf(stream.Whole);
   const double seconds = Mix_MusicDuration(stream.Music);
   return seconds < 0 ? -1 : static_cast<int>(seconds * 1000.0 + 0.5);

@@ -1,17 +1,22 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 
 #include "platform/Audio.h"
+#include "platform/IdleDeviceRule.h"
 
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
 namespace tavlo {
 
-// Sound through SDL2_mixer. The device is opened on the first sound, so a
-// program that never plays one never holds the sound card. Where no device
-// can be opened every sound is silence that lasts as long as the sound.
+// Sound through SDL2_mixer. The device is opened by the first sound and
+// closed again after a few seconds of silence (see IdleDeviceRule), so a
+// program that plays nothing holds no sound card and runs no mixing thread.
+// A stream's file is read when it first plays or is measured, not when it is
+// opened, so opening the menu's music costs the first frame nothing. Where no
+// device can be opened every sound is silence that lasts as long as the sound.
 class AudioSdl : public AudioOutput {
  public:
   AudioSdl() = default;
@@ -32,13 +37,20 @@ class AudioSdl : public AudioOutput {
   bool StreamPlaying(int stream) override;
   int StreamLength(int stream) override;
 
-  // Closes the device; the next sound opens it again. The owner calls this
-  // before it shuts SDL down.
+  // Closes the device once it has been silent long enough; the owner calls
+  // this whenever it is about to wait. Returns the milliseconds after which it
+  // wants to be called again, -1 when the device is closed.
+  int CloseWhenIdle(std::int64_t now_milliseconds);
+
+  // Closes the device and frees every sound; the next sound opens it again.
+  // The owner calls this before it shuts SDL down.
   void Shutdown();
 
  private:
   struct Stream {
     StreamKind Kind = StreamKind::Wave;
+    std::filesystem::path File;
+    bool Loaded = false;
     // A wave stream: the whole sound, the part of it now playing (a view into
     // the whole that starts at the sought position) and its own channel.
     Mix_Chunk* Whole = nullptr;
@@ -49,6 +61,10 @@ class AudioSdl : public AudioOutput {
   };
 
   bool EnsureOpen();
+  // Lets go of the device but keeps every loaded sound for the next opening.
+  void CloseDevice();
+  // Reads the stream's file; false when it cannot be played.
+  bool Load(Stream& stream);
   int LengthOf(const Mix_Chunk* chunk) const;
   int FreeChannel() const;
   void HaltStream(Stream& stream);
@@ -63,6 +79,8 @@ class AudioSdl : public AudioOutput {
   int next_stream_ = 1;
   // The MIDI stream that has the mixer's one music slot.
   Mix_Music* music_in_slot_ = nullptr;
+  bool midi_ready_ = false;
+  IdleDeviceRule idle_;
 };
 
 }  // namespace tavlo

@@ -3,11 +3,11 @@
 #include <SDL.h>
 #include <imgui.h>
 #include <imgui_impl_sdl.h>
-#include <imgui_impl_sdlrenderer.h>
 
 #include <string>
 
 #include "platform/Fonts.h"
+#include "platform/ImGuiRenderer.h"
 #include "platform/SdlKeys.h"
 
 namespace tavlo {
@@ -45,12 +45,12 @@ SdlImGuiHost::SdlImGuiHost(SDL_Window* window, SDL_Renderer* renderer)
   style.Colors[ImGuiCol_HeaderHovered] = ImVec4(0.82f, 0.88f, 0.97f, 1.0f);
   style.Colors[ImGuiCol_HeaderActive] = ImVec4(0.45f, 0.65f, 0.95f, 1.0f);
   ImGui_ImplSDL2_InitForSDLRenderer(window_);
-  ImGui_ImplSDLRenderer_Init(renderer_);
+  draw_lists_ = std::make_unique<ImGuiRenderer>(renderer_);
 }
 
 SdlImGuiHost::~SdlImGuiHost() {
   ReleaseTextures();
-  ImGui_ImplSDLRenderer_Shutdown();
+  draw_lists_.reset();
   ImGui_ImplSDL2_Shutdown();
   ImGui::DestroyContext();
 }
@@ -117,7 +117,6 @@ void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_ba
 }
 
 void SdlImGuiHost::DrawFrame(ModalDialog& dialog, const std::function<void()>& draw_background) {
-  ImGui_ImplSDLRenderer_NewFrame();
   ImGui_ImplSDL2_NewFrame();
   // The renderer scales everything from the 800 x 600 picture to the window,
   // and SDL already reports the pointer in picture pixels.
@@ -133,7 +132,7 @@ void SdlImGuiHost::DrawFrame(ModalDialog& dialog, const std::function<void()>& d
   ImGui::Render();
   if (!open || dialog.Closed()) return;
   draw_background();
-  ImGui_ImplSDLRenderer_RenderDrawData(ImGui::GetDrawData());
+  draw_lists_->Render(*ImGui::GetDrawData());
   SDL_RenderPresent(renderer_);
 }
 

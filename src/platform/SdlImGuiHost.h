@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "platform/ModalDialog.h"
 
@@ -11,6 +12,8 @@ struct SDL_Surface;
 struct SDL_Texture;
 
 namespace tavlo {
+
+class ImGuiRenderer;
 
 // The one Dear ImGui context of the window and its SDL back-ends, and the
 // modal loop every in-window dialog (message boxes, option dialogs) runs in.
@@ -42,6 +45,7 @@ class SdlImGuiHost : public DialogPictures {
   SDL_Renderer* renderer_;
   bool quit_requested_ = false;
   std::map<SDL_Surface*, SDL_Texture*> textures_;
+  std::unique_ptr<ImGuiRenderer> draw_lists_;
 };
 
 }  // namespace tavlo

@@ -4,12 +4,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/Fonts.h"
 #include "platform/SdlImGuiHost.h"
 #include "platform/SdlKeys.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/ProgramLocation.h"
+#include "platform/SessionBus.h"
 #include "platform/SystemFolders.h"
 
 namespace tavlo {
@@ -63,6 +65,13 @@ MessageAnswer ShowStandaloneMessageBox(const std::string& text, const std::strin
 SdlPlatform::SdlPlatform() : instance_lock_(InstanceLock::DefaultLockFile()) {
   // Full screen scales the 800 x 600 picture; smooth scaling reads better.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
+  // SDL would show the software renderer's pixels through an OpenGL texture,
+  // loading the GL driver (without a GPU Mesa's llvmpipe: 60 MB and two
+  // threads) for a copy that X11's shared memory does as well.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  KeepSessionBusFromStarting();
+  const char* request = std::getenv("TAVLO_RENDERER");
+  renderer_request_ = RendererRequestFromText(request ? request : "");
   video_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
 }
 
@@ -87,31 +96,64 @@ bool SdlPlatform::OpenWindow(const std::string& title) {
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              kPictureWidth, kPictureHeight, SDL_WINDOW_SHOWN);
   if (!window_) return false;
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-  if (!renderer_) {
+  if (!UpdateRenderer(kPictureWidth, kPictureHeight)) {
     CloseWindow();
     return false;
   }
-  SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               kPictureWidth, kPictureHeight);
-  imgui_host_ = std::make_unique<SdlImGuiHost>(window_, renderer_);
-  message_box_ = std::make_unique<SdlMessageBox>(*imgui_host_);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderPresent(renderer_);
   return true;
 }
 
-void SdlPlatform::CloseWindow() {
+bool SdlPlatform::UpdateRenderer(int window_width, int window_height) {
+  const RendererKind wanted = ChooseRenderer(
+      renderer_request_, ScalingOf(window_width, window_height, kPictureWidth, kPictureHeight),
+      DetectGraphicsHardware());
+  if (renderer_ && wanted == renderer_kind_) return true;
+  DestroyRenderer();
+  // The other kind stands in where the wanted one cannot be made (no GPU
+  // driver; no shared-memory window pixels on some displays).
+  const RendererKind other =
+      wanted == RendererKind::Software ? RendererKind::Accelerated : RendererKind::Software;
+  for (const RendererKind kind : {wanted, other}) {
+    renderer_ = SDL_CreateRenderer(
+        window_, -1,
+        kind == RendererKind::Software ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED);
+    if (renderer_) {
+      renderer_kind_ = kind;
+      break;
+    }
+  }
+  if (!renderer_) return false;
+  clear_borders_ = true;
+  SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                               kPictureWidth, kPictureHeight);
+  return true;
+}
+
+void SdlPlatform::DestroyRenderer() {
+  // The dialogs' textures belong to the renderer.
   message_box_.reset();
   imgui_host_.reset();
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
-  if (window_) SDL_DestroyWindow(window_);
   texture_ = nullptr;
   renderer_ = nullptr;
+}
+
+SdlImGuiHost& SdlPlatform::DialogHost() {
+  if (!imgui_host_) {
+    imgui_host_ = std::make_unique<SdlImGuiHost>(window_, renderer_);
+    message_box_ = std::make_unique<SdlMessageBox>(*imgui_host_);
+  }
+  return *imgui_host_;
+}
+
+void SdlPlatform::CloseWindow() {
+  DestroyRenderer();
+  if (window_) SDL_DestroyWindow(window_);
   window_ = nullptr;
 }
 
@@ -126,11 +168,13 @@ void SdlPlatform::SetFullScreen(bool full_screen) {
     SDL_SetWindowPosition(window_, bounds.x, bounds.y);
     SDL_SetWindowSize(window_, bounds.w, bounds.h);
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    UpdateRenderer(bounds.w, bounds.h);
   } else {
     SDL_SetWindowFullscreen(window_, 0);
     SDL_SetWindowBordered(window_, SDL_TRUE);
     SDL_SetWindowSize(window_, kPictureWidth, kPictureHeight);
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    UpdateRenderer(kPictureWidth, kPictureHeight);
   }
   if (!last_picture_.Empty()) Present(last_picture_);
 }
@@ -152,8 +196,15 @@ void SdlPlatform::SetCursor(CursorShape shape) {
 }
 
 void SdlPlatform::DrawPicture() {
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
+  // The software renderer draws into the window's own pixels, which keep the
+  // black borders around a scaled picture from one frame to the next; clearing
+  // them every time would cost more than the picture (8 MB at 1920 x 1080).
+  // A GPU's back buffer holds nothing defined after a present.
+  if (renderer_kind_ == RendererKind::Accelerated || clear_borders_ || last_picture_.Empty()) {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    clear_borders_ = false;
+  }
   if (!last_picture_.Empty()) {
     SDL_Surface* pixels = last_picture_.NativeHandle();
     SDL_UpdateTexture(texture_, nullptr, pixels->pixels, pixels->pitch);
@@ -161,11 +212,50 @@ void SdlPlatform::DrawPicture() {
   }
 }
 
+void SdlPlatform::ShowPicture() {
+  pacer_.Shown(MonotonicNanoseconds());
+  if (renderer_kind_ == RendererKind::Software && !redraw_all_ && !clear_borders_ &&
+      ShowChangedRows()) {
+    return;
+  }
+  DrawPicture();
+  SDL_RenderPresent(renderer_);
+  redraw_all_ = false;
+  shown_rows_.Take(last_picture_, 0, kPictureHeight);
+}
+
+bool SdlPlatform::ShowChangedRows() {
+  if (last_picture_.Empty()) return false;
+  const SDL_Surface& picture = *last_picture_.NativeHandle();
+  float scale_x = 1;
+  float scale_y = 1;
+  SDL_RenderGetScale(renderer_, &scale_x, &scale_y);
+  const std::optional<ChangedBand> band = shown_rows_.Changed(last_picture_, scale_y);
+  if (!band) return false;
+  if (band->Bottom > band->Top) {
+    const SDL_Rect rows{0, band->Top, kPictureWidth, band->Bottom - band->Top};
+    const auto* first = static_cast<const Uint8*>(picture.pixels) + band->Top * picture.pitch;
+    SDL_UpdateTexture(texture_, &rows, first, picture.pitch);
+    SDL_RenderCopy(renderer_, texture_, &rows, &rows);
+    SDL_RenderPresent(renderer_);
+    shown_rows_.Take(last_picture_, band->Top, band->Bottom);
+  }
+  return true;
+}
+
 void SdlPlatform::Present(const Surface& picture) {
   last_picture_ = picture;
   if (!renderer_) return;
-  DrawPicture();
-  SDL_RenderPresent(renderer_);
+  if (pacer_.Offer(MonotonicNanoseconds())) ShowPicture();
+}
+
+int SdlPlatform::HousekeepingBeforeWait() {
+  const std::int64_t now = MonotonicNanoseconds();
+  if (renderer_ && pacer_.Due(now)) ShowPicture();
+  int limit = pacer_.MillisecondsUntilDue(now);
+  const int audio = audio_.CloseWhenIdle(now / 1'000'000);
+  if (audio >= 0 && (limit < 0 || audio < limit)) limit = audio;
+  return limit;
 }
 
 void SdlPlatform::WarpPointer(int x, int y) {
@@ -187,8 +277,15 @@ std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
       const auto spent = static_cast<int>(SDL_GetTicks64() - start);
       remaining = spent >= timeout_ms ? 0 : timeout_ms - spent;
     }
-    const int got = remaining < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, remaining);
-    if (!got) return std::nullopt;
+    int wait = remaining;
+    const int housekeeping = HousekeepingBeforeWait();
+    if (housekeeping >= 0 && (wait < 0 || housekeeping < wait)) wait = housekeeping;
+    const int got = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
+    if (!got) {
+      // Woken for housekeeping only: wait on for the caller's time.
+      if (wait == remaining) return std::nullopt;
+      continue;
+    }
     switch (event.type) {
       case SDL_QUIT:
         quit_requested_ = true;
@@ -196,8 +293,15 @@ std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
       case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_CLOSE)
           return InputEvent{EventType::CloseRequested};
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
-            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+          // The window's pixels are new, borders included.
+          clear_borders_ = true;
+          UpdateRenderer(event.window.data1, event.window.data2);
+          return InputEvent{EventType::Exposed};
+        }
+        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+          // The window lost its pixels on the screen: show all of them again.
+          redraw_all_ = true;
           return InputEvent{EventType::Exposed};
         }
         break;
@@ -248,21 +352,24 @@ MessageAnswer SdlPlatform::ShowMessageBox(const std::string& text, const std::st
                                           MessageButtons buttons, MessageIcon icon) {
   if (quit_requested_)
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-  if (!message_box_) return ShowStandaloneMessageBox(text, title, buttons, icon);
+  if (!renderer_) return ShowStandaloneMessageBox(text, title, buttons, icon);
+  DialogHost();
   const MessageAnswer answer =
       message_box_->Run(text, title, buttons, icon, [this] { DrawPicture(); });
   quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
+  redraw_all_ = true;
   if (!last_picture_.Empty()) Present(last_picture_);
   return answer;
 }
 
 void SdlPlatform::RunModalDialog(ModalDialog& dialog) {
-  if (quit_requested_ || !imgui_host_) {
+  if (quit_requested_ || !renderer_) {
     dialog.Answer(DialogAnswer::Cancel);
     return;
   }
-  imgui_host_->Run(dialog, [this] { DrawPicture(); });
+  DialogHost().Run(dialog, [this] { DrawPicture(); });
   quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
+  redraw_all_ = true;
   if (!last_picture_.Empty()) Present(last_picture_);
 }
 
@@ -322,7 +429,9 @@ bool SdlPlatform::ChangeDisplayMode(const DisplayMode& wanted) {
       continue;
     }
     if (SDL_SetWindowDisplayMode(window_, &mode) != 0) return false;
-    return SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) == 0;
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN) != 0) return false;
+    UpdateRenderer(mode.w, mode.h);
+    return true;
   }
   return false;
 }

@@ -3,8 +3,11 @@
 #include <memory>
 
 #include "platform/AudioSdl.h"
+#include "platform/FramePacer.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
+#include "platform/RendererChoice.h"
+#include "platform/ShownRows.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -19,6 +22,12 @@ class SdlMessageBox;
 // The real desktop: an SDL window that shows the front form's picture scaled
 // to the window, SDL's events as the program's events, message boxes drawn
 // with Dear ImGui inside the window.
+//
+// The window's renderer is chosen by ChooseRenderer each time the window's
+// size changes; the environment variable TAVLO_RENDERER ("software" or
+// "accelerated") forces one. Pictures reach the screen at most once per
+// display refresh (FramePacer), and the sound device closes when it has been
+// silent for a while, so an idle program wakes no thread at all.
 class SdlPlatform : public Platform {
  public:
   SdlPlatform();
@@ -57,6 +66,19 @@ class SdlPlatform : public Platform {
  private:
   // Draws the last picture shown; the caller presents.
   void DrawPicture();
+  // Draws and presents the last picture now.
+  void ShowPicture();
+  // With the software renderer: scales and presents only the rows that changed
+  // since the last picture shown. False when all of it must be drawn.
+  bool ShowChangedRows();
+  // Makes the renderer the window's size calls for, when it is not the one in use.
+  bool UpdateRenderer(int window_width, int window_height);
+  void DestroyRenderer();
+  // The dialogs' ImGui context, made for the first dialog.
+  SdlImGuiHost& DialogHost();
+  // Does what is due before a wait (a waiting picture, closing an idle sound
+  // device) and returns how long the wait may last at most; -1: no limit.
+  int HousekeepingBeforeWait();
 
   bool video_ = false;
   // Once the system asked the program to end, no question waits for an answer.
@@ -64,10 +86,19 @@ class SdlPlatform : public Platform {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  RendererRequest renderer_request_ = RendererRequest::Automatic;
+  RendererKind renderer_kind_ = RendererKind::Software;
+  bool clear_borders_ = true;
+  // The next picture is drawn whole: the window was exposed or a dialog was over it.
+  bool redraw_all_ = true;
+  ShownRows shown_rows_;
+  FramePacer pacer_;
   SDL_Cursor* arrow_cursor_ = nullptr;
   SDL_Cursor* wait_cursor_ = nullptr;
   Surface last_picture_;
-  // The in-window dialogs share one ImGui context; the message box draws on it.
+  // The in-window dialogs share one ImGui context; the message box draws on
+  // it. Both are made for the first dialog (loading the dialog font costs the
+  // first frame time) and again after a change of renderer.
   std::unique_ptr<SdlImGuiHost> imgui_host_;
   std::unique_ptr<SdlMessageBox> message_box_;
   InstanceLock instance_lock_;

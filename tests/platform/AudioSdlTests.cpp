@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <thread>
 #include <numbers>
 #include <string>
 
@@ -67,6 +69,49 @@ int LoudestSample(const std::filesystem::path& file) {
     loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
   }
   return loudest;
+}
+
+// Milliseconds from the first to the last loud sample SDL's disk driver
+// wrote (44.1 kHz stereo): how much of a tone was played.
+int LoudSpanMilliseconds(const std::filesystem::path& file) {
+  const std::string bytes = testing::ReadFile(file);
+  std::size_t first = bytes.size();
+  std::size_t last = 0;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
+                                                  (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
+    if (std::abs(static_cast<int>(sample)) < 4000) continue;
+    first = std::min(first, i);
+    last = i;
+  }
+  if (first > last) return 0;
+  return static_cast<int>((last - first) / 4 * 1000 / 44100);
+}
+
+bool AudioThreadNamed() {
+  for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+    std::ifstream comm(task.path() / "comm");
+    std::string name;
+    std::getline(comm, name);
+    if (name.starts_with("SDLAudio")) return true;
+  }
+  return false;
+}
+
+// SDL's mixing thread names itself once it runs, a moment after the device
+// opened; a closed device has joined it.
+bool AudioThreadRunning() {
+  for (int tries = 0; tries < 100; ++tries) {
+    if (AudioThreadNamed()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+std::int64_t NowMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 // The real clock and real sound, through SDL's disk driver into a file.
@@ -141,6 +186,35 @@ TEST_F(AudioSdlTests, AWaveStreamKnowsItsLengthAndPlaysFromASoughtPlace) {
   app.Wait(250);
   EXPECT_FALSE(platform.Sound.StreamPlaying(stream));
   platform.Sound.CloseStream(stream);
+}
+
+TEST_F(AudioSdlTests, OpeningAStreamLeavesTheDeviceClosedUntilTheStreamIsNeeded) {
+  const int stream = platform.Sound.OpenStream(folder / "tone.wav", StreamKind::Wave);
+  ASSERT_GT(stream, 0);
+  EXPECT_EQ(platform.Sound.OpenStream(folder / "none.wav", StreamKind::Wave), 0);
+  // The disk driver makes its file when the device opens.
+  EXPECT_FALSE(std::filesystem::exists(output));
+  EXPECT_FALSE(AudioThreadNamed());
+  EXPECT_NEAR(platform.Sound.StreamLength(stream), 400, 1);
+  EXPECT_TRUE(std::filesystem::exists(output));
+}
+
+TEST_F(AudioSdlTests, ASilentDeviceClosesWithItsThreadAndASoundLoadedBeforePlaysWhole) {
+  const int stream = platform.Sound.OpenStream(folder / "tone.wav", StreamKind::Wave);
+  ASSERT_NEAR(platform.Sound.StreamLength(stream), 400, 1);
+  EXPECT_TRUE(AudioThreadRunning());
+  const std::int64_t now = NowMilliseconds();
+  EXPECT_EQ(platform.Sound.CloseWhenIdle(now), IdleDeviceRule::kCloseAfterMilliseconds);
+  EXPECT_EQ(platform.Sound.CloseWhenIdle(now + IdleDeviceRule::kCloseAfterMilliseconds), -1);
+  EXPECT_FALSE(AudioThreadNamed());
+
+  // The next sound opens the device again (the disk driver starts a new file).
+  ASSERT_TRUE(platform.Sound.PlayStream(stream, 0));
+  EXPECT_EQ(platform.Sound.CloseWhenIdle(now + 2 * IdleDeviceRule::kCloseAfterMilliseconds),
+            IdleDeviceRule::kLookWhileSoundingMilliseconds);
+  app.Wait(600);
+  platform.Sound.Shutdown();
+  EXPECT_GE(LoudSpanMilliseconds(output), 380) << "the start or end of the sound was cut";
 }
 
 TEST_F(AudioSdlTests, AMidiFilePlaysThroughTheSynthesiserAndWaitBlocksUntilItsEnd) {
