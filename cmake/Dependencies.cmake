@@ -9,6 +9,10 @@ pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
 pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
 pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
 find_package(Threads REQUIRED)
+# Printing (Debian's libcups2-dev has no pkg-config file) and the compression
+# of the printed page's PDF.
+find_package(Cups REQUIRED)
+find_package(ZLIB REQUIRED)
 
 # The SDL_Renderer backend of Dear ImGui ships as source with the package.
 set(TAVLO_IMGUI_RENDERER_SOURCE

@@ -18,6 +18,8 @@ packages=(
   libimgui-dev
   # Word lists
   libsqlite3-dev libicu-dev
+  # Printing the statistics, and the PDF of a page that could not be printed
+  libcups2-dev zlib1g-dev
   # Tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # Running without a display, driving and photographing the real window

@@ -72,8 +72,11 @@ const Font& FontLibrary::Get(const std::string& family, double points, FontStyle
   return *inserted.first->second;
 }
 
-std::string FontLibrary::FindFontFile(const std::string& family, FontStyle style) {
-  if (!FcInit()) return {};
+namespace {
+
+// The best match fontconfig finds for a family in a style; the caller
+// destroys it. Null when there is none.
+FcPattern* MatchFamily(const std::string& family, FontStyle style) {
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(
       pattern, FC_FAMILY,
@@ -85,15 +88,47 @@ std::string FontLibrary::FindFontFile(const std::string& family, FontStyle style
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  std::string file;
-  if (match) {
-    FcChar8* path = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
-      file = reinterpret_cast<const char*>(path);
-    }
-    FcPatternDestroy(match);
-  }
   FcPatternDestroy(pattern);
+  return match;
+}
+
+std::string StringOf(FcPattern* pattern, const char* object) {
+  FcChar8* value = nullptr;
+  if (FcPatternGetString(pattern, object, 0, &value) != FcResultMatch || !value) return {};
+  return reinterpret_cast<const char*>(value);
+}
+
+// Whether the face has every letter of the Latin alphabet in both cases.
+bool WritesLatinLetters(FcPattern* font) {
+  FcCharSet* characters = nullptr;
+  if (FcPatternGetCharSet(font, FC_CHARSET, 0, &characters) != FcResultMatch || !characters) {
+    return false;
+  }
+  for (FcChar32 letter = 'A'; letter <= 'Z'; ++letter) {
+    if (!FcCharSetHasChar(characters, letter) || !FcCharSetHasChar(characters, letter + 32)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string FontLibrary::MatchingFamily(const std::string& family) {
+  if (!FcInit()) return {};
+  FcPattern* match = MatchFamily(family, {});
+  if (!match) return {};
+  const std::string name = StringOf(match, FC_FAMILY);
+  FcPatternDestroy(match);
+  return name;
+}
+
+std::string FontLibrary::FindFontFile(const std::string& family, FontStyle style) {
+  if (!FcInit()) return {};
+  FcPattern* match = MatchFamily(family, style);
+  if (!match) return {};
+  std::string file = StringOf(match, FC_FILE);
+  FcPatternDestroy(match);
   return file;
 }
 
@@ -101,14 +136,12 @@ std::vector<std::string> FontLibrary::Families() {
   std::set<std::string> names;
   if (!FcInit()) return {};
   FcPattern* pattern = FcPatternCreate();
-  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_CHARSET, nullptr);
   FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
   if (fonts) {
     for (int i = 0; i < fonts->nfont; ++i) {
-      FcChar8* name = nullptr;
-      if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &name) == FcResultMatch && name) {
-        names.insert(reinterpret_cast<const char*>(name));
-      }
+      const std::string name = StringOf(fonts->fonts[i], FC_FAMILY);
+      if (!name.empty() && WritesLatinLetters(fonts->fonts[i])) names.insert(name);
     }
     FcFontSetDestroy(fonts);
   }

@@ -75,6 +75,8 @@ void SdlImGuiHost::ReleaseTextures() {
 void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_background) {
   int frames_to_draw = kFramesPerEvent;
   SDL_ShowCursor(SDL_ENABLE);
+  // Typed text arrives as text events as well as key presses.
+  SDL_StartTextInput();
   while (!dialog.Closed()) {
     SDL_Event event;
     const bool got = frames_to_draw > 0 ? SDL_PollEvent(&event) : SDL_WaitEvent(&event);
@@ -92,8 +94,10 @@ void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_ba
         if (key != 0) dialog.OnKey(key, ShiftStateFromSdl(event.key.keysym.mod));
         break;
       }
-      case SDL_KEYUP:
       case SDL_TEXTINPUT:
+        dialog.OnText(event.text.text);
+        break;
+      case SDL_KEYUP:
         break;
       case SDL_QUIT:
         // Put back for the program, which ends in order once the dialog is gone.

@@ -5,6 +5,7 @@
 #include "platform/AudioSdl.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
+#include "platform/PrinterCups.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -52,6 +53,7 @@ class SdlPlatform : public Platform {
   std::optional<int> DesktopTextHeight() override;
 
   AudioOutput& Audio() override { return audio_; }
+  PagePrinter& Printer() override { return printer_; }
 
  private:
   // Draws the last picture shown; the caller presents.
@@ -71,6 +73,7 @@ class SdlPlatform : public Platform {
   std::unique_ptr<SdlMessageBox> message_box_;
   InstanceLock instance_lock_;
   AudioSdl audio_;
+  PrinterCups printer_;
 };
 
 }  // namespace tavlo

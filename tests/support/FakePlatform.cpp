@@ -76,7 +76,7 @@ MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::s
     ScriptedAnswers.pop_front();
     return answer;
   }
-  return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
 void FakePlatform::RunModalDialog(ModalDialog& dialog) {
