@@ -17,7 +17,7 @@ rank() {
 
 # A system header and the folders that may include it.
 declare -A owners=(
-  ['SDL']="platform" ['SDL2/']="platform" ['fontconfig/']="platform" ['imgui_impl']="platform"
+  ['SDL']="platform" ['SDL2/']="platform" ['fontconfig/']="platform" ['ft2build.h']="platform" ['imgui_impl']="platform"
   ['imgui.h']="platform profiles" ['sqlite3.h']="wordlists" ['unicode/']="wordlists"
   ['unistd.h']="platform" ['fcntl.h']="platform" ['sys/']="platform" ['dirent.h']="platform"
   ['pthread.h']="platform" ['dlfcn.h']="platform" ['cups/']="platform" ['zlib.h']="platform"

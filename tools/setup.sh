@@ -10,7 +10,7 @@ packages=(
   # Rebuilds of a second checkout reuse the first one's objects
   ccache
   # Window, input, pictures, sound, text
-  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev
   fonts-liberation fonts-dejavu-core
   # The General MIDI sound font SDL2_mixer's MIDI player (FluidSynth) needs
   timgm6mb-soundfont

@@ -2,6 +2,8 @@
 
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cmath>
@@ -98,18 +100,28 @@ std::string StringOf(FcPattern* pattern, const char* object) {
   return reinterpret_cast<const char*>(value);
 }
 
-// Whether the face has every letter of the Latin alphabet in both cases.
-bool WritesLatinLetters(FcPattern* font) {
-  FcCharSet* characters = nullptr;
-  if (FcPatternGetCharSet(font, FC_CHARSET, 0, &characters) != FcResultMatch || !characters) {
-    return false;
+// Whether the face draws every letter of the Latin alphabet, in both cases,
+// as that letter. fontconfig cannot tell: it reports a face of symbols that
+// puts its symbols where the letters belong as one that has the letters.
+// Such a face keeps an encoding of its own (a symbol or custom one) beside
+// the Unicode view that FreeType makes of it.
+bool WritesLatinLetters(FT_Library library, FcPattern* font) {
+  const std::string file = StringOf(font, FC_FILE);
+  int index = 0;
+  FcPatternGetInteger(font, FC_INDEX, 0, &index);
+  FT_Face face = nullptr;
+  if (file.empty() || FT_New_Face(library, file.c_str(), index, &face) != 0) return false;
+  bool letters = true;
+  for (int i = 0; i < face->num_charmaps; ++i) {
+    const FT_Encoding encoding = face->charmaps[i]->encoding;
+    if (encoding == FT_ENCODING_MS_SYMBOL || encoding == FT_ENCODING_ADOBE_CUSTOM) letters = false;
   }
-  for (FcChar32 letter = 'A'; letter <= 'Z'; ++letter) {
-    if (!FcCharSetHasChar(characters, letter) || !FcCharSetHasChar(characters, letter + 32)) {
-      return false;
-    }
+  if (letters) letters = FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0;
+  for (FT_ULong letter = 'A'; letters && letter <= 'Z'; ++letter) {
+    letters = FT_Get_Char_Index(face, letter) != 0 && FT_Get_Char_Index(face, letter + 32) != 0;
   }
-  return true;
+  FT_Done_Face(face);
+  return letters;
 }
 
 }  // namespace
@@ -136,15 +148,18 @@ std::vector<std::string> FontLibrary::Families() {
   std::set<std::string> names;
   if (!FcInit()) return {};
   FcPattern* pattern = FcPatternCreate();
-  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_CHARSET, nullptr);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, nullptr);
   FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
-  if (fonts) {
+  FT_Library library = nullptr;
+  if (fonts && FT_Init_FreeType(&library) == 0) {
     for (int i = 0; i < fonts->nfont; ++i) {
       const std::string name = StringOf(fonts->fonts[i], FC_FAMILY);
-      if (!name.empty() && WritesLatinLetters(fonts->fonts[i])) names.insert(name);
+      if (name.empty() || names.contains(name)) continue;
+      if (WritesLatinLetters(library, fonts->fonts[i])) names.insert(name);
     }
-    FcFontSetDestroy(fonts);
+    FT_Done_FreeType(library);
   }
+  if (fonts) FcFontSetDestroy(fonts);
   FcObjectSetDestroy(objects);
   FcPatternDestroy(pattern);
   return {names.begin(), names.end()};
