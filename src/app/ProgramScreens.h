@@ -1,7 +1,11 @@
 #pragma once
 
 #include "games/GameCatalogue.h"
+#include "screens/MenuAboutForm.h"
+#include "screens/MenuHelpForm.h"
 #include "screens/MenuMainForm.h"
+#include "screens/MenuOptionsForm.h"
+#include "screens/MenuStatsForm.h"
 #include "state/ScreenNavigator.h"
 
 namespace tavlo {
@@ -18,9 +22,16 @@ class ProgramScreens : public ScreenNavigator {
 
   MenuMainForm& MainMenu() { return menu_; }
   GameCatalogue& Games() { return games_; }
+  MenuOptionsForm& OptionsMenu() { return options_; }
+  MenuStatsForm& Statistics() { return statistics_; }
+  MenuHelpForm& Help() { return help_; }
+  MenuAboutForm& About() { return about_; }
 
   Form* GameScreen(int game_number) override;
   void OpenOptionsMenu() override;
+  void OpenStatistics() override;
+  void OpenHelp() override;
+  void OpenAbout() override;
   void EndProgram() override;
 
  private:
@@ -28,6 +39,10 @@ class ProgramScreens : public ScreenNavigator {
   ProgramState& state_;
   MenuMainForm menu_;
   GameCatalogue games_;
+  MenuOptionsForm options_;
+  MenuStatsForm statistics_;
+  MenuHelpForm help_;
+  MenuAboutForm about_;
 };
 
 }  // namespace tavlo

@@ -34,7 +34,7 @@ std::string TodayInShortForm() {
 std::string TodayForFileName() {
   const std::tm now = Now();
   char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%d %H%M", &now);
+  std::strftime(text, sizeof text, "%Y-%m-%d %H%M%S", &now);
   return text;
 }
 

@@ -8,8 +8,8 @@ namespace tavlo {
 // settings); in the C locale's form when the user's cannot be had.
 std::string TodayInShortForm();
 
-// Today and the time of day as year, month, day, hour and minute, for names
-// of files that sort by age ("2026-12-08 1430").
+// Today and the time of day as year, month, day, hour, minute and second, for names
+// of files that sort by age ("2026-12-08 143005").
 std::string TodayForFileName();
 
 }  // namespace tavlo

@@ -69,6 +69,7 @@ class LanguageTexts {
   std::string ProfilesText(int line) const;
   std::string InformationText(int line) const;
   const std::vector<std::string>& RewardTexts() const { return reward_texts_; }
+  const std::vector<std::string>& HelpTexts() const { return help_texts_; }
   const std::array<std::string, 2>& Credits() const { return credits_; }
 
   // The name of the list every game plays when its profile names none. When

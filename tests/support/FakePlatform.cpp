@@ -81,7 +81,13 @@ MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::s
 
 void FakePlatform::RunModalDialog(ModalDialog& dialog) {
   ++DialogsRun;
-  if (OnDialog) OnDialog(dialog);
+  if (!DialogScripts.empty()) {
+    const auto script = std::move(DialogScripts.front());
+    DialogScripts.pop_front();
+    script(dialog);
+  } else if (OnDialog) {
+    OnDialog(dialog);
+  }
   if (!dialog.Closed()) dialog.Answer(DialogAnswer::Cancel);
 }
 

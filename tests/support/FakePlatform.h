@@ -71,8 +71,11 @@ class FakePlatform : public NullPlatform {
   // answers it with keys (dialog.OnKey), typed text (dialog.OnText) and
   // buttons (dialog.Answer), as a user would; a dialog it leaves open, or any dialog without a script, is
   // cancelled, since nobody else can answer it. Dialog views are never drawn.
+  // DialogScripts answer the next dialogs one each, in order, before
+  // OnDialog answers the rest.
   void RunModalDialog(ModalDialog& dialog) override;
   std::function<void(ModalDialog&)> OnDialog;
+  std::deque<std::function<void(ModalDialog&)>> DialogScripts;
   int DialogsRun = 0;
 
   // Window.

@@ -424,6 +424,7 @@ def make_statistics(out):
     out.keyed(round_button(60, (30, 136, 229), draw_symbol=arrow_symbol("up")), "gfx/menu/statsUp.gif", matte=matte)
     out.keyed(round_button(60, (30, 136, 229), draw_symbol=arrow_symbol("down")), "gfx/menu/statsDown.gif", matte=matte)
     out.keyed(round_button(70, (255, 167, 38), "🧹"), "gfx/menu/statsReset.gif", matte=matte)
+    out.keyed(round_button(70, (67, 160, 71), "🖨️"), "gfx/menu/statsPrint.gif", matte=matte)
 
 
 def paper_background(seed, accent):
