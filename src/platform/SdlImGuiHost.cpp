@@ -44,6 +44,9 @@ SdlImGuiHost::SdlImGuiHost(SDL_Window* window, SDL_Renderer* renderer)
   style.Colors[ImGuiCol_Header] = ImVec4(0.45f, 0.65f, 0.95f, 1.0f);
   style.Colors[ImGuiCol_HeaderHovered] = ImVec4(0.82f, 0.88f, 0.97f, 1.0f);
   style.Colors[ImGuiCol_HeaderActive] = ImVec4(0.45f, 0.65f, 0.95f, 1.0f);
+  // An open drop-down list covers what lies below it; see-through, the
+  // controls behind would read as part of the list.
+  style.Colors[ImGuiCol_PopupBg] = ImVec4(1.0f, 1.0f, 1.0f, 1.0f);
   ImGui_ImplSDL2_InitForSDLRenderer(window_);
   ImGui_ImplSDLRenderer_Init(renderer_);
 }

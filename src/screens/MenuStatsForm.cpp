@@ -120,24 +120,32 @@ void MenuStatsForm::Form_Unload() {
 
 void MenuStatsForm::CloseScreen() { Unload(); }
 
-void MenuStatsForm::DrawButton(SpriteClass& button, int x, int y, int tip) {
-  button.DrawTransp(*this);
+void MenuStatsForm::DrawHighlight(SpriteClass& button, int x, int y, int tip) {
   if (!button.IsUnder(x, y)) return;
   button.DrawBorder(kHighlightBlue, 4, *this);
-  // Labels of the buttons at the right edge stay on the screen.
-  const int label_x = std::min(static_cast<int>(button.MiddleX()), 740);
-  DrawToolTip(*this, std::max(label_x, 60), button.Top() - 20, state_.Texts.MenuText(tip));
+  // The label stands beside the button, on the side towards the page.
+  Canvas& canvas = Graphics();
+  canvas.FontSize = 8;
+  const std::string text = state_.Texts.MenuText(tip);
+  const int half = canvas.TextWidth(text) / 2;
+  const int label_x = button.MiddleX() < Form::kWidth / 2 ? static_cast<int>(button.Right()) + 10 + half
+                                                          : button.Left() - 10 - half;
+  DrawToolTip(*this, label_x, static_cast<int>(button.MiddleY()) - 6, text);
 }
 
 void MenuStatsForm::DrawScreen(int x, int y) {
   Graphics().Cls();
   ShowStatsPage(false);
   DrawNotice();
-  DrawButton(stop_button_, x, y, kBackTip);
-  DrawButton(print_button_, x, y, kPrintTip);
-  DrawButton(reset_button_, x, y, kResetTip);
-  DrawButton(page_up_button_, x, y, kPageUpTip);
-  DrawButton(page_down_button_, x, y, kPageDownTip);
+  for (SpriteClass* button :
+       {&stop_button_, &print_button_, &reset_button_, &page_up_button_, &page_down_button_}) {
+    button->DrawTransp(*this);
+  }
+  DrawHighlight(stop_button_, x, y, kBackTip);
+  DrawHighlight(print_button_, x, y, kPrintTip);
+  DrawHighlight(reset_button_, x, y, kResetTip);
+  DrawHighlight(page_up_button_, x, y, kPageUpTip);
+  DrawHighlight(page_down_button_, x, y, kPageDownTip);
   Refresh();
 }
 

@@ -51,7 +51,8 @@ class MenuStatsForm : public Form {
   void PrintPage(bool for_printer);
   void ResetCounts();
   void DrawNotice();
-  void DrawButton(SpriteClass& button, int x, int y, int tip);
+  // The blue frame and the label of a button under (x, y).
+  void DrawHighlight(SpriteClass& button, int x, int y, int tip);
 
   ProgramState& state_;
   KeySwitchClass switches_;
