@@ -16,6 +16,7 @@ class NewProfileDialog : public OkCancelDialog {
   NewProfileDialog(NewProfileModel& model, NewProfileKeys& keys, DialogChrome chrome);
 
   void OnText(const std::string& utf8) override { keys_.OnText(utf8); }
+  const NewProfileModel& Model() const { return model_; }
 
  private:
   void DrawControls(DialogPictures& pictures) override;
