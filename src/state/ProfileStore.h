@@ -129,6 +129,11 @@ class ProfileStore : public SoundOptions {
 
   std::filesystem::path OptionFile(const std::string& profile_name) const;
 
+  // Reads a profile's option file into this store without making it current
+  // and without writing anything; false, with the store unchanged, when the
+  // file is missing, short or damaged.
+  bool ReadOptionFile(const std::string& profile_name);
+
  private:
   struct GameTexts {
     std::string WordList;
@@ -139,7 +144,6 @@ class ProfileStore : public SoundOptions {
     std::string FontSize;
   };
 
-  bool ReadOptionFile(const std::string& profile_name);
   // Keeps a dated copy of a damaged option file and tells the user.
   void KeepDamagedCopy(const std::string& profile_name);
   void Tell(const std::string& text) const;

@@ -69,8 +69,12 @@ TEST_F(MenuStatsFormTests, TheGreenPartOfTheBarIsTheShareOfRightAnswers) {
   for (const Case& test : {Case{1, 2, 100}, Case{0, 5, 0}, Case{4, 0, 300}, Case{2, 1, 200}}) {
     SCOPED_TRACE(test.Right);
     Open({{5, {test.Right, test.Wrong}}});
-    if (test.GreenPixels > 1) EXPECT_EQ(BarPixel(test.GreenPixels - 1), kGreen);
-    if (test.GreenPixels < 299) EXPECT_EQ(BarPixel(test.GreenPixels + 1), kRed);
+    if (test.GreenPixels > 1) {
+      EXPECT_EQ(BarPixel(test.GreenPixels - 1), kGreen);
+    }
+    if (test.GreenPixels < 299) {
+      EXPECT_EQ(BarPixel(test.GreenPixels + 1), kRed);
+    }
     Press(keys::kEscape);
   }
 }
