@@ -75,6 +75,26 @@ void DrawFocusBorder(const ItemRect& item, BorderPlace place) {
                                       IM_COL32(0, 0, 255, 255), 4.0f, 0, kFocusThickness);
 }
 
+bool BeginRoomyList(const char* id, int visible_rows) {
+  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(8, 6));
+  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(8, 8));
+  const float height = ImGui::GetTextLineHeightWithSpacing() * static_cast<float>(visible_rows) +
+                       ImGui::GetStyle().FramePadding.y * 2;
+  if (!ImGui::BeginListBox(id, ImVec2(-1, height))) {
+    ImGui::PopStyleVar(2);
+    return false;
+  }
+  // The list clips at its top edge, which would cut the first row's border.
+  ImGui::Dummy(ImVec2(0, 1));
+  return true;
+}
+
+void EndRoomyList() {
+  ImGui::Dummy(ImVec2(0, 1));
+  ImGui::EndListBox();
+  ImGui::PopStyleVar(2);
+}
+
 void WrappedText(const std::string& text, int min_lines, std::uint32_t color) {
   const float width = ImGui::GetContentRegionAvail().x;
   const auto lines = WrapAtBlanks(text, width, [](std::string_view piece) {

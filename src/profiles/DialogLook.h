@@ -40,6 +40,11 @@ inline void DrawFocusBorder() { DrawFocusBorder(LastItemRect(), BorderPlace::Aro
 // shown, a text button with the same meaning. True when it was pressed.
 bool PictureButton(const char* id, const char* text, const Surface& picture,
                    DialogPictures& pictures);
+// A list box of roomy rows, visible_rows high: the focus border around a
+// row stays clear of the names beside it and of the list's top edge. Pair
+// with EndRoomyList() when it returns true.
+bool BeginRoomyList(const char* id, int visible_rows);
+void EndRoomyList();
 // Text wrapped at blanks to the window's width, at least min_lines high so
 // that the controls below it do not jump when it changes.
 void WrappedText(const std::string& text, int min_lines, std::uint32_t color = 0);

@@ -31,11 +31,7 @@ void ProfileDialog::DrawControls(DialogPictures& pictures) {
 
 void ProfileDialog::DrawList() {
   const auto& names = model_.Names();
-  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(8, 6));
-  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(8, 8));
-  const float height = ImGui::GetTextLineHeightWithSpacing() * kVisibleNames +
-                       ImGui::GetStyle().FramePadding.y * 2;
-  if (ImGui::BeginListBox("##profileList", ImVec2(-1, height))) {
+  if (dialog_look::BeginRoomyList("##profileList", kVisibleNames)) {
     std::optional<dialog_look::ItemRect> selected_row;
     for (size_t i = 0; i < names.size(); ++i) {
       const bool selected = static_cast<int>(i) == model_.Selected;
@@ -45,17 +41,17 @@ void ProfileDialog::DrawList() {
         keys_.Focus(ProfileControl::ProfileList);
       }
       if (selected) selected_row = dialog_look::LastItemRect();
-      if (selected && scroll_to_selection_) ImGui::SetScrollHereY(0.5f);
+      if (selected && (scroll_frames_ > 0 || keys_.ListOpen())) ImGui::SetScrollHereY(0.5f);
       ImGui::PopID();
     }
     if (selected_row && keys_.ListOpen()) {
       dialog_look::DrawFocusBorder(*selected_row, BorderPlace::Inside);
     }
-    ImGui::EndListBox();
+    dialog_look::EndRoomyList();
   }
-  ImGui::PopStyleVar(2);
-  // Keys move the selection; the list follows it until the mouse takes over.
-  scroll_to_selection_ = keys_.ListOpen();
+  // The new window lays itself out over its first frames; then the list
+  // follows the selection only while keys move it.
+  if (scroll_frames_ > 0) --scroll_frames_;
   if (keys_.Focused() == ProfileControl::ProfileList && !keys_.ListOpen()) {
     dialog_look::DrawFocusBorder();
   }

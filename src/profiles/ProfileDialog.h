@@ -40,7 +40,7 @@ class ProfileDialog : public OkCancelDialog {
   ProfileDialogModel& model_;
   ProfileDialogKeys& keys_;
   const ProfileDialogLook& look_;
-  bool scroll_to_selection_ = true;
+  int scroll_frames_ = 3;
 };
 
 }  // namespace tavlo
