@@ -6,6 +6,7 @@
 #include "platform/InputEvent.h"
 #include "profiles/OptionDialogs.h"
 #include "profiles/ProfileDialogs.h"
+#include "screens/ScanKeys.h"
 #include "state/ScreenNavigator.h"
 
 namespace tavlo {
@@ -307,22 +308,10 @@ void MenuOptionsForm::OpenGameOptions(int index) {
 void MenuOptionsForm::Form_KeyDown(int key_code, int) {
   // A step of the user's own starts the one-switch time afresh.
   if (one_key_timer_.Enabled()) one_key_timer_.SetEnabled(true);
-  switch (key_code) {
-    case keys::kEscape:
-      LeaveScreen();
-      break;
-    case keys::kSpace:
-    case keys::kRight:
-      switches_.NextSwitch();
-      break;
-    case keys::kLeft:
-      switches_.PreviousSwitch();
-      break;
-    case keys::kEnter:
-      Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
-      break;
-    default:
-      break;
+  if (key_code == keys::kEscape) {
+    LeaveScreen();
+  } else {
+    HandleScanKey(*this, switches_, key_code);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/LocalDate.h"
 #include "platform/PagePdf.h"
 #include "platform/TextWrap.h"
+#include "screens/ScanKeys.h"
 
 namespace tavlo {
 namespace {
@@ -312,22 +313,10 @@ void MenuStatsForm::PrintPage(bool for_printer) {
 
 void MenuStatsForm::Form_KeyDown(int key_code, int) {
   if (one_key_timer_.Enabled()) one_key_timer_.SetEnabled(true);
-  switch (key_code) {
-    case keys::kEscape:
-      CloseScreen();
-      break;
-    case keys::kSpace:
-    case keys::kRight:
-      switches_.NextSwitch();
-      break;
-    case keys::kLeft:
-      switches_.PreviousSwitch();
-      break;
-    case keys::kEnter:
-      Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
-      break;
-    default:
-      break;
+  if (key_code == keys::kEscape) {
+    CloseScreen();
+  } else {
+    HandleScanKey(*this, switches_, key_code);
   }
 }
 
