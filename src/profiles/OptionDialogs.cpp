@@ -48,7 +48,8 @@ std::int16_t ShowGeneralOptions(Application& app, ProgramState& state, const std
 }
 
 std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::string& game_id) {
-  FontDialogModel model(state.Profiles, game_id, FontLibrary::Families());
+  FontDialogModel model(state.Profiles, game_id, FontLibrary::Families(),
+                        FontLibrary::MatchingFamily(state.Profiles.GetFontName(game_id)));
   FontDialogKeys keys(model);
   FontDialog dialog(model, keys, LoadDialogChrome(app, state.Texts.MenuText(0)));
   app.Host().RunModalDialog(dialog);

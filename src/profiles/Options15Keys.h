@@ -19,15 +19,13 @@ enum class Options15Control {
 };
 
 // The keyboard and switch rules of the steering game's option dialog's own
-// controls. The view draws the focus and sends the user's keys here; the
-// mouse's changes go to the model directly.
+// controls: Enter steps the word list to the next list, toggles random order
+// and chooses the focused speed.
 class Options15Keys : public OkCancelKeysFor<Options15Control> {
  public:
   explicit Options15Keys(Options15Model& model) : model_(model) {}
 
  private:
-  // Enter steps the word list to the next list, toggles random order and
-  // chooses the focused speed.
   void Activate(Options15Control control) override;
   // OK stores the values in the profile.
   bool StoreChoices() override;

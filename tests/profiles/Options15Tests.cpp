@@ -31,9 +31,10 @@ TEST_F(Options15Tests, TheStoredSettingChoosesOneOfTheThreeSpeeds) {
     int Speed;
     int Index;
   };
-  // A setting between the speeds stands for the middle one.
+  // The profile store reads a setting outside the speeds' range as its
+  // nearest end; one inside the range that is no speed stands for the middle.
   for (const Case& stored : {Case{50, 50, 0}, Case{75, 75, 1}, Case{100, 100, 2},
-                             Case{60, 75, 1}, Case{99, 75, 1}}) {
+                             Case{0, 50, 0}, Case{60, 75, 1}, Case{500, 100, 2}}) {
     SCOPED_TRACE(stored.Setting);
     profile().SetGame15Setting(stored.Setting);
     EXPECT_EQ(Game15Speed(profile().GetGame15Setting()), stored.Speed);
