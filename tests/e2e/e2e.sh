@@ -36,7 +36,7 @@ start_program() {
 quit_from_game() {
   press Escape 1.5
   press Escape
-  wait_for_exit "$pid" 10 || fail "the program did not end"
+  wait_for_exit "$pid" 30 || fail "the program did not end"
   pid=
 }
 
