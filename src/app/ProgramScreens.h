@@ -1,7 +1,12 @@
 #pragma once
 
+#include "app/Startup.h"
 #include "games/GameCatalogue.h"
+#include "screens/MenuAboutForm.h"
+#include "screens/MenuHelpForm.h"
 #include "screens/MenuMainForm.h"
+#include "screens/MenuOptionsForm.h"
+#include "screens/MenuStatsForm.h"
 #include "state/ScreenNavigator.h"
 
 namespace tavlo {
@@ -18,9 +23,18 @@ class ProgramScreens : public ScreenNavigator {
 
   MenuMainForm& MainMenu() { return menu_; }
   GameCatalogue& Games() { return games_; }
+  // What start-up changes on the desktop and the end of the run gives back.
+  ProgramDesktop& Desktop() { return desktop_; }
+  MenuOptionsForm& OptionsMenu() { return options_; }
+  MenuStatsForm& Statistics() { return statistics_; }
+  MenuHelpForm& Help() { return help_; }
+  MenuAboutForm& About() { return about_; }
 
   Form* GameScreen(int game_number) override;
   void OpenOptionsMenu() override;
+  void OpenStatistics() override;
+  void OpenHelp() override;
+  void OpenAbout() override;
   void EndProgram() override;
 
  private:
@@ -28,6 +42,12 @@ class ProgramScreens : public ScreenNavigator {
   ProgramState& state_;
   MenuMainForm menu_;
   GameCatalogue games_;
+  LinuxDesktopShell desktop_shell_;
+  ProgramDesktop desktop_;
+  MenuOptionsForm options_;
+  MenuStatsForm statistics_;
+  MenuHelpForm help_;
+  MenuAboutForm about_;
 };
 
 }  // namespace tavlo

@@ -17,7 +17,8 @@ constexpr int kDataFolderInUseText = 12;
 
 }  // namespace
 
-bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line) {
+bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
+                       ProgramDesktop& desktop) {
   Platform& platform = app.Host();
   if (!platform.AcquireSingleInstanceLock()) return false;
   // The window comes first, so that every question and notice of start-up
@@ -54,6 +55,12 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   state.gFullScreen = command_line != "window";
   if (state.gFullScreen) {
     platform.SetFullScreen(true);
+    if (desktop.FullScreen == FullScreenKind::DisplayModeChange) {
+      desktop.Icons.SaveDesktopIcons();
+      // Where no 800 x 600 mode is offered, the picture stays scaled over the
+      // display as it is: the full screen the user would have had anyway.
+      desktop.Display.SetProgramDisplayMode();
+    }
     // Resources are found through the program folder in either mode; the
     // working folder follows it in full screen for anything run from here.
     std::error_code ignored;
@@ -63,8 +70,11 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   return true;
 }
 
-void ShutDownProgram(Application& app, ProgramState& state) {
+void ShutDownProgram(Application& app, ProgramState& state, ProgramDesktop& desktop) {
   state.Profiles.SaveProfileOptions();
+  // Without a change at start-up nothing was kept, and these change nothing.
+  desktop.Display.RestoreDisplayMode();
+  desktop.Icons.RestoreDesktopIcons();
   if (state.gFullScreen) app.Host().SetFullScreen(false);
 }
 

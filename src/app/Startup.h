@@ -2,10 +2,25 @@
 
 #include <string>
 
+#include "app/DesktopIcons.h"
+#include "app/DisplayMode.h"
+
 namespace tavlo {
 
 class Application;
 struct ProgramState;
+
+// What start-up may change on the user's desktop and the end of the run gives
+// back: the display mode and the places of the desktop icons.
+struct ProgramDesktop {
+  ProgramDesktop(Platform& platform, DesktopShell& shell) : Display(platform), Icons(shell) {}
+
+  // How full screen is made; the display itself changes only where the user
+  // asked for it.
+  FullScreenKind FullScreen = FullScreenKind::ScaledPicture;
+  DisplayModeSwitch Display;
+  DesktopIcons Icons;
+};
 
 // Prepares everything the screens read before the main menu first loads: the
 // window, the language texts, the data folder, the current profile, the text
@@ -14,10 +29,11 @@ struct ProgramState;
 // without showing the menu (another instance runs, or a language file or the
 // data folder is missing; the user has then been told, where there is
 // anything to tell).
-bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line);
+bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
+                       ProgramDesktop& desktop);
 
 // The orderly end of a run: saves the current profile's options and gives the
-// display back as it was before the start.
-void ShutDownProgram(Application& app, ProgramState& state);
+// display and the desktop icons back as they were before the start.
+void ShutDownProgram(Application& app, ProgramState& state, ProgramDesktop& desktop);
 
 }  // namespace tavlo

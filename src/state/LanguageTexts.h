@@ -25,6 +25,10 @@ class LanguageFileMissing : public std::runtime_error {
 
 // Every text the user sees, read from the files of the active language folder
 // and addressed by line number (0-based).
+// The text with its placeholder %1 replaced by the value, so that a
+// translation can put a name where its language wants it.
+std::string FillIn(const std::string& text, const std::string& value);
+
 class LanguageTexts {
  public:
   LanguageTexts(Platform& platform, std::filesystem::path program_folder);
@@ -52,6 +56,10 @@ class LanguageTexts {
   void LoadGameData(const std::string& game_id);
   // Everything start-up reads, in its order.
   void LoadStartupTexts();
+  // Runs a loader for a screen that opens while the program runs. A file
+  // that has gone missing since start-up keeps the lines read before, so
+  // the screen still opens; false then.
+  bool Reload(void (LanguageTexts::*loader)());
 
   // A line number outside the table gives the table's internal-error text.
   std::string MenuText(int line) const;
@@ -61,6 +69,7 @@ class LanguageTexts {
   std::string ProfilesText(int line) const;
   std::string InformationText(int line) const;
   const std::vector<std::string>& RewardTexts() const { return reward_texts_; }
+  const std::vector<std::string>& HelpTexts() const { return help_texts_; }
   const std::array<std::string, 2>& Credits() const { return credits_; }
 
   // The name of the list every game plays when its profile names none. When

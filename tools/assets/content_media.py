@@ -27,6 +27,8 @@ from PIL import Image, ImageDraw, ImageFilter
 
 import content_lists as L
 import gfxlib as g
+from figures import figure as word_figure
+import scenes as layouts
 
 LANGUAGE = "eng"
 SPEECH_RATE = 22050
@@ -36,6 +38,8 @@ WORD_PICTURE = 85        # the frames and slots of the games are sized for 85 x 
 SCENE_BACKGROUND_QUALITY = 82
 
 # Default font sizes of the games, in points at 96 dots per inch.
+# The largest text size the games' F6 key gives.
+LARGEST_POINTS = 32
 FONT_POINTS = {1: 17, 2: 12, 3: 13, 4: 12, 5: 12, 6: 13, 7: 16, 8: 13, 9: 16, 10: 13, 11: 14, 12: 12,
                13: 13, 14: 14, 15: 25}
 
@@ -73,8 +77,8 @@ class Fit:
     def __init__(self):
         self.errors = []
 
-    def __call__(self, game, text, width, what):
-        w = text_width(text, FONT_POINTS[game])
+    def __call__(self, game, text, width, what, points=None):
+        w = text_width(text, points or FONT_POINTS[game])
         if w > width:
             self.errors.append(f"Game {game:02d}: {what} {text!r} is {w} px wide; its place has {width}")
 
@@ -98,6 +102,24 @@ class Speech:
 def slug(text):
     """A file name for a recorded sentence: its words in lower case joined by hyphens."""
     return "-".join(re.findall(r"[a-z0-9]+", text.lower())) + ".wav"
+
+
+def phonemes(text):
+    """How the speech engine says a text, in its phoneme letters."""
+    result = subprocess.run(["espeak-ng", "-v", "en-gb", "-q", "-x", spoken(text)], check=True,
+                            capture_output=True, text=True)
+    return result.stdout.strip()
+
+
+def sound_alike(words):
+    """The first two words that the speech engine says the same (sun, son), or None."""
+    said = {}
+    for w in words:
+        p = phonemes(w)
+        if p in said:
+            return said[p], w
+        said[p] = w
+    return None
 
 
 def colour_value(rgb):
@@ -250,6 +272,9 @@ def build_tables():
         for w, choices in items:
             if choices.count(w) != 1 or len(set(choices)) != 4:
                 fit.errors.append(f"Game 12: the box of {w!r} must hold it once among four different words")
+            alike = sound_alike(choices)
+            if alike:
+                fit.errors.append(f"Game 12: in the box of {w!r}, {alike[0]!r} and {alike[1]!r} sound the same")
             speech.add(w + ".wav", w)
             rows.append([name, w, "", w + ".wav"] + choices + [choices.index(w)])
             for c in choices:
@@ -286,7 +311,9 @@ def build_tables():
         for w in words:
             image, sound = word(w)
             rows.append([name, w, image, sound])
-            fit(15, w, 380, "label")
+            # A label must fit its quarter of the field (395 px, less its 3 px
+            # margins) at the largest size the text keys allow.
+            fit(15, w, 395 - 6, "label", points=LARGEST_POINTS)
     tables[15] = rows
 
     for i, text in enumerate(REWARD_TEXTS()):
@@ -385,7 +412,7 @@ def word_picture(w, size=WORD_PICTURE):
     card = g.vertical_gradient(size, size, (255, 255, 255), (236, 242, 250))
     d = ImageDraw.Draw(card)
     d.rectangle((0, 0, size - 1, size - 1), outline=(200, 210, 225), width=1)
-    figure = g.emoji(L.EMOJI[w], size - 14)
+    figure = word_figure(w, size - 14)
     g.paste_center(card, figure, size / 2, size / 2)
     return card
 
@@ -431,7 +458,7 @@ def line_art(char, size, regions=4, scale=4, line=7):
 
 
 def paint_pictures(w, colour, size=WORD_PICTURE):
-    figure = g.emoji(L.EMOJI[w], size - 12)
+    figure = word_figure(w, size - 12)
     ground = (255, 255, 255)
     coloured = Image.new("RGBA", (size, size), ground + (255,))
     plain = Image.new("RGBA", (size, size), ground + (255,))
@@ -446,36 +473,26 @@ GROUNDS = {
     "room": ((225, 235, 250), (214, 226, 246), (222, 196, 160), 470, None),
     "garden": ((205, 232, 255), (235, 246, 255), (140, 200, 110), 470, "sun"),
     "grass": ((200, 230, 255), (235, 246, 255), (150, 205, 115), 470, None),
-    "park": ((200, 230, 255), (235, 246, 255), (150, 205, 115), 470, "sun"),
     "sea": ((205, 232, 255), (225, 242, 255), (90, 160, 220), 140, None),
     "wood": ((215, 238, 220), (236, 248, 236), (120, 175, 100), 470, None),
-    "beach": ((200, 230, 255), (235, 246, 255), (240, 215, 150), 470, "sun"),
-    "farm": ((205, 232, 255), (238, 247, 255), (165, 200, 110), 470, None),
-    "pond": ((210, 236, 255), (236, 248, 255), (140, 195, 110), 470, None),
-    "jungle": ((215, 240, 215), (236, 250, 236), (95, 160, 80), 470, None),
-    "snow": ((220, 232, 248), (240, 246, 255), (250, 252, 255), 470, None),
-    "street": ((205, 232, 255), (235, 246, 255), (160, 160, 168), 470, None),
-    "night": ((190, 195, 235), (214, 216, 245), (80, 110, 90), 470, None),
 }
 
-# Where each game may stand figures: (centre x, centre y, size). The rest of the window is
-# where the game draws its texts and buttons; it keeps the plain sky.
+# Where Game 1 stands the figures of its scenes: (centre x, centre y, size). The rest of the
+# window is where the game draws its texts and buttons; it keeps the plain sky. The scenes of
+# Games 7, 10 and 11 place their figures one by one (scenes.txt), in the room their games leave:
 #  Game 1: words from x = 274 at y = 90.., buttons 255..545 below them (to about y = 490).
 #  Game 7: sentences from x = 240 at y = 90..280, word buttons 250..550 to about y = 450.
 #  Game 10: questions from x = 339 to 799 at y = 105..300, answer buttons 326..474 to y = 384.
 #  Game 11: words in columns x = 20..190 and 610..780 from y = 100, the sentence at the bottom.
 SLOTS = {
     "game01": [(118, 230, 150), (682, 230, 150), (118, 420, 150), (682, 420, 150)],
-    "game07": [(118, 250, 150), (118, 430, 150), (360, 530, 110), (560, 530, 110), (740, 530, 100)],
-    "game10": [(150, 250, 150), (150, 450, 150), (430, 500, 150), (640, 500, 150)],
-    "game11": [(400, 300, 260), (470, 190, 90)],
 }
-SUN = {"game01": (118, 110), "game07": (118, 110), "game10": (150, 110), "game11": (400, 110)}
+SUN = {"game01": (118, 110)}
 
 
 def ground_picture(kind, game):
     top, bottom, ground, line, sky = GROUNDS[kind]
-    if kind != "sea" and game != "game11":
+    if kind != "sea":
         # The horizon under the texts, so that the figures at the side stand on the ground
         # and the texts above it keep the plain sky.
         line = 320
@@ -491,51 +508,35 @@ def ground_picture(kind, game):
     else:
         d.rectangle((0, line, 800, 600), fill=ground + (255,))
         d.line((0, line, 800, line), fill=g.shade(ground, 0.8) + (255,), width=3)
-    if kind == "pond":
-        # The water lies where the game has no texts: along the bottom.
-        d.rounded_rectangle((290, line + 10, 830, 640), 60, fill=(120, 185, 235, 255),
-                            outline=(80, 150, 210, 255), width=4)
     if kind in ("kitchen", "room"):
         # A wall with a skirting line, and a window at the side.
         d.rectangle((0, line - 8, 800, line), fill=(255, 255, 255, 255))
-    if kind == "night":
-        for (x, y) in ((30, 300), (250, 40), (580, 60), (760, 330), (60, 420), (330, 420)):
-            g.paste_center(img, g.emoji("✨", 26), x, y)
-    if kind == "snow":
-        for (x, y) in ((40, 60), (220, 380), (780, 420), (300, 60)):
-            g.paste_center(img, g.emoji("❄️", 22), x, y)
+    if kind == "kitchen":
+        # The upper things stand on shelves on the wall, the lower ones on a table, so
+        # that nothing hangs in the air.
+        wood, edge = (185, 125, 70, 255), (130, 80, 40, 255)
+        for (cx, cy, size) in SLOTS[game][:2]:
+            d.rounded_rectangle((cx - 95, cy + 72, cx + 95, cy + 86), 4, fill=wood, outline=edge, width=2)
+        for (cx, cy, size) in SLOTS[game][2:]:
+            d.rectangle((cx - 80, cy + 80, cx - 64, 600), fill=wood)
+            d.rectangle((cx + 64, cy + 80, cx + 80, 600), fill=wood)
+            d.rounded_rectangle((cx - 100, cy + 72, cx + 100, cy + 90), 5, fill=wood, outline=edge, width=2)
     if sky == "sun":
         g.paste_center(img, g.emoji("☀️", 90), *SUN[game])
     return img
 
 
 def scene_picture(game, scene, words):
-    if game == "game01":
-        kind, extras = L.SCENES01[scene]
-        figures = [L.EMOJI[w] for w in words]
-    elif game == "game07":
-        kind, figures = L.SCENES07[scene]
-        extras = []
-    elif game == "game10":
-        kind, figures = L.SCENES10[scene]
-        extras = []
-    else:
-        kind, figures, mat = L.SCENES11[scene]
-        extras = []
+    if game != "game01":
+        return layouts.picture(game, scene)
+    kind, extras = L.SCENES01[scene]
+    figures = [L.EMOJI[w] for w in words]
     img = ground_picture(kind, game)
     slots = SLOTS[game]
     if len(figures) > len(slots):
         raise Problems(f"{game} scene {scene}: {len(figures)} figures but {len(slots)} places")
-    if game == "game11" and L.SCENES11[scene][2] == "mat":
-        d = ImageDraw.Draw(img)
-        d.rounded_rectangle((250, 430, 550, 480), 12, fill=(200, 70, 70, 255), outline=(150, 40, 40, 255), width=4)
-        for x in range(270, 540, 30):
-            d.line((x, 438, x, 472), fill=(230, 150, 90, 255), width=3)
     for fig, (cx, cy, size) in zip(figures, slots):
-        if game == "game11" and len(figures) == 1:
-            cy, size = 355, 220     # standing on the ground line
-        sprite = g.soft_shadow(g.emoji(fig, size))
-        g.paste_center(img, sprite, cx, cy)
+        g.paste_center(img, g.soft_shadow(g.emoji(fig, size)), cx, cy)
     for fig in extras:
         g.paste_center(img, g.soft_shadow(g.emoji(fig, 80)), 400, 548)
     return img
@@ -544,10 +545,19 @@ def scene_picture(game, scene, words):
 # ---------------------------------------------------------------- speech
 
 def spoken(text):
-    """The text as eSpeak NG should read it: a lone "a" is the short word, not the letter."""
+    """The text as eSpeak NG should read it. A lone "a" is the short word, not the letter.
+    A sentence that stops on "a" or "an" (Game 2's sentences stop before their missing word)
+    keeps the article weak, as a reader says it before the word to come; eSpeak would
+    otherwise stress a last "a" as the letter's name."""
     if text == "a" or text == "A":
         return "[[@]]"
+    words = text.split(" ")
+    if len(words) > 1 and words[-1] in WEAK_ARTICLES:
+        return " ".join(words[:-1] + [WEAK_ARTICLES[words[-1]]])
     return text
+
+
+WEAK_ARTICLES = {"a": "[[@]]", "an": "[[@n]]"}
 
 
 def make_recording(text, path, tmp):
@@ -637,9 +647,21 @@ def check_sizes(tables):
     return errors
 
 
+def check_scenes(used):
+    """Every scene of Games 7, 10 and 11 that a list names is laid out, and every layout used."""
+    errors = []
+    for game, laid_out in layouts.ALL.items():
+        named = {scene for (user, scene) in used if user == game}
+        for scene in sorted(named - set(laid_out)):
+            errors.append(f"{game}: the scene {scene} has no layout in scenes.py")
+        for scene in sorted(set(laid_out) - named):
+            errors.append(f"{game}: the scene {scene} of scenes.py is named by no list")
+    return errors
+
+
 def make_all(repo, with_speech=True):
     tables, pictures, paint, scenes, speech, fit = build_tables()
-    errors = fit.errors + speech.errors + check_sizes(tables)
+    errors = fit.errors + speech.errors + check_sizes(tables) + check_scenes(scenes)
     for name, words in L.GAME09.items():
         rate = crossword_success(words)
         if rate < 0.98:
