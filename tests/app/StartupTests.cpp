@@ -130,7 +130,7 @@ TEST_F(MainMenuStartupTests, StartUpRemovesOnlyWhatInterruptedSavesLeftBehind) {
                                          "profiles/saving-Anna", "images/.saving-a1b2c3"};
   for (const auto& file : unfinished) testing::WriteFile(DataFolder() / file, "half");
   for (const auto& file : kept) testing::WriteFile(DataFolder() / file, "whole");
-  EXPECT_TRUE(InitialiseProgram(app, state, "window"));
+  EXPECT_TRUE(InitialiseProgram(app, state, "window", screens.Desktop()));
   for (const auto& file : unfinished) EXPECT_FALSE(std::filesystem::exists(DataFolder() / file));
   for (const auto& file : kept) EXPECT_TRUE(std::filesystem::exists(DataFolder() / file));
 }
