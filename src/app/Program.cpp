@@ -23,11 +23,13 @@ int RunProgram(Platform& platform, const std::string& command_line) {
 
   MenuMainForm& menu = screens.MainMenu();
   screens.Desktop().FullScreen = FullScreenKindFrom(std::getenv("TAVLO_DISPLAY_MODE"));
-  menu.QuitRequested = !InitialiseProgram(app, state, command_line, screens.Desktop());
+  const StartUp start = InitialiseProgram(app, state, command_line, screens.Desktop());
+  menu.QuitRequested = start != StartUp::MenuReady;
   app.Show(menu);
   app.Run();
   platform.CloseWindow();
-  return 0;
+  // Scripts and desktop launchers learn from the status that nothing ran.
+  return start == StartUp::Failed ? EXIT_FAILURE : EXIT_SUCCESS;
 }
 
 }  // namespace tavlo

@@ -90,7 +90,8 @@ class Monkey {
     ProgramScreens screens(app, state, media);
     MenuMainForm& menu = screens.MainMenu();
 
-    menu.QuitRequested = !InitialiseProgram(app, state, "window", screens.Desktop());
+    menu.QuitRequested =
+      InitialiseProgram(app, state, "window", screens.Desktop()) != StartUp::MenuReady;
     if (menu.QuitRequested) return "start-up failed";
     if (Chance(3)) {
       state.Profiles.OneKeyMode = true;
