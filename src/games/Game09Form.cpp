@@ -226,7 +226,7 @@ void Game09Form::GameMouseDown(int, int, int x, int y) {
 }
 
 void Game09Form::FillWord(Fill fill) {
-  state_.Profiles.Games[kGameNumber - 1].CorrectCount += 1;
+  state_.Profiles.Games[kGameNumber - 1].AddCorrect();
   Entry& entry = words_[static_cast<size_t>(current_word_)];
   const auto letters = static_cast<int>(entry.Letters.size());
   if (fill == Fill::WholeWord) {
