@@ -1,9 +1,11 @@
 """The default word lists and the default data folder.
 
-Writes content/eng/Game01.tsv ... Game15.tsv from content_lists.py and makes every file the
-lists name under resources/data/: word pictures (images/), the painting pictures of Game 6
-(images/paint/color/ and nocolor/), the scenes of Games 1, 7, 10 and 11 (backgrounds/) and
-every recording the games play (speech/eng/). resources/data/README.txt is kept.
+Writes content/<language>/Game01.tsv ... Game15.tsv for every language of languages.py (from
+content_lists.py, content_lists_den.py) and makes every file the lists name under
+resources/data/: word pictures (images/), the painting pictures of Game 6 (images/paint/color/
+and nocolor/), the scenes of Games 1, 7, 10 and 11 (backgrounds/) and every recording the games
+play (speech/<language>/). Pictures and scenes are shared by the languages; a picture or scene
+that two languages name must be the same thing in both. resources/data/README.txt is kept.
 
 Checks made on the way, so a list edit cannot break a screen:
 - every text a game draws fits the place its game gives it at the game's default font size
@@ -25,10 +27,9 @@ import wave
 
 from PIL import Image, ImageDraw, ImageFilter
 
-import content_lists as L
 import gfxlib as g
+import languages
 
-LANGUAGE = "eng"
 SPEECH_RATE = 22050
 SPEECH_RMS = 0.18        # voiced loudness, near the program's own effects (about -15 dBFS)
 PEAK_LIMIT = 0.89        # -1 dBFS
@@ -52,6 +53,21 @@ TABLE_COLUMNS = {
 
 class Problems(Exception):
     pass
+
+
+def merged(name):
+    """One table of what all languages' lists give under one name (EMOJI, COLOURS, SCENES01...):
+    pictures are shared, so a key that two languages both give must stand for the same thing."""
+    table = {}
+    for lang in languages.ALL:
+        for key, value in getattr(lang.lists, name, {}).items():
+            if table.setdefault(key, value) != value:
+                raise Problems(f"{name}[{key!r}] is {table[key]!r} in one language, {value!r} in {lang.code}")
+    return table
+
+
+EMOJI = merged("EMOJI")
+PAINT_COLOURS = merged("COLOURS")
 
 
 # ---------------------------------------------------------------- fitting texts
@@ -84,20 +100,21 @@ class Fit:
 class Speech:
     """The recordings to make: file name under speech/<language>/ -> the text spoken."""
 
-    def __init__(self):
+    def __init__(self, language):
+        self.language = language
         self.files = {}
         self.errors = []
 
     def add(self, rel, text):
         old = self.files.get(rel)
         if old is not None and old != text:
-            self.errors.append(f"speech/{LANGUAGE}/{rel} would say both {old!r} and {text!r}")
+            self.errors.append(f"speech/{self.language}/{rel} would say both {old!r} and {text!r}")
         self.files[rel] = text
 
 
 def slug(text):
     """A file name for a recorded sentence: its words in lower case joined by hyphens."""
-    return "-".join(re.findall(r"[a-z0-9]+", text.lower())) + ".wav"
+    return "-".join(re.findall(r"[^\W_]+", text.lower())) + ".wav"
 
 
 def colour_value(rgb):
@@ -107,30 +124,35 @@ def colour_value(rgb):
 
 # ---------------------------------------------------------------- the tables
 
-def build_tables():
-    """Returns ({game: [header, rows...]}, word pictures, paint pictures, scenes, speech, fit)."""
+def build_tables(lang):
+    """Returns ({game: [header, rows...]}, word pictures, paint pictures, scenes, speech, fit) of
+    one language; pictures are named by lang.picture, scenes hold the pictures drawn in them."""
+    L = lang.lists
     fit = Fit()
-    speech = Speech()
+    speech = Speech(lang.code)
     pictures = set()
     paint = set()
     scenes = {}
     tables = {}
 
     def word(w):
-        pictures.add(w)
+        pictures.add(lang.picture(w))
         speech.add(w + ".wav", w)
-        return w + ".png", w + ".wav"
+        return lang.picture(w) + ".png", w + ".wav"
 
-    # Game 1: the word's article; its scene holds the word's picture.
+    # Game 1: the word's article (a button of the game's data file); its scene holds the
+    # word's picture.
+    articles = lang.texts["Game01data.txt"]
     rows = []
     for name, items in L.GAME01.items():
         for w, scene, article in items:
             speech.add(w + ".wav", w)
-            rows.append([name, w, scene, w + ".wav", 1 if article == "a" else 0, 1 if article == "an" else 0, 0, 0])
-            scenes.setdefault(("game01", scene), []).append(w)
+            marks = [1 if article == a else 0 for a in articles]
+            rows.append([name, w, scene, w + ".wav"] + marks + [0] * (4 - len(marks)))
+            scenes.setdefault(("game01", scene), []).append(lang.picture(w))
             fit(1, "__ " + w, 240, "word")
-    speech.add("game01/a.wav", "a")
-    speech.add("game01/an.wav", "an")
+    for a in articles:
+        speech.add(f"game01/{a}.wav", a)
     tables[1] = rows
 
     rows = []
@@ -143,6 +165,7 @@ def build_tables():
             fit(2, sentence + " " + w + ".", 330, "sentence")
     tables[2] = rows
 
+    yes_no = lang.texts["Game03data.txt"]
     rows = []
     for name, items in L.GAME03.items():
         for w, question, correct in items:
@@ -150,9 +173,9 @@ def build_tables():
             sound = slug(question)
             speech.add("game03/" + sound, question)
             rows.append([name, w, image, sound, question, correct])
-            fit(3, question + " - " + ("Yes" if correct == 0 else "No"), 330, "question")
-    speech.add("game03/yesno/Yes.wav", "Yes")
-    speech.add("game03/yesno/No.wav", "No")
+            fit(3, question + " - " + yes_no[correct], 330, "question")
+    for answer in yes_no:
+        speech.add(f"game03/yesno/{answer}.wav", answer)
     tables[3] = rows
 
     rows = []
@@ -175,15 +198,16 @@ def build_tables():
 
     rows = []
     for name, items in L.GAME06.items():
-        used = [c for _, c in items]
+        used = [row[1] for row in items]
         if len(set(used)) != len(used):
             fit.errors.append(f"Game 06, list {name!r}: a colour is used twice, so a set may hold it twice")
-        for w, colour in items:
-            order = f"Paint the {w} {colour}."
+        for w, colour, *written in items:
+            order = lang.paint_order(w, colour, *written)
             sound = slug(order)
             speech.add("game06/" + sound, order)
-            paint.add((w, colour))
-            rows.append([name, w, f"{w}-{colour}.png", sound, order, colour_value(L.COLOURS[colour])])
+            paint.add((lang.picture(w), colour))
+            rows.append([name, w, f"{lang.picture(w)}-{colour}.png", sound, order,
+                         colour_value(PAINT_COLOURS[colour])])
             fit(6, order, 330, "order")
     tables[6] = rows
 
@@ -226,8 +250,8 @@ def build_tables():
             rows.append([name, question.rstrip("?"), scene, sound, question, correct])
             scenes.setdefault(("game10", scene), [])
             fit(10, question, 460, "question")
-    speech.add("game10/correctwrong/yes.wav", "yes")
-    speech.add("game10/correctwrong/no.wav", "no")
+    for answer in lang.texts["Game10data.txt"]:
+        speech.add(f"game10/correctwrong/{answer}.wav", answer)
     tables[10] = rows
 
     rows = []
@@ -237,8 +261,9 @@ def build_tables():
             speech.add("game11/" + sound, sentence)
             for part in sentence.split(" "):
                 # The game speaks a word as its text without the blank or the full stop after it.
-                speech.add(part[:-1] + ".wav" if part.endswith(".") else part + ".wav",
-                           part.rstrip("."))
+                if lang.records_sentence_words:
+                    speech.add(part[:-1] + ".wav" if part.endswith(".") else part + ".wav",
+                               part.rstrip("."))
                 fit(11, part, 165, "word")
             rows.append([name, sentence, scene, sound, sentence])
             scenes.setdefault(("game11", scene), [])
@@ -270,14 +295,14 @@ def build_tables():
     rows = []
     for name, items in L.GAME14.items():
         for w, plural, count in items:
-            pictures.add(w)
-            number = L.NUMBER_WORDS[count]
+            pictures.add(lang.picture(w))
+            number = lang.number_word(w, count)
             noun = w if count == 1 else plural
             speech.add(noun + ".wav", noun)
             speech.add(f"game14/{number}.wav", number)
             # The game shows 6 - Num copies of the picture for Num 3 to 6 and all four below:
             # Num = 6 - count gives count copies.
-            rows.append([name, w, w + ".png", noun + ".wav", f"{number} {noun}", number, 6 - count])
+            rows.append([name, w, lang.picture(w) + ".png", noun + ".wav", f"{number} {noun}", number, 6 - count])
             fit(14, f"{number} {noun}", 210, "button")
     tables[14] = rows
 
@@ -289,15 +314,10 @@ def build_tables():
             fit(15, w, 380, "label")
     tables[15] = rows
 
-    for i, text in enumerate(REWARD_TEXTS()):
+    for i, text in enumerate(lang.texts["rewards.txt"]):
         speech.add(f"rewards/{i}.wav", text)
 
     return tables, pictures, paint, scenes, speech, fit
-
-
-def REWARD_TEXTS():
-    import texts
-    return texts.ENGLISH["rewards.txt"]
 
 
 # ---------------------------------------------------------------- Game 9: can it build crosswords?
@@ -385,7 +405,7 @@ def word_picture(w, size=WORD_PICTURE):
     card = g.vertical_gradient(size, size, (255, 255, 255), (236, 242, 250))
     d = ImageDraw.Draw(card)
     d.rectangle((0, 0, size - 1, size - 1), outline=(200, 210, 225), width=1)
-    figure = g.emoji(L.EMOJI[w], size - 14)
+    figure = g.emoji(EMOJI[w], size - 14)
     g.paste_center(card, figure, size / 2, size / 2)
     return card
 
@@ -431,12 +451,12 @@ def line_art(char, size, regions=4, scale=4, line=7):
 
 
 def paint_pictures(w, colour, size=WORD_PICTURE):
-    figure = g.emoji(L.EMOJI[w], size - 12)
+    figure = g.emoji(EMOJI[w], size - 12)
     ground = (255, 255, 255)
     coloured = Image.new("RGBA", (size, size), ground + (255,))
     plain = Image.new("RGBA", (size, size), ground + (255,))
-    g.paste_center(coloured, recolour(figure, L.COLOURS[colour]), size / 2, size / 2)
-    g.paste_center(plain, line_art(L.EMOJI[w], size - 12), size / 2, size / 2)
+    g.paste_center(coloured, recolour(figure, PAINT_COLOURS[colour]), size / 2, size / 2)
+    g.paste_center(plain, line_art(EMOJI[w], size - 12), size / 2, size / 2)
     return coloured, plain
 
 
@@ -509,24 +529,25 @@ def ground_picture(kind, game):
     return img
 
 
-def scene_picture(game, scene, words):
+def scene_picture(game, scene, pictures):
+    """A scene; Game 1's shows the pictures of its words (names of EMOJI)."""
     if game == "game01":
-        kind, extras = L.SCENES01[scene]
-        figures = [L.EMOJI[w] for w in words]
+        kind, extras = merged("SCENES01")[scene]
+        figures = [EMOJI[p] for p in pictures]
     elif game == "game07":
-        kind, figures = L.SCENES07[scene]
+        kind, figures = merged("SCENES07")[scene]
         extras = []
     elif game == "game10":
-        kind, figures = L.SCENES10[scene]
+        kind, figures = merged("SCENES10")[scene]
         extras = []
     else:
-        kind, figures, mat = L.SCENES11[scene]
+        kind, figures, mat = merged("SCENES11")[scene]
         extras = []
     img = ground_picture(kind, game)
     slots = SLOTS[game]
     if len(figures) > len(slots):
         raise Problems(f"{game} scene {scene}: {len(figures)} figures but {len(slots)} places")
-    if game == "game11" and L.SCENES11[scene][2] == "mat":
+    if game == "game11" and mat == "mat":
         d = ImageDraw.Draw(img)
         d.rounded_rectangle((250, 430, 550, 480), 12, fill=(200, 70, 70, 255), outline=(150, 40, 40, 255), width=4)
         for x in range(270, 540, 30):
@@ -543,18 +564,12 @@ def scene_picture(game, scene, words):
 
 # ---------------------------------------------------------------- speech
 
-def spoken(text):
-    """The text as eSpeak NG should read it: a lone "a" is the short word, not the letter."""
-    if text == "a" or text == "A":
-        return "[[@]]"
-    return text
-
-
-def make_recording(text, path, tmp):
+def make_recording(lang, text, path, tmp):
     raw = os.path.join(tmp, "raw.wav")
     pcm = os.path.join(tmp, "pcm.wav")
-    # A clear, slow British voice: 115 words a minute with a small gap between words.
-    subprocess.run(["espeak-ng", "-v", "en-gb", "-s", "115", "-g", "6", "-w", raw, spoken(text)], check=True)
+    # A clear, slow voice: 115 words a minute with a small gap between words.
+    subprocess.run(["espeak-ng", "-v", lang.voice, "-s", "115", "-g", "6", "-w", raw, lang.spoken(text)],
+                   check=True)
     # Cut the silence around the words, keep a short lead-in and tail, soften the loudest
     # syllables a little so that words reach one loudness.
     subprocess.run(["sox", "-R", "-D", raw, "-r", str(SPEECH_RATE), "-c", "1", "-b", "16", "-e", "signed-integer",
@@ -597,8 +612,8 @@ def level(path, target_rms):
 
 # ---------------------------------------------------------------- writing
 
-def write_tables(repo, tables):
-    folder = os.path.join(repo, "content", LANGUAGE)
+def write_tables(repo, language, tables):
+    folder = os.path.join(repo, "content", language)
     os.makedirs(folder, exist_ok=True)
     for old in os.listdir(folder):
         if old.endswith(".tsv"):
@@ -611,19 +626,20 @@ def write_tables(repo, tables):
             f.write("\t".join(header) + "\n")
             for row in rows:
                 f.write("\t".join(str(v) for v in row) + "\n")
-        written.append(f"content/{LANGUAGE}/{name}")
+        written.append(f"content/{language}/{name}")
     return written
 
 
-def check_sizes(tables):
+def check_sizes(lang, tables):
     minimum = {1: 4, 2: 4, 3: 6, 4: 4, 5: 4, 6: 4, 7: 4, 8: 4, 9: 3, 10: 4, 11: 1, 12: 4, 13: 4, 14: 4, 15: 1}
     errors = []
     for game, rows in tables.items():
         lists = {}
         for row in rows:
             lists[row[0]] = lists.get(row[0], 0) + 1
-        if L.DEFAULT not in lists:
-            errors.append(f"Game {game:02d}: no list {L.DEFAULT!r}")
+        default = lang.texts["defaultlist.txt"][0]
+        if default not in lists:
+            errors.append(f"{lang.code} Game {game:02d}: no list {default!r}")
         if len(lists) < 2:
             errors.append(f"Game {game:02d}: only one list")
         for name, count in lists.items():
@@ -637,23 +653,42 @@ def check_sizes(tables):
     return errors
 
 
-def make_all(repo, with_speech=True):
-    tables, pictures, paint, scenes, speech, fit = build_tables()
-    errors = fit.errors + speech.errors + check_sizes(tables)
-    for name, words in L.GAME09.items():
+def check_language(lang, tables, speech, fit):
+    """Every problem of one language's lists that would break a screen."""
+    errors = [f"{lang.code} {e}" for e in fit.errors + speech.errors] + check_sizes(lang, tables)
+    for name, words in lang.lists.GAME09.items():
         rate = crossword_success(words)
         if rate < 0.98:
-            errors.append(f"Game 09, list {name!r}: only {rate:.0%} of the crossword builds succeed")
+            errors.append(f"{lang.code} Game 09, list {name!r}: only {rate:.0%} of the crossword builds succeed")
         never = crossword_words_never_placed(words)
         if never:
-            errors.append(f"Game 09, list {name!r}: no crossword can hold {', '.join(never)}")
+            errors.append(f"{lang.code} Game 09, list {name!r}: no crossword can hold {', '.join(never)}")
+    return errors
+
+
+def make_all(repo, with_speech=True):
+    errors = []
+    built = []
+    pictures, paint, scenes = set(), set(), {}
+    for lang in languages.ALL:
+        tables, lang_pictures, lang_paint, lang_scenes, speech, fit = build_tables(lang)
+        errors += check_language(lang, tables, speech, fit)
+        pictures |= lang_pictures
+        paint |= lang_paint
+        for key, shown in lang_scenes.items():
+            if scenes.setdefault(key, shown) != shown:
+                errors.append(f"{lang.code}: the scene {key[1]} of {key[0]} would show {shown}, "
+                              f"another language's {scenes[key]}")
+        built.append((lang, tables, speech))
     if errors:
         raise Problems("\n".join(errors))
 
     data = os.path.join(repo, "resources", "data")
     for sub in ("images", "backgrounds") + (("speech",) if with_speech else ()):
         shutil.rmtree(os.path.join(data, sub), ignore_errors=True)
-    written = write_tables(repo, tables)
+    written = []
+    for lang, tables, _ in built:
+        written += write_tables(repo, lang.code, tables)
 
     for w in sorted(pictures):
         rel = f"images/{w}.png"
@@ -666,17 +701,18 @@ def make_all(repo, with_speech=True):
             g.save_tile(img, os.path.join(data, rel))
             written.append("resources/data/" + rel)
     done = set()
-    for (game, scene), words in sorted(scenes.items()):
+    for (game, scene), shown in sorted(scenes.items()):
         if scene in done:
             raise Problems(f"the scene {scene} is used by two games; each game lays out its own")
         done.add(scene)
         rel = f"backgrounds/{scene}"
-        g.save_plain(scene_picture(game, scene, words), os.path.join(data, rel))
+        g.save_plain(scene_picture(game, scene, shown), os.path.join(data, rel))
         written.append("resources/data/" + rel)
 
     if with_speech:
         with tempfile.TemporaryDirectory() as tmp:
-            for rel, text in sorted(speech.files.items()):
-                make_recording(text, os.path.join(data, "speech", LANGUAGE, rel), tmp)
-                written.append(f"resources/data/speech/{LANGUAGE}/{rel}")
+            for lang, _, speech in built:
+                for rel, text in sorted(speech.files.items()):
+                    make_recording(lang, text, os.path.join(data, "speech", lang.code, rel), tmp)
+                    written.append(f"resources/data/speech/{lang.code}/{rel}")
     return written

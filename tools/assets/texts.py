@@ -110,3 +110,23 @@ ENGLISH = {
 }
 
 LANGUAGE_NAME = "eng"
+
+# Lines printed into the about screen's credits picture, below the two credit lines.
+CREDITS_PICTURE_LINES = [
+    "Tavlo, a reading program for children",
+    "",
+    "Made for children who are learning to read,",
+    "with a mouse, a keyboard, or one or two switches.",
+    "",
+    "Pictures drawn from Noto Color Emoji by Google,",
+    "used under the SIL Open Font License 1.1.",
+    "Lettering in Liberation Sans (GNU GPL 2 with the font exception).",
+    "Sounds and music made with SoX. Speech by eSpeak NG.",
+]
+
+# The words drawn into the main menu's game buttons, by game (see pictures.game_button).
+GAME_BUTTON_WORDS = {
+    1: ["a / an"], 2: ["I see", "a ___."], 4: ["It swims.", "It flies."], 7: ["The", "___ is", "red."],
+    8: ["A dog", "barks."], 9: ["CAN", "SUN"], 11: ["The", "cat", "sits."], 12: ["sun", "run", "fun", "bun"],
+    13: ["dog", "cat"], 14: ["three"], 15: ["cat"],
+}
