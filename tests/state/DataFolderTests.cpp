@@ -95,6 +95,27 @@ TEST_F(DataFolderTests, ACopyThatFailsHalfWayLeavesNoDataFolderAndTheNextStartAs
   EXPECT_EQ(testing::ReadFile(documents / "Tavlo/db/eng.sqlite"), "database");
 }
 
+TEST_F(DataFolderTests, AFolderFromBeforeALanguageWasInstalledGetsItsDataAndKeepsItsOwn) {
+  WriteLines(program / "paths.txt", {"USER", "Tavlo"});
+  ASSERT_TRUE(Init());
+  WriteFile(documents / "Tavlo/profiles/Tavlo", "the child's own options\r\n");
+  WriteFile(program / "data/db/den.sqlite", "Danish lists");
+  WriteFile(program / "data/speech/den/hund.wav", "vov");
+  texts.gLanguage = "den";
+
+  ASSERT_TRUE(Init());
+  EXPECT_EQ(platform.Messages.size(), 1u) << "the folder exists: no question";
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/db/den.sqlite"), "Danish lists");
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/speech/den/hund.wav"), "vov");
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/profiles/Tavlo"), "the child's own options\r\n");
+  EXPECT_FALSE(std::filesystem::exists(documents / "Tavlo/db/den.sqlite.partial"));
+
+  // Once the lists are there, the folder is the user's: nothing is copied again.
+  std::filesystem::remove(documents / "Tavlo/speech/den/hund.wav");
+  ASSERT_TRUE(Init());
+  EXPECT_FALSE(std::filesystem::exists(documents / "Tavlo/speech/den/hund.wav"));
+}
+
 TEST_F(DataFolderTests, AMissingParentFailsAfterTheQuestion) {
   WriteLines(program / "paths.txt", {"USER", "Company/Tavlo"});
   EXPECT_FALSE(Init());

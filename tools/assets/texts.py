@@ -61,7 +61,8 @@ ENGLISH = {
         "could not be found. The game goes on without it.",                           # 3
         "Tavlo could not make a crossword from this word list. "
         "Please choose a list with more words of four or five letters.",              # 4
-        "", "", "", "",                                                               # 5 to 8
+        "Yes", "No", "OK",                                                            # 5 to 7 message box buttons
+        "",                                                                           # 8
         "Tavlo keeps its players and word lists in a folder of its own, "
         "and that folder is missing. Shall Tavlo make it now?",                       # 9
         "Tavlo could not save this player's options and answers. Please check that "
