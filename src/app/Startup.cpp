@@ -78,7 +78,7 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   platform.SetMessageButtonWords(state.Texts.ButtonWords());
 
   if (!InitDataFolder(platform, state.Texts, state.gDataPath)) {
-    platform.ShowMessageBox(DataPathErrorText(state.gDataPath), "Error", MessageButtons::Ok,
+    platform.ShowMessageBox(DataPathErrorText(state.Texts, state.gDataPath), "Error", MessageButtons::Ok,
                             MessageIcon::Critical);
     return false;
   }

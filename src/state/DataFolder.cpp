@@ -10,6 +10,7 @@
 namespace tavlo {
 namespace {
 
+constexpr int kDataFolderFailureText = 8;
 constexpr int kCreateDataFolderQuestion = 9;
 
 // Copies every sub-folder of the program's default data into the new data
@@ -113,7 +114,10 @@ bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_
   return CreateDataFolder(program_folder / "data", path);
 }
 
-std::string DataPathErrorText(const std::string& data_path) {
+std::string DataPathErrorText(const LanguageTexts& texts, const std::string& data_path) {
+  if (texts.HasInformationText(kDataFolderFailureText)) {
+    return texts.InformationText(kDataFolderFailureText) + " " + data_path;
+  }
   return "Data path not found(" + data_path +
          ") or could not be created. Please check paths.txt(located in the program folder) and "
          "folder permissions.";

@@ -20,7 +20,8 @@ std::string GetDocumentsFolder(Platform& platform);
 // unusable, the user declined, or creating or filling the folder failed.
 bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_path);
 
-// What start-up shows when InitDataFolder failed.
-std::string DataPathErrorText(const std::string& data_path);
+// What start-up shows when InitDataFolder failed: the fixed text, or in a
+// language whose information text 8 words it, that text and the path.
+std::string DataPathErrorText(const LanguageTexts& texts, const std::string& data_path);
 
 }  // namespace tavlo

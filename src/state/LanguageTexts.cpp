@@ -162,15 +162,17 @@ std::string LanguageTexts::InformationText(int line) const {
 MessageButtonWords LanguageTexts::ButtonWords() const {
   MessageButtonWords words;
   const auto take = [&](int line, std::string& word) {
-    const auto index = static_cast<size_t>(line);
-    if (index < information_texts_.size() && !information_texts_[index].empty()) {
-      word = information_texts_[index];
-    }
+    if (HasInformationText(line)) word = InformationText(line);
   };
   take(kYesButtonText, words.Yes);
   take(kNoButtonText, words.No);
   take(kOkButtonText, words.Ok);
   return words;
+}
+
+bool LanguageTexts::HasInformationText(int line) const {
+  return line >= 0 && static_cast<size_t>(line) < information_texts_.size() &&
+         !information_texts_[static_cast<size_t>(line)].empty();
 }
 
 std::string LanguageTexts::GetDefaultWordList() {

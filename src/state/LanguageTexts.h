@@ -76,6 +76,9 @@ class LanguageTexts {
   std::string HelpText(int line) const;
   std::string ProfilesText(int line) const;
   std::string InformationText(int line) const;
+  // True when the language words the line: it exists and is not empty. Texts
+  // a language may leave out fall back to the program's own.
+  bool HasInformationText(int line) const;
   const std::vector<std::string>& RewardTexts() const { return reward_texts_; }
   const std::array<std::string, 2>& Credits() const { return credits_; }
   // The words of message box buttons: information texts 5 to 7 (yes, no, OK),

@@ -141,9 +141,18 @@ TEST_F(DataFolderTests, AMissingOrEmptyPathsFileFailsWithAnEmptyPath) {
   EXPECT_TRUE(platform.Messages.empty());
 }
 
-TEST_F(DataFolderTests, TheFailureTextNamesThePath) {
-  EXPECT_EQ(DataPathErrorText("/home/a/Tavlo/"),
+TEST_F(DataFolderTests, TheFailureTextNamesThePathInTheLanguageThatWordsIt) {
+  // The fixture's line 8 is "8"; a language without its own wording gets the fixed text.
+  EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"), "8 /home/a/Tavlo/");
+  WriteLines(program / "lang/eng/information.txt", {"0", "1", "2", "3", "4", "5", "6", "7", ""});
+  texts.LoadInformationTexts();
+  EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"),
             "Data path not found(/home/a/Tavlo/) or could not be created. Please check "
+            "paths.txt(located in the program folder) and folder permissions.");
+  WriteLines(program / "lang/eng/information.txt", {"0"});
+  texts.LoadInformationTexts();
+  EXPECT_EQ(DataPathErrorText(texts, "/x/"),
+            "Data path not found(/x/) or could not be created. Please check "
             "paths.txt(located in the program folder) and folder permissions.");
 }
 

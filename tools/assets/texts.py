@@ -62,7 +62,7 @@ ENGLISH = {
         "Tavlo could not make a crossword from this word list. "
         "Please choose a list with more words of four or five letters.",              # 4
         "Yes", "No", "OK",                                                            # 5 to 7 message box buttons
-        "",                                                                           # 8
+        "",                                                                           # 8 the data folder failure: the fixed English text
         "Tavlo keeps its players and word lists in a folder of its own, "
         "and that folder is missing. Shall Tavlo make it now?",                       # 9
         "Tavlo could not save this player's options and answers. Please check that "

@@ -63,7 +63,8 @@ DANISH = {
         "Tavlo kunne ikke lave et krydsord af denne ordliste. "
         "Vælg en liste med flere ord på fire eller fem bogstaver.",                   # 4
         "Ja", "Nej", "OK",                                                            # 5 to 7 message box buttons
-        "",                                                                           # 8
+        "Tavlo kunne ikke finde eller oprette sin datamappe. Se efter i paths.txt i "
+        "programmappen, og om der må skrives i mappen. Datamappen er:",               # 8 and the folder
         "Tavlo gemmer sine spillere og ordlister i sin egen mappe, "
         "og den mappe mangler. Skal Tavlo oprette den nu?",                           # 9
         "Tavlo kunne ikke gemme spillerens indstillinger og svar. Se efter, "
