@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include <cstdlib>
+
 #include "app/ProgramScreens.h"
 #include "app/Startup.h"
 #include "engine/Application.h"
@@ -20,7 +22,8 @@ int RunProgram(Platform& platform, const std::string& command_line) {
   ProgramScreens screens(app, state, media);
 
   MenuMainForm& menu = screens.MainMenu();
-  menu.QuitRequested = !InitialiseProgram(app, state, command_line);
+  screens.Desktop().FullScreen = FullScreenKindFrom(std::getenv("TAVLO_DISPLAY_MODE"));
+  menu.QuitRequested = !InitialiseProgram(app, state, command_line, screens.Desktop());
   app.Show(menu);
   app.Run();
   platform.CloseWindow();

@@ -1,6 +1,6 @@
 #include "app/ProgramScreens.h"
 
-#include "app/Startup.h"
+#include "engine/Application.h"
 #include "games/GameForm.h"
 
 namespace tavlo {
@@ -9,7 +9,8 @@ ProgramScreens::ProgramScreens(Application& app, ProgramState& state, MediaContr
     : app_(app),
       state_(state),
       menu_(app, state, media, *this),
-      games_(GameContext{app, state, media, menu_}) {}
+      games_(GameContext{app, state, media, menu_}),
+      desktop_(app.Host(), desktop_shell_) {}
 
 Form* ProgramScreens::GameScreen(int game_number) { return games_.Get(game_number); }
 
@@ -18,6 +19,6 @@ void ProgramScreens::OpenOptionsMenu() {
   // the profile when this returns, as it will after the options menu.
 }
 
-void ProgramScreens::EndProgram() { ShutDownProgram(app_, state_); }
+void ProgramScreens::EndProgram() { ShutDownProgram(app_, state_, desktop_); }
 
 }  // namespace tavlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Startup.h"
 #include "games/GameCatalogue.h"
 #include "screens/MenuMainForm.h"
 #include "state/ScreenNavigator.h"
@@ -18,6 +19,8 @@ class ProgramScreens : public ScreenNavigator {
 
   MenuMainForm& MainMenu() { return menu_; }
   GameCatalogue& Games() { return games_; }
+  // What start-up changes on the desktop and the end of the run gives back.
+  ProgramDesktop& Desktop() { return desktop_; }
 
   Form* GameScreen(int game_number) override;
   void OpenOptionsMenu() override;
@@ -28,6 +31,8 @@ class ProgramScreens : public ScreenNavigator {
   ProgramState& state_;
   MenuMainForm menu_;
   GameCatalogue games_;
+  LinuxDesktopShell desktop_shell_;
+  ProgramDesktop desktop_;
 };
 
 }  // namespace tavlo

@@ -50,8 +50,8 @@ std::pair<std::string, std::string> TakeLanguageOption(const std::string& comman
 // locale for messages in the order the C library reads it.
 LanguageRequest RequestedLanguage(Platform& platform, const std::string& language_option) {
   LanguageRequest request;
-  request.Chosen = language_option.empty() ? platform.EnvironmentVariable("TAVLO_LANGUAGE")
-                                           : language_option;
+  request.Chosen =
+      language_option.empty() ? platform.EnvironmentVariable("TAVLO_LANGUAGE") : language_option;
   for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
     request.Locale = platform.EnvironmentVariable(variable);
     if (!request.Locale.empty()) break;
@@ -61,7 +61,8 @@ LanguageRequest RequestedLanguage(Platform& platform, const std::string& languag
 
 }  // namespace
 
-bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line) {
+bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
+                       ProgramDesktop& desktop) {
   Platform& platform = app.Host();
   if (!platform.AcquireSingleInstanceLock()) return false;
   // The window comes first, so that every question and notice of start-up
@@ -78,8 +79,8 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   platform.SetMessageButtonWords(state.Texts.ButtonWords());
 
   if (!InitDataFolder(platform, state.Texts, state.gDataPath)) {
-    platform.ShowMessageBox(DataPathErrorText(state.Texts, state.gDataPath), "Error", MessageButtons::Ok,
-                            MessageIcon::Critical);
+    platform.ShowMessageBox(DataPathErrorText(state.Texts, state.gDataPath), "Error",
+                            MessageButtons::Ok, MessageIcon::Critical);
     return false;
   }
   // Two programs on one data folder would each save over the other's counts.
@@ -96,6 +97,12 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   state.gFullScreen = program_line != "window";
   if (state.gFullScreen) {
     platform.SetFullScreen(true);
+    if (desktop.FullScreen == FullScreenKind::DisplayModeChange) {
+      desktop.Icons.SaveDesktopIcons();
+      // Where no 800 x 600 mode is offered, the picture stays scaled over the
+      // display as it is: the full screen the user would have had anyway.
+      desktop.Display.SetProgramDisplayMode();
+    }
     // Resources are found through the program folder in either mode; the
     // working folder follows it in full screen for anything run from here.
     std::error_code ignored;
@@ -105,8 +112,11 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   return true;
 }
 
-void ShutDownProgram(Application& app, ProgramState& state) {
+void ShutDownProgram(Application& app, ProgramState& state, ProgramDesktop& desktop) {
   state.Profiles.SaveProfileOptions();
+  // Without a change at start-up nothing was kept, and these change nothing.
+  desktop.Display.RestoreDisplayMode();
+  desktop.Icons.RestoreDesktopIcons();
   if (state.gFullScreen) app.Host().SetFullScreen(false);
 }
 

@@ -21,15 +21,7 @@ constexpr int kButtonHeight = 64;
 
 Game01Form::Game01Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
-void Game01Form::PrepareChoices() {
-  const auto& lines = state_.Texts.gGameData;
-  if (buttons_.size() != lines.size()) {
-    // The scanning list points at the buttons; it must not outlive them.
-    Switches().CleanUp();
-    buttons_ = std::vector<SpriteClass>(lines.size());
-  }
-  for (size_t i = 0; i < lines.size(); ++i) buttons_[i].Label = lines[i];
-}
+void Game01Form::PrepareChoices() { LabelButtonsWithGameData(buttons_); }
 
 void Game01Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;

@@ -6,6 +6,7 @@
 #include "engine/Rounding.h"
 #include "games/AnswerFeedback.h"
 #include "games/TextSizeKeys.h"
+#include "games/WordCursor.h"
 #include "profiles/OptionDialogs.h"
 #include "state/GameNumbers.h"
 #include "wordlists/GameTables.h"
@@ -135,6 +136,34 @@ void GameForm::DrawFrameButtons(FrameButtonSet buttons) {
   if (buttons.Next) gNextButton.DrawTransp(*this);
 }
 
+Canvas& GameForm::BeginScreen(FrameButtonSet buttons) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  DrawFrameButtons(buttons);
+  return canvas;
+}
+
+Canvas& GameForm::BeginScreen(SpriteClass& picture, FrameButtonSet buttons) {
+  Canvas& canvas = Graphics();
+  canvas.Cls();
+  picture.Draw(*this);
+  DrawFrameButtons(buttons);
+  return canvas;
+}
+
+void GameForm::EndScreen() {
+  DrawTitle();
+  Refresh();
+}
+
+std::vector<SpriteClass*> GameForm::ShownSprites(std::vector<SpriteClass>& sprites) {
+  std::vector<SpriteClass*> shown;
+  for (SpriteClass& sprite : sprites) {
+    if (sprite.Visible) shown.push_back(&sprite);
+  }
+  return shown;
+}
+
 void GameForm::DrawFrameHighlights() {
   DrawHighlightBorder(gStopButton);
   DrawHighlightBorder(gNextButton);
@@ -147,6 +176,10 @@ void GameForm::DrawHighlightBorder(SpriteClass& sprite) {
 
 void GameForm::UpdateHover(SpriteClass& sprite, int x, int y) {
   sprite.Selected = sprite.IsUnder(x, y);
+}
+
+void GameForm::RefreshHover() {
+  for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, pointer_x_, pointer_y_);
 }
 
 void GameForm::DrawTitle() {
@@ -173,14 +206,86 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
   return false;
 }
 
+const WordRecord& GameForm::TakeWord() {
+  WordListState& list = state_.WordLists;
+  const std::size_t count = list.gWords.size();
+  std::size_t index = static_cast<std::size_t>(list.gWordIndex);
+  if (index >= count) index = 0;
+  list.gWordIndex = index + 1 < count ? static_cast<std::int16_t>(index + 1) : 0;
+  return list.gWords[index];
+}
+
+const WordRecord& GameForm::DealPicture(SpriteClass& picture) {
+  const WordRecord& row = TakeWord();
+  picture.CleanUp();
+  if (!LoadItemPicture(picture, PictureFolder::Images, row.Image)) {
+    picture.Width = kWordPictureSize;
+    picture.Height = kWordPictureSize;
+  }
+  picture.Text = row.Word;
+  picture.Label = row.Sound;
+  picture.Selected = false;
+  return row;
+}
+
+std::string GameForm::TextOf(const WordRecord& row, std::size_t slot) {
+  return slot < row.Texts.size() ? row.Texts[slot] : std::string();
+}
+
+std::int32_t GameForm::NumberOf(const WordRecord& row, std::size_t slot) {
+  return slot < row.Numbers.size() ? row.Numbers[slot] : 0;
+}
+
+bool GameForm::SayPictureUnder(std::span<const SpriteClass> pictures, int x, int y,
+                               const std::string& folder) {
+  for (const SpriteClass& picture : pictures) {
+    if (picture.IsUnder(x, y)) {
+      PlaySpeech(folder + picture.Label, PlayMode::Asynchronous);
+      return true;
+    }
+  }
+  return false;
+}
+
+bool GameForm::NextOfSet(int& current, int count, ItemReward reward) {
+  current += 1;
+  if (current < count) {
+    // The step shows at once, whether or not the pointer moves.
+    UpdateScreen();
+    return true;
+  }
+  CompleteItem(reward);
+  StartRound();
+  return false;
+}
+
+std::vector<WordRecord> GameForm::DealScene(SpriteClass& scene, std::size_t most) {
+  scene.CleanUp();
+  const WordListState& list = state_.WordLists;
+  if (list.gWordIndex >= 0 && static_cast<std::size_t>(list.gWordIndex) < list.gWords.size()) {
+    LoadItemPicture(scene, PictureFolder::Backgrounds,
+                    list.gWords[static_cast<std::size_t>(list.gWordIndex)].Image);
+  }
+  return TakeSceneRows(state_.WordLists, most);
+}
+
+void GameForm::LabelButtonsWithGameData(std::vector<SpriteClass>& buttons) {
+  const auto& lines = state_.Texts.gGameData;
+  if (buttons.size() != lines.size()) {
+    switches_.CleanUp();
+    buttons = std::vector<SpriteClass>(lines.size());
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) buttons[i].Label = lines[i];
+}
+
 void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
   if (!IsNameInsideFolder(relative_file)) return;
   PlayEffectSound(App(), state_.Profiles, state_.SpeechFile(relative_file), mode);
 }
 
-void GameForm::ReportCorrect() {
+void GameForm::ReportCorrect(AnswerSound sound) {
   state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].CorrectCount += 1;
-  PlayCorrectSound(App(), state_.Profiles);
+  if (sound == AnswerSound::Play) PlayCorrectSound(App(), state_.Profiles);
 }
 
 void GameForm::ReportWrong() {
@@ -200,6 +305,8 @@ bool GameForm::InputLocked() const {
 void GameForm::LockInput() { state_.gInputLockUntil = MilliTimer() + kInputLockMilliseconds; }
 
 void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   if (InputLocked()) return;
   if (gStopButton.IsUnder(x, y)) {
     ExitForm();
@@ -215,6 +322,8 @@ void GameForm::Form_MouseDown(int button, int shift, int x, int y) {
 }
 
 void GameForm::Form_MouseMove(int, int, int x, int y) {
+  pointer_x_ = x;
+  pointer_y_ = y;
   for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, x, y);
   UpdateHover(gStopButton, x, y);
   UpdateHover(gListenButton, x, y);

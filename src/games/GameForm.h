@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/Form.h"
+#include "games/BusyPointer.h"
 #include "engine/KeySwitchClass.h"
 #include "engine/Sound.h"
 #include "engine/SpriteClass.h"
@@ -12,6 +16,7 @@
 #include "games/GameContext.h"
 #include "games/RewardShow.h"
 #include "state/ProgramState.h"
+#include "state/WordRecord.h"
 
 namespace tavlo {
 
@@ -33,6 +38,12 @@ std::vector<SpriteClass*> PointersTo(Sprites& sprites) {
 // Where an item's picture lives in the data folder.
 enum class PictureFolder { Backgrounds, Images };
 
+// Whether a right answer is greeted with the right-answer sound or counted
+// silently (a game that speaks the answer at once instead).
+enum class AnswerSound { Play, Silent };
+
+class Platform;
+
 // The frame every game screen shares: its life cycle from load to leaving,
 // the three frame buttons (stop, listen, next), the keys, the scanning timer,
 // the pointer highlight, the input lock, and what every game does alike with
@@ -40,6 +51,9 @@ enum class PictureFolder { Backgrounds, Images };
 // round is built, laid out, drawn, answered and spoken.
 class GameForm : public Form {
  public:
+  // The size of the word pictures that the games' frames and slots are made for.
+  static constexpr int kWordPictureSize = 85;
+
   // game_number is 1 to 15; the form returns to the context's main menu when
   // it leaves.
   GameForm(const GameContext& context, int game_number);
@@ -63,6 +77,8 @@ class GameForm : public Form {
   int GameNumber() const { return game_number_; }
   const std::string& GameId() const { return game_id_; }
   KeySwitchClass& Switches() { return switches_; }
+  // Items completed since the last reward show.
+  std::int32_t RewardCounter() const { return Rewards.gRewardCounter; }
   SpriteClass gStopButton;
   SpriteClass gListenButton;
   SpriteClass gNextButton;
@@ -88,21 +104,64 @@ class GameForm : public Form {
   // game's own sprites, the blue borders of the highlighted frame buttons;
   // the game's name centred above the game.
   void DrawFrameButtons(FrameButtonSet buttons = {});
+  // The start of every redraw: the window cleared, the game's picture (if it
+  // has one filling the window) and the frame buttons; then the game draws
+  // its own. The end: the title, and the window shown.
+  Canvas& BeginScreen(FrameButtonSet buttons = {});
+  Canvas& BeginScreen(SpriteClass& picture, FrameButtonSet buttons = {});
+  void EndScreen();
   void DrawFrameHighlights();
   void DrawHighlightBorder(SpriteClass& sprite);
   void DrawTitle();
   void UpdateHover(SpriteClass& sprite, int x, int y);
+  // The shown ones of a game's sprites, as its choices for the pointer's
+  // highlight.
+  static std::vector<SpriteClass*> ShownSprites(std::vector<SpriteClass>& sprites);
+  // Tests the highlights of the choices again where the pointer last was,
+  // for a round whose choices moved while the pointer stood still.
+  void RefreshHover();
 
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
   bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
+  // The row the next item takes. The position moves on to the row after it,
+  // from the last row back to the first, keeping the list's order.
+  const WordRecord& TakeWord();
+  // Takes the next row for a picture of a set: the sprite shows the word's
+  // picture of the data folder's images, Text = the word, Label = the name of
+  // its recording, not yet answered. A picture that cannot be read is named in
+  // a message, and the sprite keeps the size of a word picture, so that its
+  // item keeps its place and can still be chosen.
+  const WordRecord& DealPicture(SpriteClass& picture);
+  // A game column of a row: its text or number in the slot, "" or 0 where
+  // the row has none.
+  static std::string TextOf(const WordRecord& row, std::size_t slot);
+  static std::int32_t NumberOf(const WordRecord& row, std::size_t slot);
+  // A press on one of the pictures plays its recording (Label), named below
+  // the folder of the language's speech, without waiting for its end. False
+  // when no picture is under the point.
+  bool SayPictureUnder(std::span<const SpriteClass> pictures, int x, int y,
+                       const std::string& folder = "");
+  // Moves a set on past its current item. While items remain the screen shows
+  // the step at once and the result is true; after the last one the set is
+  // completed with its reward and the next set is dealt.
+  bool NextOfSet(int& current, int count, ItemReward reward = ItemReward::SoundAndShow);
+  // Deals the scene at the list's cursor: its picture (from the backgrounds)
+  // into the sprite, in place of the one before, and its rows, at most `most`
+  // of them, found from the cursor on round the list. The cursor moves on by
+  // one row.
+  std::vector<WordRecord> DealScene(SpriteClass& scene, std::size_t most);
+  // One button for each line of the game's data file, labelled with it. The
+  // buttons are made anew (and the scanning list emptied, since it points at
+  // them) only when the file has another number of lines.
+  void LabelButtonsWithGameData(std::vector<SpriteClass>& buttons);
   // Plays a recording of the data folder's speech for the current language,
   // named relative to it ("game02/The cat sat.wav"), as a sound effect.
   void PlaySpeech(std::string_view relative_file, PlayMode mode = PlayMode::Synchronous);
 
   // A right answer is counted, then its sound plays; a wrong answer's sound
   // plays, then it is counted. The counts reach the profile's statistics.
-  void ReportCorrect();
+  void ReportCorrect(AnswerSound sound = AnswerSound::Play);
   void ReportWrong();
   // A finished item: the screen shows it done, a reward sound plays, and
   // (with rewards on, every few items) the reward show runs. The caller then
@@ -130,6 +189,9 @@ class GameForm : public Form {
   std::string game_id_;
   KeySwitchClass switches_;
   Timer one_key_timer_;
+  // Where the pointer was last seen over the window; off the window until then.
+  int pointer_x_ = -1;
+  int pointer_y_ = -1;
 };
 
 }  // namespace tavlo

@@ -355,8 +355,8 @@ MessageAnswer SdlPlatform::ShowMessageBox(const std::string& text, const std::st
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   if (!renderer_) return ShowStandaloneMessageBox(text, title, buttons, icon, button_words_);
   DialogHost();
-  const MessageAnswer answer = message_box_->Run(text, title, buttons, icon, button_words_,
-                                                 [this] { DrawPicture(); });
+  const MessageAnswer answer =
+      message_box_->Run(text, title, buttons, icon, button_words_, [this] { DrawPicture(); });
   quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
   redraw_all_ = true;
   if (!last_picture_.Empty()) Present(last_picture_);

@@ -298,7 +298,9 @@ const std::map<std::string, std::vector<int>> kLinesTheProgramReads = {
 class LanguageFileTests : public ::testing::TestWithParam<std::string> {};
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageFileTests, ::testing::Values("eng", "den"),
-                         [](const ::testing::TestParamInfo<std::string>& test) { return test.param; });
+                         [](const ::testing::TestParamInfo<std::string>& test) {
+                           return test.param;
+                         });
 
 TEST_P(LanguageFileTests, HoldEveryLineTheProgramReads) {
   const std::string language = GetParam();
@@ -309,13 +311,15 @@ TEST_P(LanguageFileTests, HoldEveryLineTheProgramReads) {
           << language << "/" << file << " has no line " << number;
     }
   }
-  EXPECT_EQ(ReadLanguageFile(language, "menu.txt")[0], "Tavlo") << "the program's name and first player";
+  EXPECT_EQ(ReadLanguageFile(language, "menu.txt")[0], "Tavlo")
+      << "the program's name and first player";
   const auto information = ReadLanguageFile(language, "information.txt");
   EXPECT_NE(information[9].find('?'), std::string::npos) << "information text 9 asks a question";
 
   const auto games = ReadLanguageFile(language, "games.txt");
   EXPECT_EQ(games.size(), 15u);
-  EXPECT_EQ(std::set<std::string>(games.begin(), games.end()).size(), 15u) << "two games share a name";
+  EXPECT_EQ(std::set<std::string>(games.begin(), games.end()).size(), 15u)
+      << "two games share a name";
 
   const auto help = ReadLanguageFile(language, "help.txt");
   EXPECT_GE(help.size(), 10u);
@@ -329,8 +333,10 @@ TEST_P(LanguageFileTests, HoldEveryLineTheProgramReads) {
   const auto game01 = ReadLanguageFile(language, "Game01data.txt");
   EXPECT_GE(game01.size(), 2u);
   EXPECT_LE(game01.size(), 4u) << "Game 1 lays out two to four answer buttons";
-  EXPECT_EQ(ReadLanguageFile(language, "Game03data.txt").size(), 2u) << "Game 3 has a yes and a no button";
-  EXPECT_EQ(ReadLanguageFile(language, "Game10data.txt").size(), 2u) << "Game 10 has two answer pictures";
+  EXPECT_EQ(ReadLanguageFile(language, "Game03data.txt").size(), 2u)
+      << "Game 3 has a yes and a no button";
+  EXPECT_EQ(ReadLanguageFile(language, "Game10data.txt").size(), 2u)
+      << "Game 10 has two answer pictures";
 }
 
 // The main menu's game buttons and the about screen's credits are pictures of
@@ -340,7 +346,8 @@ TEST_P(LanguageFileTests, HaveTheirOwnMenuPictures) {
   for (const auto& entry : ReadManifest()) listed.insert(entry.path);
   const std::string folder = "gfx/menu/" + GetParam() + "/";
   for (int game = 1; game <= 15; ++game) {
-    EXPECT_TRUE(listed.count(folder + (game < 10 ? "0" : "") + std::to_string(game) + ".gif")) << game;
+    EXPECT_TRUE(listed.count(folder + (game < 10 ? "0" : "") + std::to_string(game) + ".gif"))
+        << game;
   }
   EXPECT_TRUE(listed.count(folder + "creditsmenu.gif"));
 }

@@ -116,7 +116,7 @@ class MainMenuStartupTests : public testing::ProgramTest {};
 TEST_F(MainMenuStartupTests, OnlyTheExactWordWindowAvoidsFullScreen) {
   for (const std::string command_line : {"WINDOW", "window ", "", "fullscreen"}) {
     platform.FullScreen = false;
-    InitialiseProgram(app, state, command_line);
+    InitialiseProgram(app, state, command_line, screens.Desktop());
     EXPECT_TRUE(state.gFullScreen) << "[" << command_line << "]";
     EXPECT_TRUE(platform.FullScreen) << "[" << command_line << "]";
     EXPECT_EQ(std::filesystem::current_path(), program.Path());
@@ -145,7 +145,7 @@ TEST_F(MainMenuStartupTests, TheLanguageComesFromTheCommandLineTheEnvironmentOrT
   };
   for (const auto& c : cases) {
     platform.Environment = c.Environment;
-    ASSERT_TRUE(InitialiseProgram(app, state, c.CommandLine)) << c.CommandLine;
+    ASSERT_TRUE(InitialiseProgram(app, state, c.CommandLine, screens.Desktop())) << c.CommandLine;
     EXPECT_EQ(state.Texts.gLanguage, c.Language) << c.CommandLine;
     EXPECT_EQ(state.gFullScreen, c.FullScreen) << c.CommandLine;
     EXPECT_EQ(state.Texts.GameName(0), ReadLines(program / "lang" / c.Language / "games.txt")[0]);
@@ -157,7 +157,7 @@ TEST_F(MainMenuStartupTests, StartUpReadsTheProfileAndTheTextScale) {
   platform.TextHeight = 20;
   std::filesystem::create_directories(DataFolder() / "profiles");
   testing::WriteLines(DataFolder() / "profile.txt", {"Anna"});
-  EXPECT_TRUE(InitialiseProgram(app, state, "window"));
+  EXPECT_TRUE(InitialiseProgram(app, state, "window", screens.Desktop()));
   EXPECT_TRUE(platform.Messages.empty());
   EXPECT_DOUBLE_EQ(state.gTextScale, 0.8);
   EXPECT_EQ(state.gMenuScanIndex, -1);

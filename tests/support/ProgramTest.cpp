@@ -75,7 +75,7 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
 }
 
 void ProgramTest::StartProgram(const std::function<void(ProfileStore&)>& configure, Title title) {
-  menu.QuitRequested = !InitialiseProgram(app, state, "window");
+  menu.QuitRequested = !InitialiseProgram(app, state, "window", screens.Desktop());
   ASSERT_FALSE(menu.QuitRequested) << "start-up failed";
   if (configure) configure(state.Profiles);
   state.gTitleShown = title == Title::Over;
@@ -118,6 +118,21 @@ void ProgramTest::MoveTo(const SpriteClass& sprite) {
   const auto [x, y] = MiddleOf(sprite);
   platform.PushMouseMove(x, y);
   app.DoEvents();
+}
+
+void ProgramTest::SetFeedbackSoundLengths(int correct, int wrong, int reward) {
+  platform.Sound.SetLength("correct0.wav", correct);
+  platform.Sound.SetLength("wrong0.wav", wrong);
+  for (const auto& entry : std::filesystem::directory_iterator(program.Path() / "sfx/rewards")) {
+    platform.Sound.SetLength(entry.path().filename().string(), reward);
+  }
+}
+
+void ProgramTest::AddWordPicture(const std::string& name) {
+  std::filesystem::create_directories(DataFolder() / "images");
+  std::filesystem::copy_file(TAVLO_SOURCE_RESOURCES "/data/images/apple.png",
+                             DataFolder() / "images" / name,
+                             std::filesystem::copy_options::overwrite_existing);
 }
 
 bool ProgramTest::ScanTo(const SpriteClass& sprite, int most_steps) {

@@ -70,6 +70,14 @@ class ProgramTest : public ProgramFolderTest {
   // Lets time pass: timers tick, sounds end.
   void Wait(int milliseconds) { RunFor(app, platform, milliseconds); }
 
+  // The fake audio plays only the files it knows a length of: these give the
+  // right and wrong answer sounds and every reward sound of the program
+  // folder their lengths in milliseconds.
+  void SetFeedbackSoundLengths(int correct = 300, int wrong = 200, int reward = 1000);
+  // Puts a real 85 x 85 word picture into the data folder's images under the
+  // name a test's word list gives it.
+  void AddWordPicture(const std::string& name);
+
   ClockSource clock;
   FontLibrary fonts;
   Application app;

@@ -35,7 +35,9 @@ class DefaultContentTests : public ::testing::TestWithParam<std::string> {
 };
 
 INSTANTIATE_TEST_SUITE_P(Languages, DefaultContentTests, ::testing::Values("eng", "den"),
-                         [](const ::testing::TestParamInfo<std::string>& test) { return test.param; });
+                         [](const ::testing::TestParamInfo<std::string>& test) {
+                           return test.param;
+                         });
 
 std::vector<std::string> DefaultContentTests::LanguageLines(const std::string& name) const {
   const auto lines = ReadTextLines(kResources / "lang" / language_ / name);
@@ -90,7 +92,8 @@ TEST_P(DefaultContentTests, EveryAnswerButtonAndPraiseIsRecorded) {
   ASSERT_FALSE(game03.empty());
   ASSERT_FALSE(game10.empty());
   ASSERT_FALSE(rewards.empty());
-  for (const auto& label : game01) EXPECT_TRUE(Exists(speech_ / "game01" / (label + ".wav"))) << label;
+  for (const auto& label : game01)
+    EXPECT_TRUE(Exists(speech_ / "game01" / (label + ".wav"))) << label;
   for (const auto& label : game03) {
     EXPECT_TRUE(Exists(speech_ / "game03" / "yesno" / (label + ".wav"))) << label;
   }
@@ -118,7 +121,8 @@ TEST_P(DefaultContentTests, EveryWordOfAGame11SentenceCanBePointedAtAndHeard) {
       const std::string word = sentence.substr(start, end - start);
       EXPECT_FALSE(word.empty()) << sentence;
       if (speaks_words) {
-        EXPECT_TRUE(Exists(speech_ / (word + ".wav"))) << "\"" << word << "\" of \"" << sentence << "\"";
+        EXPECT_TRUE(Exists(speech_ / (word + ".wav")))
+            << "\"" << word << "\" of \"" << sentence << "\"";
       }
       start = end + 1;
     }

@@ -9,12 +9,13 @@ differ. Pictures of words are images/<word>.png; a word's recording is <word>.wa
 
 DEFAULT = "Everyday words"
 
-# The picture of each word: an emoji of Noto Color Emoji.
+# The picture of each word: an emoji of Noto Color Emoji (figures.py draws "lamp" and "lamb",
+# whose emoji show a light bulb and a grown sheep).
 EMOJI = {
     "ant": "🐜", "apple": "🍎", "baby": "👶", "ball": "⚽", "banana": "🍌", "bear": "🐻", "bed": "🛏️",
     "bee": "🐝", "bell": "🔔", "bike": "🚲", "bird": "🐦", "boat": "⛵", "book": "📖", "bread": "🍞",
     "bus": "🚌", "cake": "🎂", "car": "🚗", "carrot": "🥕", "cat": "🐱", "chair": "🪑", "cheese": "🧀",
-    "clock": "⏰", "cow": "🐮", "crab": "🦀", "cup": "🥤", "dog": "🐶", "door": "🚪", "drum": "🥁",
+    "clock": "⏰", "cow": "🐮", "crab": "🦀", "cup": "☕", "dog": "🐶", "door": "🚪", "drum": "🥁",
     "duck": "🦆", "eagle": "🦅", "egg": "🥚", "elephant": "🐘", "fish": "🐟", "fox": "🦊", "frog": "🐸",
     "goat": "🐐", "grapes": "🍇", "hat": "👒", "hen": "🐔", "horse": "🐴", "house": "🏠", "kite": "🪁",
     "key": "🔑", "lamb": "🐑", "leaf": "🍃", "lemon": "🍋", "lion": "🦁", "milk": "🥛", "monkey": "🐵",
@@ -27,10 +28,15 @@ EMOJI = {
     "mug": "☕", "hand": "✋", "nest": "🪺", "web": "🕸️", "corn": "🌽", "nut": "🥜", "pen": "🖊️",
     "box": "📦", "van": "🚐", "bat": "🦇", "lamp": "💡", "tap": "🚰", "bun": "🍔", "pan": "🍳",
     "bone": "🦴", "robot": "🤖", "lock": "🔒", "wolf": "🐺", "toad": "🐸", "rock": "🪨",
+    "onion": "🧅", "ambulance": "🚑", "axe": "🪓", "helicopter": "🚁", "anchor": "⚓", "alien": "👽",
+    "rocket": "🚀", "ox": "🐂", "otter": "🦦", "ladybird": "🐞", "butterfly": "🦋", "orangutan": "🦧",
+    "parrot": "🦜", "hamster": "🐹",
 }
 
 # ------------------------------------------------------------------ Game 1: a or an
-# (word, scene, right button: "a" or "an"); every word of a scene is drawn in it.
+# (word, scene, right button: "a" or "an"); every word of a scene is drawn in it, the first
+# two high up (in the sky, on a wall) and the others on the ground. Each list has eight scenes
+# of three or four words, so a pass shows many pictures and one seldom comes straight back.
 GAME01 = {
     DEFAULT: [
         ("apple", "kitchen.jpg", "an"), ("cake", "kitchen.jpg", "a"), ("cup", "kitchen.jpg", "a"),
@@ -39,6 +45,14 @@ GAME01 = {
         ("tree", "garden.jpg", "a"),
         ("ball", "playroom.jpg", "a"), ("drum", "playroom.jpg", "a"), ("kite", "playroom.jpg", "a"),
         ("umbrella", "playroom.jpg", "an"),
+        ("lemon", "market.jpg", "a"), ("onion", "market.jpg", "an"), ("orange", "market.jpg", "an"),
+        ("pear", "market.jpg", "a"),
+        ("plane", "town.jpg", "a"), ("helicopter", "town.jpg", "a"), ("ambulance", "town.jpg", "an"),
+        ("bus", "town.jpg", "a"),
+        ("bird", "campsite.jpg", "a"), ("balloon", "campsite.jpg", "a"), ("axe", "campsite.jpg", "an"),
+        ("tent", "campsite.jpg", "a"),
+        ("anchor", "seabed.jpg", "an"), ("ring", "seabed.jpg", "a"), ("shell", "seabed.jpg", "a"),
+        ("star", "space.jpg", "a"), ("rocket", "space.jpg", "a"), ("alien", "space.jpg", "an"),
     ],
     "Animals": [
         ("elephant", "zoo.jpg", "an"), ("lion", "zoo.jpg", "a"), ("monkey", "zoo.jpg", "a"),
@@ -47,36 +61,53 @@ GAME01 = {
         ("whale", "sea.jpg", "a"),
         ("eagle", "wood.jpg", "an"), ("fox", "wood.jpg", "a"), ("owl", "wood.jpg", "an"),
         ("snail", "wood.jpg", "a"),
+        ("goat", "farmyard.jpg", "a"), ("hen", "farmyard.jpg", "a"), ("ox", "farmyard.jpg", "an"),
+        ("pig", "farmyard.jpg", "a"),
+        ("frog", "riverbank.jpg", "a"), ("otter", "riverbank.jpg", "an"), ("duck", "riverbank.jpg", "a"),
+        ("swan", "riverbank.jpg", "a"),
+        ("butterfly", "flowerbed.jpg", "a"), ("bee", "flowerbed.jpg", "a"), ("ant", "flowerbed.jpg", "an"),
+        ("ladybird", "flowerbed.jpg", "a"),
+        ("parrot", "rainforest.jpg", "a"), ("orangutan", "rainforest.jpg", "an"),
+        ("snake", "rainforest.jpg", "a"), ("tiger", "rainforest.jpg", "a"),
+        ("cat", "pets.jpg", "a"), ("dog", "pets.jpg", "a"), ("hamster", "pets.jpg", "a"),
+        ("rabbit", "pets.jpg", "a"),
     ],
 }
 
 # The scenes of Game 1: sky, ground and extra figures that carry no word.
 SCENES01 = {
     "kitchen.jpg": ("kitchen", []), "garden.jpg": ("garden", ["🌷"]), "playroom.jpg": ("room", ["🧸"]),
+    "market.jpg": ("kitchen", ["🧺"]), "town.jpg": ("street", []), "campsite.jpg": ("wood", ["🔥"]),
+    "seabed.jpg": ("sea", []), "space.jpg": ("night", []),
     "zoo.jpg": ("grass", ["🌴"]), "sea.jpg": ("sea", ["🐚"]), "wood.jpg": ("wood", ["🍄"]),
+    "farmyard.jpg": ("farm", []), "riverbank.jpg": ("pond", []), "flowerbed.jpg": ("garden", ["🌷"]),
+    "rainforest.jpg": ("jungle", []), "pets.jpg": ("room", ["🧶"]),
 }
 
 # ------------------------------------------------------------------ Game 2: hint and sentence
+# (word, hint, sentence). The sentence stops before its missing word. Every hint and every
+# sentence fits its own word alone among all the words of its list, so a child is never told
+# that a true answer is wrong.
 GAME02 = {
     DEFAULT: [
-        ("apple", "You can eat it.", "I eat an"),
-        ("ball", "You can kick it.", "We play with a"),
+        ("apple", "It is a red fruit.", "For lunch I eat an"),
+        ("ball", "You can kick it.", "In the park we kick a"),
         ("bed", "You sleep in it.", "At night I sleep in my"),
-        ("book", "You can read it.", "Mum reads me a"),
+        ("book", "It has pages.", "At bedtime Mum reads me a"),
         ("cat", "It says miaow.", "The pet that purrs is a"),
         ("cup", "You drink from it.", "I drink milk from a"),
         ("dog", "It says woof.", "The pet that barks is a"),
-        ("sun", "It shines in the sky.", "In the day we see the"),
+        ("sun", "It is hot and bright.", "Up in the sky shines the"),
     ],
     "Animals": [
         ("cow", "It says moo.", "We get milk from a"),
-        ("duck", "It says quack.", "On the pond swims a"),
-        ("frog", "It is green.", "The animal that hops is a"),
-        ("hen", "It lays eggs.", "An egg comes from a"),
-        ("horse", "You can ride it.", "I ride on a"),
-        ("lion", "It roars.", "The king of animals is a"),
-        ("pig", "It is pink.", "In the mud rolls a"),
-        ("rabbit", "It has long ears.", "The animal that eats carrots is a"),
+        ("duck", "It says quack.", "The bird that swims on the pond is a"),
+        ("frog", "It is small and green.", "The animal that croaks is a"),
+        ("hen", "It says cluck.", "The farm bird that clucks is a"),
+        ("horse", "You can ride it.", "The animal that neighs is a"),
+        ("lion", "It roars.", "The king of the animals is a"),
+        ("pig", "It is pink.", "The animal that says oink is a"),
+        ("rabbit", "It has long ears.", "The pet with a fluffy tail is a"),
     ],
 }
 
@@ -129,17 +160,18 @@ GAME04 = {
 }
 
 # ------------------------------------------------------------------ Game 5: questions answered by a picture
+# Every question has one answer among all the words of its list.
 GAME05 = {
     DEFAULT: [
         ("apple", "What can you eat?"), ("ball", "What can you kick?"),
-        ("bed", "Where do you sleep?"), ("book", "What can you read?"),
-        ("chair", "What do you sit on?"), ("clock", "What tells the time?"),
+        ("bed", "Where do you sleep?"), ("book", "What has pages to read?"),
+        ("chair", "What do you sit on at the table?"), ("clock", "What tells the time?"),
         ("shoe", "What do you wear on your foot?"), ("umbrella", "What keeps you dry in the rain?"),
     ],
     "Animals": [
         ("bee", "Who makes honey?"), ("cat", "Who says miaow?"),
         ("cow", "Who gives us milk?"), ("dog", "Who says woof?"),
-        ("fish", "Who lives in the water?"), ("hen", "Who lays eggs?"),
+        ("fish", "Who lives in the water?"), ("hen", "Who says cluck?"),
         ("owl", "Who hoots at night?"), ("rabbit", "Who has long ears?"),
     ],
 }
@@ -163,35 +195,39 @@ GAME06 = {
 }
 
 # ------------------------------------------------------------------ Game 7: gaps in sentences about a scene
-# (scene, before the gap, missing word, after the gap)
+# (scene, before the gap, missing word, after the gap). Four sentences a scene, so that all four
+# word buttons are used, and in each sentence exactly one of the scene's four words fits: by
+# its sense alone (a sun does not run, a crab does not sail) and by the picture. scenes.py
+# draws the scenes.
 GAME07 = {
     DEFAULT: [
-        ("park.jpg", "The", "dog", "runs on the grass."),
-        ("park.jpg", "A blue", "bird", "is on the grass."),
-        ("park.jpg", "The", "sun", "is in the sky."),
-        ("beach.jpg", "A", "boat", "is on the sea."),
-        ("beach.jpg", "I can see a red", "crab", "on the sand."),
-        ("beach.jpg", "We play in the", "sand", "all day."),
+        ("park.jpg", "The", "sun", "shines in the sky."),
+        ("park.jpg", "The", "dog", "runs after a ball."),
+        ("park.jpg", "A little", "bird", "sings in the tree."),
+        ("park.jpg", "A yellow", "flower", "grows in the grass."),
+        ("beach.jpg", "The", "boat", "sails on the sea."),
+        ("beach.jpg", "A white", "bird", "flies over the sea."),
+        ("beach.jpg", "A red", "crab", "has big claws."),
+        ("beach.jpg", "I fill my", "bucket", "with sand."),
         ("farm.jpg", "The", "cow", "says moo."),
-        ("farm.jpg", "The", "hen", "has an egg."),
-        ("farm.jpg", "The", "pig", "is pink."),
+        ("farm.jpg", "The", "hen", "sits on her eggs."),
+        ("farm.jpg", "The pink", "pig", "rolls in the mud."),
+        ("farm.jpg", "The", "sheep", "says baa."),
     ],
     "Animals": [
-        ("pond.jpg", "The", "duck", "swims on the pond."),
-        ("pond.jpg", "A green", "frog", "sits on the grass."),
-        ("pond.jpg", "The", "fish", "is in the water."),
-        ("jungle.jpg", "The", "monkey", "eats a banana."),
-        ("jungle.jpg", "The", "snake", "is long."),
-        ("jungle.jpg", "A big", "tiger", "has stripes."),
-        ("snow.jpg", "The white", "bear", "is in the snow."),
-        ("snow.jpg", "A", "seal", "lies on the ice."),
-        ("snow.jpg", "The", "fox", "is red."),
+        ("pond.jpg", "The", "duck", "says quack."),
+        ("pond.jpg", "A green", "frog", "sits on a leaf."),
+        ("pond.jpg", "The little", "fish", "has fins."),
+        ("pond.jpg", "A", "bee", "buzzes over the pond."),
+        ("jungle.jpg", "The", "monkey", "holds a banana."),
+        ("jungle.jpg", "The long", "snake", "has no legs."),
+        ("jungle.jpg", "The", "tiger", "has orange and black stripes."),
+        ("jungle.jpg", "The", "elephant", "has a long trunk."),
+        ("snow.jpg", "The", "penguin", "is black and white."),
+        ("snow.jpg", "A grey", "seal", "lies on the ice."),
+        ("snow.jpg", "A white", "rabbit", "hops in the snow."),
+        ("snow.jpg", "The big", "whale", "blows water."),
     ],
-}
-SCENES07 = {
-    "park.jpg": ("park", ["🐕", "🌳", "🐦", "🌼"]), "beach.jpg": ("beach", ["⛵", "🦀", "🪣", "🐚"]),
-    "farm.jpg": ("farm", ["🐮", "🐔", "🥚", "🐷"]), "pond.jpg": ("pond", ["🌿", "🐸", "🦆", "🐟", "🪷"]),
-    "jungle.jpg": ("jungle", ["🐵", "🍌", "🐍", "🐯"]), "snow.jpg": ("snow", ["🐻‍❄️", "🦭", "🦊", "⛄"]),
 }
 
 # ------------------------------------------------------------------ Game 8: the right ending
@@ -233,64 +269,62 @@ GAME09 = {
 }
 
 # ------------------------------------------------------------------ Game 10: yes/no questions on a scene (0 yes, 1 no)
+# Four questions a scene, each answered by what the picture shows (scenes.py draws them):
+# a red car and no bike in the street, a teddy on the bed and no dog in the bedroom, and so on.
 GAME10 = {
     DEFAULT: [
         ("street.jpg", "Is there a bus?", 0), ("street.jpg", "Is the car blue?", 1),
-        ("street.jpg", "Can you see a tree?", 0),
+        ("street.jpg", "Can you see a tree?", 0), ("street.jpg", "Is there a bike?", 1),
         ("bedroom.jpg", "Is there a bed?", 0), ("bedroom.jpg", "Is there a cat?", 0),
-        ("bedroom.jpg", "Can you see a dog?", 1),
+        ("bedroom.jpg", "Can you see a dog?", 1), ("bedroom.jpg", "Is the teddy on the bed?", 0),
         ("picnic.jpg", "Is it raining?", 1), ("picnic.jpg", "Can you see a cake?", 0),
-        ("picnic.jpg", "Is there a fish?", 1),
+        ("picnic.jpg", "Is there a fish?", 1), ("picnic.jpg", "Is the sun shining?", 0),
     ],
     "Animals": [
         ("meadow.jpg", "Is there a horse?", 0), ("meadow.jpg", "Can you see a cow?", 0),
-        ("meadow.jpg", "Is there a lion?", 1),
+        ("meadow.jpg", "Is there a lion?", 1), ("meadow.jpg", "Can you see a pig?", 1),
         ("river.jpg", "Can you see a duck?", 0), ("river.jpg", "Is there an elephant?", 1),
-        ("river.jpg", "Can you see a frog?", 0),
+        ("river.jpg", "Can you see a frog?", 0), ("river.jpg", "Can you see a fish?", 1),
         ("night.jpg", "Is it night?", 0), ("night.jpg", "Can you see the sun?", 1),
-        ("night.jpg", "Is there an owl?", 0),
+        ("night.jpg", "Is there an owl?", 0), ("night.jpg", "Can you see the moon?", 0),
     ],
-}
-# (ground, figures); a red car and no dog, a sleeping cat, and so on: the answers above must hold.
-SCENES10 = {
-    "street.jpg": ("street", ["🚌", "🚗", "🌳", "🏠"]), "bedroom.jpg": ("room", ["🛏️", "🐈", "🪴", "🧸"]),
-    "picnic.jpg": ("park", ["🎂", "🧺", "🍎", "🌼"]), "meadow.jpg": ("grass", ["🐴", "🐮", "🐑", "🌻"]),
-    "river.jpg": ("pond", ["🌿", "🐸", "🦆", "🪨"]), "night.jpg": ("night", ["🦉", "🌙", "⭐", "🌲"]),
 }
 
 # ------------------------------------------------------------------ Game 11: point out the words in order
-# Sentences without commas: every word ends at a blank, the last one at the full stop.
+# Sentences without commas: every word ends at a blank, the last one at the full stop. Each
+# sentence says what its scene shows (scenes.py draws them); two sentences a scene.
 GAME11 = {
     DEFAULT: [
-        ("cat.jpg", "The cat is on the mat."),
-        ("cat.jpg", "I can see a cat."),
-        ("ball.jpg", "We play with a ball."),
-        ("ball.jpg", "I kick the ball."),
+        ("cat.jpg", "The cat is on the mat."), ("cat.jpg", "I can see a cat."),
+        ("ball.jpg", "The ball is on the grass."), ("ball.jpg", "I can kick the ball."),
+        ("cake.jpg", "The cake is on the table."), ("cake.jpg", "The cake has candles."),
+        ("bus.jpg", "The bus is on the road."), ("bus.jpg", "I can see a big bus."),
+        ("sun.jpg", "The sun is in the sky."), ("sun.jpg", "The sun is hot."),
+        ("tree.jpg", "The tree is big."), ("tree.jpg", "I see a red apple."),
     ],
     "Animals": [
-        ("dog.jpg", "The dog can run."),
-        ("dog.jpg", "My dog is big."),
-        ("bird.jpg", "A bird is in the tree."),
-        ("bird.jpg", "The bird can sing."),
+        ("dog.jpg", "The dog can run."), ("dog.jpg", "The dog is on the grass."),
+        ("bird.jpg", "A bird is in the tree."), ("bird.jpg", "The bird can sing."),
+        ("fish.jpg", "The fish is in the water."), ("fish.jpg", "A fish can swim."),
+        ("duck.jpg", "The duck is on the pond."), ("duck.jpg", "A duck has a yellow beak."),
+        ("cow.jpg", "The cow is black and white."), ("cow.jpg", "The cow is in the field."),
+        ("frog.jpg", "The frog is on a leaf."), ("frog.jpg", "The frog is green."),
     ],
-}
-SCENES11 = {
-    "cat.jpg": ("room", ["🐈"], "mat"), "ball.jpg": ("grass", ["⚽"], None),
-    "dog.jpg": ("grass", ["🐕"], None), "bird.jpg": ("grass", ["🌳", "🐦"], None),
 }
 
 # ------------------------------------------------------------------ Game 12: the spoken word in a box
-# (word, four words of the box); the spoken word is one of the four.
+# (word, four words of the box); the spoken word is one of the four, and no two words of a
+# box may sound the same (the generator asks the speech engine).
 GAME12 = {
     DEFAULT: [
         ("ball", ["ball", "bell", "bull", "bill"]), ("bed", ["bad", "bed", "bud", "bid"]),
         ("cat", ["cot", "cut", "cat", "kit"]), ("cup", ["cap", "cop", "cub", "cup"]),
-        ("dog", ["dig", "dog", "dug", "log"]), ("sun", ["sun", "son", "sit", "bun"]),
-        ("hat", ["hot", "hit", "hat", "hut"]), ("pen", ["pin", "pan", "pun", "pen"]),
+        ("dog", ["dig", "dog", "dug", "log"]), ("sun", ["sun", "sat", "sit", "bun"]),
+        ("hat", ["hot", "hit", "hat", "hut"]), ("pen", ["pin", "pan", "pet", "pen"]),
         ("box", ["box", "fox", "bus", "six"]), ("fish", ["dish", "fish", "wish", "fist"]),
     ],
     "Animals": [
-        ("bee", ["bee", "see", "tree", "be"]), ("cow", ["how", "now", "cow", "cot"]),
+        ("bee", ["bee", "see", "tree", "bed"]), ("cow", ["how", "now", "cow", "cot"]),
         ("duck", ["dock", "luck", "deck", "duck"]), ("fox", ["fix", "fox", "box", "fog"]),
         ("goat", ["goat", "coat", "boat", "goal"]), ("hen", ["pen", "ten", "hen", "men"]),
         ("lamb", ["lamp", "jam", "lamb", "limb"]), ("pig", ["big", "pig", "dig", "peg"]),
@@ -305,7 +339,7 @@ GAME13 = {
         ("book", ["look", "cook", "book", "hook"]), ("cat", ["cap", "car", "can", "cat"]),
         ("dog", ["dog", "fog", "dot", "dig"]), ("sun", ["run", "sun", "fun", "sum"]),
         ("cake", ["lake", "cake", "bake", "cane"]), ("tree", ["free", "three", "tree", "true"]),
-        ("star", ["stir", "star", "scar", "stay"]), ("sock", ["rock", "lock", "sick", "sock"]),
+        ("star", ["stir", "star", "scar", "stay"]), ("clock", ["block", "lock", "click", "clock"]),
     ],
     "Animals": [
         ("bear", ["bear", "pear", "beard", "bean"]), ("duck", ["dock", "duck", "luck", "tuck"]),
@@ -317,18 +351,24 @@ GAME13 = {
 }
 
 # ------------------------------------------------------------------ Game 14: how many?
-# (word, plural, how many are shown); the picture shows that many copies of the word's picture.
+# (word, plural, how many are shown); the picture shows that many copies of the word's picture,
+# so every word's picture shows one thing. Each word comes in three counts, so that a round
+# often holds one word in two counts and the child has to count, not only read the noun.
+def _counts(words, first_left_out=0):
+    rows = []
+    for i, (w, plural) in enumerate(words):
+        left_out = (first_left_out + i) % 4 + 1
+        rows += [(w, plural, n) for n in (1, 2, 3, 4) if n != left_out]
+    return rows
+
+
 GAME14 = {
-    DEFAULT: [
-        ("apple", "apples", 3), ("ball", "balls", 2), ("book", "books", 1), ("cake", "cakes", 4),
-        ("car", "cars", 2), ("cup", "cups", 3), ("hat", "hats", 4), ("star", "stars", 1),
-        ("sock", "socks", 2), ("kite", "kites", 3),
-    ],
-    "Animals": [
-        ("bee", "bees", 4), ("cat", "cats", 1), ("cow", "cows", 2), ("dog", "dogs", 3),
-        ("duck", "ducks", 2), ("fish", "fish", 4), ("frog", "frogs", 3), ("hen", "hens", 1),
-        ("pig", "pigs", 4), ("snail", "snails", 2),
-    ],
+    DEFAULT: _counts([("apple", "apples"), ("ball", "balls"), ("book", "books"), ("cake", "cakes"),
+                      ("car", "cars"), ("cup", "cups"), ("hat", "hats"), ("kite", "kites"),
+                      ("star", "stars")]),
+    "Animals": _counts([("bee", "bees"), ("cat", "cats"), ("cow", "cows"), ("dog", "dogs"),
+                        ("duck", "ducks"), ("fish", "fish"), ("frog", "frogs"), ("hen", "hens"),
+                        ("pig", "pigs"), ("snail", "snails")], 2),
 }
 NUMBER_WORDS = {1: "one", 2: "two", 3: "three", 4: "four"}
 

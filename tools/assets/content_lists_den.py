@@ -9,6 +9,8 @@ picture); a word with a picture of its own is a key of EMOJI. Recordings are spo
 NG's Danish voice; RESPELL lists the words it reads wrongly, spelled the way it reads them right.
 """
 
+from content_lists import _counts  # Game 14: each word in three counts, as in English
+
 DEFAULT = "Hverdagsord"
 ANIMALS = "Dyr"
 
@@ -17,24 +19,29 @@ PICTURES = {
     "abe": "monkey", "and": "duck", "bamse": "teddy", "ballon": "balloon", "bi": "bee", "bil": "car",
     "bjørn": "bear", "blomst": "flower", "bog": "book", "bold": "ball", "brød": "bread", "bus": "bus",
     "båd": "boat", "cykel": "bike", "drage": "kite", "dør": "door", "elefant": "elephant", "fisk": "fish",
-    "flagermus": "bat", "fly": "plane", "frø": "frog", "fugl": "bird", "ged": "goat", "glas": "cup",
+    "flagermus": "bat", "fly": "plane", "frø": "frog", "fugl": "bird", "ged": "goat",
     "gris": "pig", "hat": "hat", "hest": "horse", "hund": "dog", "hus": "house", "hval": "whale",
     "høne": "hen", "hånd": "hand", "kage": "cake", "kanin": "rabbit", "kat": "cat", "ko": "cow",
-    "kop": "mug", "krabbe": "crab", "kødben": "bone", "lam": "lamb", "løve": "lion", "mus": "mouse",
+    "kop": "cup", "krabbe": "crab", "kødben": "bone", "lam": "lamb", "løve": "lion", "mus": "mouse",
     "myre": "ant", "mælk": "milk", "måne": "moon", "nøgle": "key", "ost": "cheese", "panda": "panda",
     "paraply": "umbrella", "pære": "pear", "regn": "rain", "rede": "nest", "ræv": "fox", "seng": "bed",
     "ske": "spoon", "sko": "shoe", "slange": "snake", "snegl": "snail", "sok": "sock",
     "spindelvæv": "web", "stjerne": "star", "stol": "chair", "sæl": "seal", "sol": "sun",
     "taske": "bag", "telt": "tent", "tiger": "tiger", "tog": "train", "tromme": "drum", "træ": "tree",
     "ugle": "owl", "ulv": "wolf", "ur": "clock", "zebra": "zebra", "æble": "apple", "æg": "egg",
-    "ørn": "eagle", "får": "lamb",
+    "ørn": "eagle", "får": "lamb", "løg": "onion", "citron": "lemon", "appelsin": "orange",
+    "helikopter": "helicopter", "ambulance": "ambulance", "økse": "axe", "anker": "anchor",
+    "ring": "ring", "muslingeskal": "shell", "raket": "rocket", "rumvæsen": "alien", "okse": "ox",
+    "odder": "otter", "svane": "swan", "sommerfugl": "butterfly", "mariehøne": "ladybird",
+    "papegøje": "parrot", "orangutang": "orangutan", "hamster": "hamster",
 }
 
 # Pictures of words that the English lists have no picture of: an emoji of Noto Color Emoji.
 EMOJI = {
     "egern": "🐿️", "firben": "🦎", "flag": "🇩🇰", "gås": "🪿", "jordbær": "🍓", "kjole": "👗",
-    "lys": "🕯️", "løg": "🧅", "næsehorn": "🦏", "pindsvin": "🦔", "pølse": "🌭", "hjort": "🦌", "kamel": "🐫", "spand": "🪣",
+    "lys": "🕯️", "næsehorn": "🦏", "pindsvin": "🦔", "pølse": "🌭", "hjort": "🦌", "kamel": "🐫", "spand": "🪣",
     "smør": "🧈", "sofa": "🛋️", "skål": "🥣", "sæbe": "🧼", "vindue": "🪟", "æsel": "🫏",
+    "hane": "🐓", "kylling": "🐤", "svin": "🐖",
 }
 
 # Words eSpeak NG's Danish voice reads wrongly, spelled so that it reads them right. Only the
@@ -46,18 +53,25 @@ RESPELL = {
 }
 
 # ------------------------------------------------------------------ Game 1: en or et
-# (word, scene, the right little word); every word of a scene is drawn in it. The Danish
-# scenes mix en-words and et-words, so the child has to think about each one.
+# (word, scene, the right little word); every word of a scene is drawn in it. Most Danish
+# nouns take "en", so the scenes of things mix in et-words where they can, and the animals'
+# own Danish scenes gather the few et-animals, so the child has to think about each word.
 GAME01 = {
     DEFAULT: [
-        ("æble", "kitchen.jpg", "et"), ("kage", "kitchen.jpg", "en"), ("glas", "kitchen.jpg", "et"),
+        ("æble", "kitchen.jpg", "et"), ("kage", "kitchen.jpg", "en"), ("kop", "kitchen.jpg", "en"),
         ("æg", "kitchen.jpg", "et"),
         ("myre", "garden.jpg", "en"), ("bi", "garden.jpg", "en"), ("ugle", "garden.jpg", "en"),
         ("træ", "garden.jpg", "et"),
         ("vindue", "stue.jpg", "et"), ("dør", "stue.jpg", "en"), ("ur", "stue.jpg", "et"),
         ("sofa", "stue.jpg", "en"),
-        ("fly", "vej.jpg", "et"), ("tog", "vej.jpg", "et"), ("bil", "vej.jpg", "en"),
-        ("bus", "vej.jpg", "en"),
+        ("citron", "market.jpg", "en"), ("løg", "market.jpg", "et"), ("appelsin", "market.jpg", "en"),
+        ("pære", "market.jpg", "en"),
+        ("fly", "town.jpg", "et"), ("helikopter", "town.jpg", "en"), ("ambulance", "town.jpg", "en"),
+        ("bus", "town.jpg", "en"),
+        ("fugl", "campsite.jpg", "en"), ("ballon", "campsite.jpg", "en"), ("økse", "campsite.jpg", "en"),
+        ("telt", "campsite.jpg", "et"),
+        ("anker", "seabed.jpg", "et"), ("ring", "seabed.jpg", "en"), ("muslingeskal", "seabed.jpg", "en"),
+        ("stjerne", "space.jpg", "en"), ("raket", "space.jpg", "en"), ("rumvæsen", "space.jpg", "et"),
     ],
     ANIMALS: [
         ("får", "bondegaard.jpg", "et"), ("ko", "bondegaard.jpg", "en"), ("gris", "bondegaard.jpg", "en"),
@@ -66,37 +80,48 @@ GAME01 = {
         ("ræv", "skov.jpg", "en"),
         ("elefant", "dyrepark.jpg", "en"), ("næsehorn", "dyrepark.jpg", "et"),
         ("løve", "dyrepark.jpg", "en"), ("firben", "dyrepark.jpg", "et"),
+        ("æsel", "stald.jpg", "et"), ("svin", "stald.jpg", "et"), ("hane", "stald.jpg", "en"),
+        ("kylling", "stald.jpg", "en"),
+        ("frø", "riverbank.jpg", "en"), ("odder", "riverbank.jpg", "en"), ("and", "riverbank.jpg", "en"),
+        ("svane", "riverbank.jpg", "en"),
+        ("sommerfugl", "flowerbed.jpg", "en"), ("bi", "flowerbed.jpg", "en"), ("myre", "flowerbed.jpg", "en"),
+        ("mariehøne", "flowerbed.jpg", "en"),
+        ("papegøje", "rainforest.jpg", "en"), ("orangutang", "rainforest.jpg", "en"),
+        ("slange", "rainforest.jpg", "en"), ("tiger", "rainforest.jpg", "en"),
+        ("kat", "pets.jpg", "en"), ("hund", "pets.jpg", "en"), ("hamster", "pets.jpg", "en"),
+        ("kanin", "pets.jpg", "en"),
     ],
 }
 
-# The scenes only Danish has: ground and extra figures that carry no word.
+# The scenes only Danish has: ground and extra figures that carry no word. The other scenes
+# are the English ones, with the same things in the same places.
 SCENES01 = {
-    "stue.jpg": ("room", ["🪴"]), "vej.jpg": ("street", ["🚦"]), "bondegaard.jpg": ("farm", ["🌾"]),
-    "skov.jpg": ("wood", ["🍄"]), "dyrepark.jpg": ("grass", ["🌴"]),
+    "stue.jpg": ("room", ["🪴"]), "bondegaard.jpg": ("farm", ["🌾"]), "skov.jpg": ("wood", ["🍄"]),
+    "dyrepark.jpg": ("grass", ["🌴"]), "stald.jpg": ("farm", ["🪣"]),
 }
 
 # ------------------------------------------------------------------ Game 2: hint and sentence
-# (word, hint, the sentence up to the word)
+# (word, hint, the sentence up to the word); hint and sentence fit one word of the list only.
 GAME02 = {
     DEFAULT: [
-        ("æble", "Det kan man spise.", "Jeg spiser et"),
-        ("bold", "Den kan man sparke til.", "Vi spiller med en"),
+        ("æble", "Det er en rød frugt.", "Til frokost spiser jeg et"),
+        ("bold", "Den kan man sparke til.", "I parken sparker vi til en"),
         ("seng", "Den sover man i.", "Om natten sover jeg i min"),
-        ("bog", "Den kan man læse i.", "Jeg kan læse i en"),
+        ("bog", "Den har sider.", "Før jeg sover, læser mor i en"),
         ("kat", "Den siger miav.", "Dyret, der spinder, er en"),
         ("kop", "Man drikker af den.", "Jeg drikker kakao af en"),
         ("hund", "Den siger vov.", "Dyret, der gør, er en"),
-        ("sol", "Den skinner om dagen.", "Højt på himlen skinner en gul"),
+        ("sol", "Den er varm og lys.", "Højt på himlen skinner en gul"),
     ],
     ANIMALS: [
         ("ko", "Den siger muh.", "Vi får mælk fra en"),
-        ("and", "Den siger rap.", "På søen svømmer en"),
-        ("frø", "Den er grøn.", "I dammen hopper en lille"),
-        ("høne", "Den lægger æg.", "Et æg kommer fra en"),
-        ("hest", "Man kan ride på den.", "Jeg rider på en"),
+        ("and", "Den siger rap.", "Fuglen, der svømmer på søen, er en"),
+        ("frø", "Den er lille og grøn.", "Dyret, der kvækker, er en"),
+        ("høne", "Den siger kluk.", "Den fugl, der klukker, er en"),
+        ("hest", "Man kan ride på den.", "Dyret, der vrinsker, er en"),
         ("løve", "Den brøler.", "Dyrenes konge er en"),
-        ("gris", "Den er lyserød.", "I mudderet ligger en"),
-        ("kanin", "Den har lange ører.", "Jeg giver en gulerod til min"),
+        ("gris", "Den er lyserød.", "Dyret, der siger øf, er en"),
+        ("kanin", "Den har lange ører.", "Kæledyret, der hopper, er en"),
     ],
 }
 
@@ -149,17 +174,18 @@ GAME04 = {
 }
 
 # ------------------------------------------------------------------ Game 5: questions answered by a picture
+# Every question has one answer among all the words of its list.
 GAME05 = {
     DEFAULT: [
         ("æble", "Hvad kan man spise?"), ("bold", "Hvad kan man sparke til?"),
-        ("seng", "Hvor sover du?"), ("bog", "Hvad kan man læse i?"),
-        ("stol", "Hvad sidder du på?"), ("ur", "Hvad viser, hvad klokken er?"),
+        ("seng", "Hvor sover du?"), ("bog", "Hvad har sider, som man kan læse?"),
+        ("stol", "Hvad sidder du på ved bordet?"), ("ur", "Hvad viser, hvad klokken er?"),
         ("sko", "Hvad har du på foden?"), ("paraply", "Hvad holder dig tør, når det regner?"),
     ],
     ANIMALS: [
         ("bi", "Hvem laver honning?"), ("kat", "Hvem siger miav?"),
         ("ko", "Hvem giver os mælk?"), ("hund", "Hvem siger vov?"),
-        ("fisk", "Hvem bor i vandet?"), ("høne", "Hvem lægger æg?"),
+        ("fisk", "Hvem bor i vandet?"), ("høne", "Hvem siger kluk?"),
         ("ugle", "Hvem siger uhu om natten?"), ("kanin", "Hvem har lange ører?"),
     ],
 }
@@ -184,28 +210,36 @@ GAME06 = {
 
 # ------------------------------------------------------------------ Game 7: gaps in sentences about a scene
 # (scene, before the gap, missing word, after the gap); the English scenes, told in Danish.
+# Four sentences a scene, and in each exactly one of the scene's four words fits, by its
+# sense, its grammar ("Et får") and the picture.
 GAME07 = {
     DEFAULT: [
-        ("park.jpg", "En", "hund", "løber på græsset."),
-        ("park.jpg", "En blå", "fugl", "sidder i græsset."),
-        ("park.jpg", "Jeg kan se en gul", "blomst", "i græsset."),
+        ("park.jpg", "Den gule", "sol", "skinner på himlen."),
+        ("park.jpg", "En", "hund", "løber efter en bold."),
+        ("park.jpg", "En lille", "fugl", "synger i træet."),
+        ("park.jpg", "En gul", "blomst", "vokser i græsset."),
         ("beach.jpg", "En", "båd", "sejler på havet."),
-        ("beach.jpg", "Jeg kan se en rød", "krabbe", "på sandet."),
-        ("beach.jpg", "Der står en blå", "spand", "på sandet."),
+        ("beach.jpg", "En hvid", "fugl", "flyver over havet."),
+        ("beach.jpg", "En rød", "krabbe", "har store klør."),
+        ("beach.jpg", "Jeg fylder min", "spand", "med sand."),
         ("farm.jpg", "En", "ko", "siger muh."),
-        ("farm.jpg", "En", "høne", "har lagt et æg."),
-        ("farm.jpg", "En lyserød", "gris", "står i græsset."),
+        ("farm.jpg", "En", "høne", "sidder på sine æg."),
+        ("farm.jpg", "En lyserød", "gris", "vælter sig i mudderet."),
+        ("farm.jpg", "Et", "får", "siger mæh."),
     ],
     ANIMALS: [
-        ("pond.jpg", "En", "and", "svømmer i vandet."),
-        ("pond.jpg", "En grøn", "frø", "sidder i græsset."),
-        ("pond.jpg", "En", "fisk", "svømmer ved anden."),
-        ("jungle.jpg", "En", "abe", "kan lide bananer."),
-        ("jungle.jpg", "En lang", "slange", "ligger i græsset."),
-        ("jungle.jpg", "En stor", "tiger", "har striber."),
-        ("snow.jpg", "En hvid", "bjørn", "er ude i sneen."),
-        ("snow.jpg", "En", "sæl", "ligger på isen."),
-        ("snow.jpg", "En rød", "ræv", "løber i sneen."),
+        ("pond.jpg", "En", "and", "siger rap."),
+        ("pond.jpg", "En grøn", "frø", "sidder på et blad."),
+        ("pond.jpg", "En lille", "fisk", "har finner."),
+        ("pond.jpg", "En", "bi", "summer over søen."),
+        ("jungle.jpg", "En", "abe", "holder en banan."),
+        ("jungle.jpg", "En lang", "slange", "har ingen ben."),
+        ("jungle.jpg", "En", "tiger", "har orange og sorte striber."),
+        ("jungle.jpg", "En", "elefant", "har en lang snabel."),
+        ("snow.jpg", "En", "pingvin", "er sort og hvid."),
+        ("snow.jpg", "En grå", "sæl", "ligger på isen."),
+        ("snow.jpg", "En hvid", "kanin", "hopper i sneen."),
+        ("snow.jpg", "En stor", "hval", "sprøjter vand op."),
     ],
 }
 
@@ -238,7 +272,7 @@ GAME08 = {
 # Words of 3 to 5 letters, many with æ, ø or å. The words of 5 letters stand upright in turn, so a
 # list needs several, with letters in their second to fifth places that the shorter words share.
 GAME09 = {
-    DEFAULT: ["bil", "bog", "bold", "brød", "bus", "båd", "drage", "dør", "flag", "glas", "hat", "hus",
+    DEFAULT: ["bil", "bog", "bold", "brød", "bus", "båd", "drage", "dør", "flag", "hat", "hus",
               "hånd", "kage", "kjole", "kop", "lys", "løg", "mælk", "måne", "nøgle", "ost", "pølse",
               "pære", "seng", "ske", "sko", "skål", "smør", "sok", "sol", "spand", "stol", "sæbe", "telt", "tog",
               "træ"],
@@ -248,41 +282,47 @@ GAME09 = {
 }
 
 # ------------------------------------------------------------------ Game 10: ja/nej questions on a scene (0 ja, 1 nej)
-# The English scenes: a red car and no dog, a cat in the bedroom, and so on.
+# Four questions a scene, each answered by the English picture: a red car and no bike in the
+# street, a teddy on the bed and no dog in the bedroom, and so on.
 GAME10 = {
     DEFAULT: [
         ("street.jpg", "Er der en bus?", 0), ("street.jpg", "Er bilen blå?", 1),
-        ("street.jpg", "Kan du se et træ?", 0),
+        ("street.jpg", "Kan du se et træ?", 0), ("street.jpg", "Er der en cykel?", 1),
         ("bedroom.jpg", "Er der en seng?", 0), ("bedroom.jpg", "Er der en kat?", 0),
-        ("bedroom.jpg", "Kan du se en hund?", 1),
+        ("bedroom.jpg", "Kan du se en hund?", 1), ("bedroom.jpg", "Sidder bamsen på sengen?", 0),
         ("picnic.jpg", "Regner det?", 1), ("picnic.jpg", "Kan du se en kage?", 0),
-        ("picnic.jpg", "Er der en fisk?", 1),
+        ("picnic.jpg", "Er der en fisk?", 1), ("picnic.jpg", "Skinner solen?", 0),
     ],
     ANIMALS: [
         ("meadow.jpg", "Er der en hest?", 0), ("meadow.jpg", "Kan du se en ko?", 0),
-        ("meadow.jpg", "Er der en løve?", 1),
+        ("meadow.jpg", "Er der en løve?", 1), ("meadow.jpg", "Kan du se en gris?", 1),
         ("river.jpg", "Kan du se en and?", 0), ("river.jpg", "Er der en elefant?", 1),
-        ("river.jpg", "Kan du se en frø?", 0),
+        ("river.jpg", "Kan du se en frø?", 0), ("river.jpg", "Kan du se en fisk?", 1),
         ("night.jpg", "Er det nat?", 0), ("night.jpg", "Kan du se solen?", 1),
-        ("night.jpg", "Er der en ugle?", 0),
+        ("night.jpg", "Er der en ugle?", 0), ("night.jpg", "Kan du se månen?", 0),
     ],
 }
 
 # ------------------------------------------------------------------ Game 11: point out the words in order
-# Sentences without commas: every word ends at a blank, the last one at the full stop. The
-# game speaks no single Danish words, only the whole sentence.
+# Sentences without commas: every word ends at a blank, the last one at the full stop. Each
+# says what its English scene shows, two a scene. The game speaks no single Danish words,
+# only the whole sentence.
 GAME11 = {
     DEFAULT: [
-        ("cat.jpg", "Katten står på måtten."),
-        ("cat.jpg", "Jeg kan se en kat."),
-        ("ball.jpg", "Vi leger med en bold."),
-        ("ball.jpg", "Jeg sparker til bolden."),
+        ("cat.jpg", "Katten står på måtten."), ("cat.jpg", "Jeg kan se en kat."),
+        ("ball.jpg", "Bolden ligger i græsset."), ("ball.jpg", "Jeg kan sparke til bolden."),
+        ("cake.jpg", "Kagen står på bordet."), ("cake.jpg", "Kagen har lys."),
+        ("bus.jpg", "Bussen kører på vejen."), ("bus.jpg", "Jeg kan se en stor bus."),
+        ("sun.jpg", "Solen skinner på himlen."), ("sun.jpg", "Solen er varm."),
+        ("tree.jpg", "Træet er stort."), ("tree.jpg", "Jeg ser et rødt æble."),
     ],
     ANIMALS: [
-        ("dog.jpg", "Hunden kan løbe."),
-        ("dog.jpg", "Min hund er stor."),
-        ("bird.jpg", "En fugl sidder i træet."),
-        ("bird.jpg", "Fuglen kan synge."),
+        ("dog.jpg", "Hunden kan løbe."), ("dog.jpg", "Hunden står i græsset."),
+        ("bird.jpg", "En fugl sidder i træet."), ("bird.jpg", "Fuglen kan synge."),
+        ("fish.jpg", "Fisken er i vandet."), ("fish.jpg", "En fisk kan svømme."),
+        ("duck.jpg", "Anden svømmer på søen."), ("duck.jpg", "En and har et gult næb."),
+        ("cow.jpg", "Koen er sort og hvid."), ("cow.jpg", "Koen står på marken."),
+        ("frog.jpg", "Frøen sidder på et blad."), ("frog.jpg", "Frøen er grøn."),
     ],
 }
 
@@ -294,7 +334,7 @@ GAME12 = {
         ("kat", ["kam", "kar", "kat", "hat"]), ("sol", ["sal", "sæl", "sok", "sol"]),
         ("sko", ["sko", "ske", "sne", "ko"]), ("bog", ["bag", "bog", "bøg", "bug"]),
         ("mor", ["mur", "far", "mor", "mos"]), ("tog", ["tag", "tøj", "top", "tog"]),
-        ("kop", ["kop", "kok", "kap", "top"]), ("hund", ["hånd", "hund", "mund", "hun"]),
+        ("kop", ["kop", "kok", "kap", "top"]), ("hund", ["hånd", "hund", "mund", "rund"]),
     ],
     ANIMALS: [
         ("ko", ["kø", "ko", "so", "kok"]), ("and", ["ånd", "end", "and", "ond"]),
@@ -312,7 +352,7 @@ GAME13 = {
         ("bog", ["bag", "bug", "bog", "bøg"]), ("kat", ["kar", "kam", "kan", "kat"]),
         ("hund", ["hund", "mund", "hånd", "hun"]), ("sol", ["sal", "sol", "sok", "stol"]),
         ("kage", ["gave", "kage", "hage", "kane"]), ("træ", ["tre", "tro", "træ", "træt"]),
-        ("stol", ["stok", "stol", "stor", "stål"]), ("sok", ["sko", "søm", "som", "sok"]),
+        ("stol", ["stok", "stol", "stor", "stål"]), ("ske", ["sne", "ske", "sko", "sky"]),
     ],
     ANIMALS: [
         ("bjørn", ["bjørn", "barn", "bjerg", "bønne"]), ("and", ["ånd", "and", "hånd", "ende"]),
@@ -324,19 +364,16 @@ GAME13 = {
 }
 
 # ------------------------------------------------------------------ Game 14: how many?
-# (word, plural, how many are shown); the button says the number word and the noun, with
-# "en" or "et" for one thing by the word's gender.
+# (word, plural, how many are shown), each word in three counts as in English, every picture
+# showing one thing; the button says the number word and the noun, with "en" or "et" for one
+# thing by the word's gender.
 GAME14 = {
-    DEFAULT: [
-        ("æble", "æbler", 1), ("bold", "bolde", 2), ("bog", "bøger", 1), ("kage", "kager", 4),
-        ("bil", "biler", 2), ("kop", "kopper", 3), ("hat", "hatte", 4), ("stjerne", "stjerner", 3),
-        ("sok", "sokker", 2), ("drage", "drager", 3),
-    ],
-    ANIMALS: [
-        ("bi", "bier", 4), ("kat", "katte", 1), ("ko", "køer", 2), ("hund", "hunde", 3),
-        ("and", "ænder", 2), ("fisk", "fisk", 4), ("frø", "frøer", 3), ("lam", "lam", 1),
-        ("gris", "grise", 4), ("snegl", "snegle", 2),
-    ],
+    DEFAULT: _counts([("æble", "æbler"), ("bold", "bolde"), ("bog", "bøger"), ("kage", "kager"),
+                      ("bil", "biler"), ("kop", "kopper"), ("hat", "hatte"), ("drage", "drager"),
+                      ("stjerne", "stjerner")]),
+    ANIMALS: _counts([("bi", "bier"), ("kat", "katte"), ("ko", "køer"), ("hund", "hunde"),
+                      ("and", "ænder"), ("fisk", "fisk"), ("frø", "frøer"), ("høne", "høns"),
+                      ("gris", "grise"), ("lam", "lam")], 2),
 }
 NUMBER_WORDS = {2: "to", 3: "tre", 4: "fire"}
 # The words of these lists that take "et"; the rest take "en".

@@ -28,7 +28,9 @@ import wave
 from PIL import Image, ImageDraw, ImageFilter
 
 import gfxlib as g
+from figures import figure as word_figure
 import languages
+import scenes as layouts
 
 SPEECH_RATE = 22050
 SPEECH_RMS = 0.18        # voiced loudness, near the program's own effects (about -15 dBFS)
@@ -115,6 +117,24 @@ class Speech:
 def slug(text):
     """A file name for a recorded sentence: its words in lower case joined by hyphens."""
     return "-".join(re.findall(r"[^\W_]+", text.lower())) + ".wav"
+
+
+def phonemes(lang, text):
+    """How the speech engine says a text, in its phoneme letters."""
+    result = subprocess.run(["espeak-ng", "-v", lang.voice, "-q", "-x", lang.spoken(text)], check=True,
+                            capture_output=True, text=True)
+    return result.stdout.strip()
+
+
+def sound_alike(lang, words):
+    """The first two words that the speech engine says the same (sun, son), or None."""
+    said = {}
+    for w in words:
+        p = phonemes(lang, w)
+        if p in said:
+            return said[p], w
+        said[p] = w
+    return None
 
 
 def colour_value(rgb):
@@ -275,6 +295,9 @@ def build_tables(lang):
         for w, choices in items:
             if choices.count(w) != 1 or len(set(choices)) != 4:
                 fit.errors.append(f"Game 12: the box of {w!r} must hold it once among four different words")
+            alike = sound_alike(lang, choices)
+            if alike:
+                fit.errors.append(f"Game 12: in the box of {w!r}, {alike[0]!r} and {alike[1]!r} sound the same")
             speech.add(w + ".wav", w)
             rows.append([name, w, "", w + ".wav"] + choices + [choices.index(w)])
             for c in choices:
@@ -405,7 +428,7 @@ def word_picture(w, size=WORD_PICTURE):
     card = g.vertical_gradient(size, size, (255, 255, 255), (236, 242, 250))
     d = ImageDraw.Draw(card)
     d.rectangle((0, 0, size - 1, size - 1), outline=(200, 210, 225), width=1)
-    figure = g.emoji(EMOJI[w], size - 14)
+    figure = word_figure(w, size - 14, EMOJI)
     g.paste_center(card, figure, size / 2, size / 2)
     return card
 
@@ -451,7 +474,7 @@ def line_art(char, size, regions=4, scale=4, line=7):
 
 
 def paint_pictures(w, colour, size=WORD_PICTURE):
-    figure = g.emoji(EMOJI[w], size - 12)
+    figure = word_figure(w, size - 12, EMOJI)
     ground = (255, 255, 255)
     coloured = Image.new("RGBA", (size, size), ground + (255,))
     plain = Image.new("RGBA", (size, size), ground + (255,))
@@ -466,36 +489,31 @@ GROUNDS = {
     "room": ((225, 235, 250), (214, 226, 246), (222, 196, 160), 470, None),
     "garden": ((205, 232, 255), (235, 246, 255), (140, 200, 110), 470, "sun"),
     "grass": ((200, 230, 255), (235, 246, 255), (150, 205, 115), 470, None),
-    "park": ((200, 230, 255), (235, 246, 255), (150, 205, 115), 470, "sun"),
     "sea": ((205, 232, 255), (225, 242, 255), (90, 160, 220), 140, None),
     "wood": ((215, 238, 220), (236, 248, 236), (120, 175, 100), 470, None),
-    "beach": ((200, 230, 255), (235, 246, 255), (240, 215, 150), 470, "sun"),
     "farm": ((205, 232, 255), (238, 247, 255), (165, 200, 110), 470, None),
     "pond": ((210, 236, 255), (236, 248, 255), (140, 195, 110), 470, None),
     "jungle": ((215, 240, 215), (236, 250, 236), (95, 160, 80), 470, None),
-    "snow": ((220, 232, 248), (240, 246, 255), (250, 252, 255), 470, None),
     "street": ((205, 232, 255), (235, 246, 255), (160, 160, 168), 470, None),
     "night": ((190, 195, 235), (214, 216, 245), (80, 110, 90), 470, None),
 }
 
-# Where each game may stand figures: (centre x, centre y, size). The rest of the window is
-# where the game draws its texts and buttons; it keeps the plain sky.
+# Where Game 1 stands the figures of its scenes: (centre x, centre y, size). The rest of the
+# window is where the game draws its texts and buttons; it keeps the plain sky. The scenes of
+# Games 7, 10 and 11 place their figures one by one (scenes.txt), in the room their games leave:
 #  Game 1: words from x = 274 at y = 90.., buttons 255..545 below them (to about y = 490).
 #  Game 7: sentences from x = 240 at y = 90..280, word buttons 250..550 to about y = 450.
 #  Game 10: questions from x = 339 to 799 at y = 105..300, answer buttons 326..474 to y = 384.
 #  Game 11: words in columns x = 20..190 and 610..780 from y = 100, the sentence at the bottom.
 SLOTS = {
     "game01": [(118, 230, 150), (682, 230, 150), (118, 420, 150), (682, 420, 150)],
-    "game07": [(118, 250, 150), (118, 430, 150), (360, 530, 110), (560, 530, 110), (740, 530, 100)],
-    "game10": [(150, 250, 150), (150, 450, 150), (430, 500, 150), (640, 500, 150)],
-    "game11": [(400, 300, 260), (470, 190, 90)],
 }
-SUN = {"game01": (118, 110), "game07": (118, 110), "game10": (150, 110), "game11": (400, 110)}
+SUN = {"game01": (118, 110)}
 
 
 def ground_picture(kind, game):
     top, bottom, ground, line, sky = GROUNDS[kind]
-    if kind != "sea" and game != "game11":
+    if kind != "sea":
         # The horizon under the texts, so that the figures at the side stand on the ground
         # and the texts above it keep the plain sky.
         line = 320
@@ -518,12 +536,19 @@ def ground_picture(kind, game):
     if kind in ("kitchen", "room"):
         # A wall with a skirting line, and a window at the side.
         d.rectangle((0, line - 8, 800, line), fill=(255, 255, 255, 255))
+    if kind == "kitchen":
+        # The upper things stand on shelves on the wall, the lower ones on a table, so
+        # that nothing hangs in the air.
+        wood, edge = (185, 125, 70, 255), (130, 80, 40, 255)
+        for (cx, cy, size) in SLOTS[game][:2]:
+            d.rounded_rectangle((cx - 95, cy + 72, cx + 95, cy + 86), 4, fill=wood, outline=edge, width=2)
+        for (cx, cy, size) in SLOTS[game][2:]:
+            d.rectangle((cx - 80, cy + 80, cx - 64, 600), fill=wood)
+            d.rectangle((cx + 64, cy + 80, cx + 80, 600), fill=wood)
+            d.rounded_rectangle((cx - 100, cy + 72, cx + 100, cy + 90), 5, fill=wood, outline=edge, width=2)
     if kind == "night":
         for (x, y) in ((30, 300), (250, 40), (580, 60), (760, 330), (60, 420), (330, 420)):
             g.paste_center(img, g.emoji("✨", 26), x, y)
-    if kind == "snow":
-        for (x, y) in ((40, 60), (220, 380), (780, 420), (300, 60)):
-            g.paste_center(img, g.emoji("❄️", 22), x, y)
     if sky == "sun":
         g.paste_center(img, g.emoji("☀️", 90), *SUN[game])
     return img
@@ -531,32 +556,16 @@ def ground_picture(kind, game):
 
 def scene_picture(game, scene, pictures):
     """A scene; Game 1's shows the pictures of its words (names of EMOJI)."""
-    if game == "game01":
-        kind, extras = merged("SCENES01")[scene]
-        figures = [EMOJI[p] for p in pictures]
-    elif game == "game07":
-        kind, figures = merged("SCENES07")[scene]
-        extras = []
-    elif game == "game10":
-        kind, figures = merged("SCENES10")[scene]
-        extras = []
-    else:
-        kind, figures, mat = merged("SCENES11")[scene]
-        extras = []
+    if game != "game01":
+        return layouts.picture(game, scene)
+    kind, extras = merged("SCENES01")[scene]
+    figures = [EMOJI[p] for p in pictures]
     img = ground_picture(kind, game)
     slots = SLOTS[game]
     if len(figures) > len(slots):
         raise Problems(f"{game} scene {scene}: {len(figures)} figures but {len(slots)} places")
-    if game == "game11" and mat == "mat":
-        d = ImageDraw.Draw(img)
-        d.rounded_rectangle((250, 430, 550, 480), 12, fill=(200, 70, 70, 255), outline=(150, 40, 40, 255), width=4)
-        for x in range(270, 540, 30):
-            d.line((x, 438, x, 472), fill=(230, 150, 90, 255), width=3)
     for fig, (cx, cy, size) in zip(figures, slots):
-        if game == "game11" and len(figures) == 1:
-            cy, size = 355, 220     # standing on the ground line
-        sprite = g.soft_shadow(g.emoji(fig, size))
-        g.paste_center(img, sprite, cx, cy)
+        g.paste_center(img, g.soft_shadow(g.emoji(fig, size)), cx, cy)
     for fig in extras:
         g.paste_center(img, g.soft_shadow(g.emoji(fig, 80)), 400, 548)
     return img
@@ -653,6 +662,18 @@ def check_sizes(lang, tables):
     return errors
 
 
+def check_scenes(used):
+    """Every scene of Games 7, 10 and 11 that a list names is laid out, and every layout used."""
+    errors = []
+    for game, laid_out in layouts.ALL.items():
+        named = {scene for (user, scene) in used if user == game}
+        for scene in sorted(named - set(laid_out)):
+            errors.append(f"{game}: the scene {scene} has no layout in scenes.py")
+        for scene in sorted(set(laid_out) - named):
+            errors.append(f"{game}: the scene {scene} of scenes.py is named by no list")
+    return errors
+
+
 def check_language(lang, tables, speech, fit):
     """Every problem of one language's lists that would break a screen."""
     errors = [f"{lang.code} {e}" for e in fit.errors + speech.errors] + check_sizes(lang, tables)
@@ -680,6 +701,7 @@ def make_all(repo, with_speech=True):
                 errors.append(f"{lang.code}: the scene {key[1]} of {key[0]} would show {shown}, "
                               f"another language's {scenes[key]}")
         built.append((lang, tables, speech))
+    errors += check_scenes(scenes)
     if errors:
         raise Problems("\n".join(errors))
 

@@ -29,10 +29,19 @@ class English:
         """The name (without ".png") of the word's picture under images/."""
         return word
 
+    # Articles said weakly, as a reader says them before the word to come.
+    WEAK_ARTICLES = {"a": "[[@]]", "an": "[[@n]]"}
+
     def spoken(self, text):
-        """The text as eSpeak NG should read it: a lone "a" is the short word, not the letter."""
+        """The text as eSpeak NG should read it. A lone "a" is the short word, not the letter.
+        A sentence that stops on "a" or "an" (Game 2's sentences stop before their missing word)
+        keeps the article weak, as a reader says it before the word to come; eSpeak would
+        otherwise stress a last "a" as the letter's name."""
         if text == "a" or text == "A":
             return "[[@]]"
+        words = text.split(" ")
+        if len(words) > 1 and words[-1] in self.WEAK_ARTICLES:
+            return " ".join(words[:-1] + [self.WEAK_ARTICLES[words[-1]]])
         return text
 
     def paint_order(self, word, colour):

@@ -524,11 +524,27 @@ def question_card(size):
     return img
 
 
+# The highlight of every screen: a pure blue border.
+HIGHLIGHT_BLUE = (0, 0, 255)
+
+
 def plain_button(w, h, colour, highlighted=False, radius=12):
-    outline = (255, 214, 0) if highlighted else g.shade(colour, 0.6)
-    fill = g.shade(colour, 1.25) if highlighted else colour
-    return g.rounded_panel(w, h, fill + (255,), outline + (255,), 5 if highlighted else 3, radius,
-                           shadow=True, gloss=True)
+    """A rounded button whose label is printed in its middle: a slim gloss along the top
+    edge only, so the label stands on the plain face. The highlighted look has the thick
+    blue rim of every screen's highlight and a lighter face, so it stands out plainly."""
+    outline = HIGHLIGHT_BLUE if highlighted else g.shade(colour, 0.6)
+    width = 6 if highlighted else 3
+    fill = g.shade(colour, 1.45) if highlighted else colour
+
+    def paint(d, f):
+        x0, y0, x1, y1 = 1 * f, 1 * f, (w - 4) * f - 1, (h - 4) * f - 1
+        d.rounded_rectangle((x0 + 3 * f, y0 + 3 * f, x1 + 3 * f, y1 + 3 * f), radius * f, fill=(0, 0, 0, 70))
+        d.rounded_rectangle((x0, y0, x1, y1), radius * f, fill=fill + (255,), outline=outline + (255,),
+                            width=width * f)
+        inner = (width + 3) * f
+        d.rounded_rectangle((x0 + inner, y0 + inner, x1 - inner, y0 + inner + (h * 0.16) * f),
+                            max(1, radius - width) * f, fill=(255, 255, 255, 90))
+    return g.supersample(w, h, paint)
 
 
 def tile_button(w, h, fill, outline, width=3, ground=None):
@@ -541,7 +557,8 @@ def tile_button(w, h, fill, outline, width=3, ground=None):
 def make_game01(out):
     light = (255, 255, 255)
     out.keyed(plain_button(130, 64, (255, 224, 130)), "gfx/game01/choiceButton.gif", matte=light)
-    out.keyed(plain_button(130, 64, (255, 183, 77), highlighted=True), "gfx/game01/selectedButton.gif", matte=light)
+    out.keyed(plain_button(130, 64, (255, 224, 130), highlighted=True), "gfx/game01/selectedButton.gif",
+              matte=light)
 
 
 def make_game02(out):
@@ -549,7 +566,7 @@ def make_game02(out):
     bg = GAME_BACKGROUND[2]
     out.keyed(question_card(85), "gfx/game02/question.gif", key=bg, matte=bg)
     out.keyed(image_frame(101, 103, (186, 104, 200)), "gfx/game02/imageframe0.gif", key=bg, matte=bg)
-    out.keyed(image_frame(101, 103, (30, 110, 230), 4, glow=(255, 214, 0)), "gfx/game02/imageframe1.gif",
+    out.keyed(image_frame(101, 103, HIGHLIGHT_BLUE, 5, glow=(255, 214, 0)), "gfx/game02/imageframe1.gif",
               key=bg, matte=bg)
 
 
@@ -557,6 +574,9 @@ def make_game03(out):
     progress_frames(out, 3, 340, 70)
     bg = GAME_BACKGROUND[3]
     out.keyed(image_frame(95, 95, (255, 160, 0)), "gfx/game03/imageframe.gif", key=bg, matte=bg)
+    # The picture of the current question, in the current question frame's colours.
+    _, outline, width = frame_styles(GAME_COLOUR[3])["current"]
+    out.keyed(image_frame(95, 95, outline, width), "gfx/game03/currentimageframe.gif", key=bg, matte=bg)
     for name, colour in (("yesButton", (102, 187, 106)), ("noButton", (239, 83, 80))):
         out.keyed(plain_button(120, 50, colour), f"gfx/game03/{name}0.gif", key=bg, matte=bg)
         out.keyed(plain_button(120, 50, colour, highlighted=True), f"gfx/game03/{name}1.gif", key=bg, matte=bg)
@@ -565,7 +585,8 @@ def make_game03(out):
 def make_game04(out):
     progress_frames(out, 4, 380, 210)
     out.tile(tile_button(350, 40, (227, 242, 253), (100, 160, 220)), "gfx/game04/button0.gif")
-    out.tile(tile_button(350, 40, (255, 249, 196), (255, 160, 0), 4), "gfx/game04/button1.gif")
+    # Drawn over a highlighted sentence: the blue rim of every screen's highlight.
+    out.tile(tile_button(350, 40, (255, 249, 196), HIGHLIGHT_BLUE, 5), "gfx/game04/button1.gif")
 
 
 def make_game05(out):
@@ -575,7 +596,7 @@ def make_game05(out):
     # 9 px around the top-left of the picture but only 6 px around the bottom-right, so the
     # frames of the column of answers do not touch each other.
     out.keyed(image_frame(100, 100, (121, 134, 203)), "gfx/game05/imageframe0.gif", key=bg, matte=bg)
-    out.keyed(image_frame(100, 100, (30, 110, 230), 4, glow=(255, 214, 0)), "gfx/game05/imageframe1.gif",
+    out.keyed(image_frame(100, 100, HIGHLIGHT_BLUE, 5, glow=(255, 214, 0)), "gfx/game05/imageframe1.gif",
               key=bg, matte=bg)
 
 
@@ -658,8 +679,9 @@ def make_game14(out):
                                        ("selectedFrame", (30, 110, 230), 7, (255, 249, 196))):
         img = tile_panel(280, 196, fill, outline, width, radius=16)
         d = ImageDraw.Draw(img)
+        # A white place under each copy of the 85 x 85 word picture, empty where a copy is hidden.
         for ox, oy in ((38, 15), (154, 15), (38, 104), (154, 104)):
-            d.rounded_rectangle((ox - 3, oy - 3, ox + 88, oy + 78), 8, fill=(255, 255, 255, 255))
+            d.rounded_rectangle((ox - 1, oy - 1, ox + 85, oy + 85), 8, fill=(255, 255, 255, 255))
         out.tile(img, f"gfx/game14/{name}.gif")
     out.tile(tile_button(220, 50, (255, 255, 255), (236, 64, 122)), "gfx/game14/choiceButton.gif")
     out.tile(tile_button(220, 50, (255, 249, 196), (255, 160, 0), 5), "gfx/game14/selectedButton.gif")
