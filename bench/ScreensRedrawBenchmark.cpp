@@ -1,6 +1,7 @@
 // Full redraws of the real screens with the real pictures, as every pointer
 // move and scanning step does: the main menu with a game highlighted and its
-// name shown, and every game with a choice highlighted.
+// name shown, the options menu, a statistics page, and every game with a
+// choice highlighted.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -37,6 +38,9 @@ class Program {
   }
 
   MenuMainForm& Menu() { return screens_.MainMenu(); }
+  MenuOptionsForm& Options() { return screens_.OptionsMenu(); }
+  MenuStatsForm& Statistics() { return screens_.Statistics(); }
+  ProgramState& State() { return state_; }
   GameForm* Game(int number) { return screens_.Games().Get(number); }
   Application& App() { return app_; }
 
@@ -59,6 +63,46 @@ void MainMenuRedraw(benchmark::State& run) {
   for (auto _ : run) program.Menu().DrawMenu(x, y);
 }
 BENCHMARK(MainMenuRedraw)->Unit(benchmark::kMicrosecond);
+
+// The options menu with a game's star highlighted.
+void OptionsMenuRedraw(benchmark::State& run) {
+  Program program;
+  program.App().Show(program.Options());
+  const SpriteClass& star = program.Options().FavouriteMarks()[7];
+  const int x = static_cast<int>(star.MiddleX());
+  const int y = static_cast<int>(star.MiddleY());
+  for (auto _ : run) program.Options().DrawScreen(x, y);
+}
+BENCHMARK(OptionsMenuRedraw)->Unit(benchmark::kMicrosecond);
+
+// Opening the options menu, from the moment its button is chosen to its
+// first complete frame: the screen loads its pictures, lays itself out and
+// draws. (The button's click sound, played before, is not part of this.)
+void OptionsMenuOpen(benchmark::State& run) {
+  Program program;
+  for (auto _ : run) {
+    program.App().Show(program.Options());
+    run.PauseTiming();
+    program.Options().Unload();
+    run.ResumeTiming();
+  }
+}
+BENCHMARK(OptionsMenuOpen)->Unit(benchmark::kMillisecond);
+
+// A statistics page with three games, with the print button highlighted.
+void StatisticsPageRedraw(benchmark::State& run) {
+  Program program;
+  for (int game : {0, 4, 9}) {
+    program.State().Profiles.Games[static_cast<size_t>(game)].CorrectCount = 12 + game;
+    program.State().Profiles.Games[static_cast<size_t>(game)].WrongCount = 5;
+  }
+  program.App().Show(program.Statistics());
+  const SpriteClass& print = program.Statistics().PrintButton();
+  const int x = static_cast<int>(print.MiddleX());
+  const int y = static_cast<int>(print.MiddleY());
+  for (auto _ : run) program.Statistics().DrawScreen(x, y);
+}
+BENCHMARK(StatisticsPageRedraw)->Unit(benchmark::kMicrosecond);
 
 // The game of the argument's number with the pointer on its last choice.
 void GameRedraw(benchmark::State& run) {

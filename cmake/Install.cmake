@@ -24,7 +24,7 @@ configure_file(${TAVLO_PACKAGING_SOURCE}/tavlo.desktop.in ${TAVLO_DESKTOP_FILE} 
 configure_file(${TAVLO_PACKAGING_SOURCE}/tavlo.metainfo.xml.in ${TAVLO_METAINFO_FILE} @ONLY)
 configure_file(${TAVLO_PACKAGING_SOURCE}/copyright.in ${TAVLO_PACKAGING_BINARY}/copyright @ONLY)
 
-install(TARGETS tavlo tavlo-wordlist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tavlo tavlo-stats tavlo-wordlist RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The program folder, as the build stages it in build/program: the resources,
 # an empty profiles folder for the default data (git keeps no empty folders)
@@ -46,7 +46,7 @@ install(FILES ${TAVLO_PACKAGING_SOURCE}/icons/tavlo.svg
 
 # Manual pages, compressed as Debian keeps them.
 set(TAVLO_MAN_PAGES)
-foreach(page tavlo tavlo-wordlist)
+foreach(page tavlo tavlo-stats tavlo-wordlist)
   set(page_file ${TAVLO_PACKAGING_BINARY}/man/${page}.1)
   configure_file(${TAVLO_PACKAGING_SOURCE}/man/${page}.1.in ${page_file} @ONLY)
   add_custom_command(

@@ -24,7 +24,8 @@ a picture crossword, steering an animal to the words in order, and more.
 
 Every screen works with the mouse, with the keyboard, or with one or two
 switches (scanning). Each child has a profile with its own options and
-answer counts; teachers change and add word lists with tavlo-wordlist.")
+answer counts; teachers change and add word lists with tavlo-wordlist and
+take every player's answers into a spreadsheet with tavlo-stats.")
 # The libraries come from the executables' links. The program asks
 # fontconfig for Arial, which the Liberation fonts stand in for with the
 # same widths, so that the screens look as they were laid out.

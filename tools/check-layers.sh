@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks what the build's include folders cannot: that no file of src/ includes
 # a folder above its own, and that the system headers of SDL, SQLite, ICU,
-# fontconfig and POSIX are included only where their owner lives. Prints every
-# offending line and fails when there is one.
+# fontconfig, POSIX, CUPS and zlib are included only where their owner lives.
+# Prints every offending line and fails when there is one.
 set -euo pipefail
 src=${1:-"$(dirname "$0")/../src"}
 layers=(platform engine state wordlists profiles games screens app)
@@ -17,10 +17,10 @@ rank() {
 
 # A system header and the folders that may include it.
 declare -A owners=(
-  ['SDL']="platform" ['SDL2/']="platform" ['fontconfig/']="platform" ['imgui_impl']="platform"
+  ['SDL']="platform" ['SDL2/']="platform" ['fontconfig/']="platform" ['ft2build.h']="platform" ['imgui_impl']="platform"
   ['imgui.h']="platform profiles" ['sqlite3.h']="wordlists" ['unicode/']="wordlists"
   ['unistd.h']="platform" ['fcntl.h']="platform" ['sys/']="platform" ['dirent.h']="platform"
-  ['pthread.h']="platform" ['dlfcn.h']="platform" ['cups/']="platform"
+  ['pthread.h']="platform" ['dlfcn.h']="platform" ['cups/']="platform" ['zlib.h']="platform"
 )
 
 failures=0

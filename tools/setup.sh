@@ -10,7 +10,7 @@ packages=(
   # Rebuilds of a second checkout reuse the first one's objects
   ccache
   # Window, input, pictures, sound, text
-  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev
+  libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libfontconfig-dev libfreetype-dev
   fonts-liberation fonts-dejavu-core
   # The General MIDI sound font SDL2_mixer's MIDI player (FluidSynth) needs
   timgm6mb-soundfont
@@ -18,6 +18,8 @@ packages=(
   libimgui-dev
   # Word lists
   libsqlite3-dev libicu-dev
+  # Printing the statistics, and the PDF of a page that could not be printed
+  libcups2-dev zlib1g-dev
   # Tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # Running without a display, driving and photographing the real window

@@ -30,9 +30,10 @@ loose=$(dpkg-deb -c "$deb" | awk '$1 ~ /^.....w|^........w/' || true)
 
 root="$work/root"
 dpkg -x "$deb" "$root"
-for file in usr/bin/tavlo usr/bin/tavlo-wordlist usr/share/tavlo/paths.txt \
+for file in usr/bin/tavlo usr/bin/tavlo-wordlist usr/bin/tavlo-stats usr/share/tavlo/paths.txt \
   usr/share/tavlo/lang/lang.txt usr/share/tavlo/data/db/eng.sqlite usr/share/doc/tavlo/copyright \
-  usr/share/man/man1/tavlo.1.gz usr/share/man/man1/tavlo-wordlist.1.gz; do
+  usr/share/man/man1/tavlo.1.gz usr/share/man/man1/tavlo-wordlist.1.gz \
+  usr/share/man/man1/tavlo-stats.1.gz; do
   [ -f "$root/$file" ] || fail "the package has no $file"
 done
 [ -d "$root/usr/share/tavlo/data/profiles" ] || fail "the default data has no profiles folder"
@@ -81,4 +82,7 @@ changes=$(diff "$work/before.txt" "$work/after.txt" || true)
 
 # The installed word-list tool finds the installed program folder too.
 "$root/usr/bin/tavlo-wordlist" check "$data" || fail "tavlo-wordlist check of the new data folder failed"
+# The installed statistics tool names the games from the installed program folder.
+"$root/usr/bin/tavlo-stats" "$data" | grep -q "^Tavlo,2,Picture sentences,0,0" ||
+  fail "tavlo-stats did not write the saved player with the installed game names"
 echo "1 passed, 0 failed"

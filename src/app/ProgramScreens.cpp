@@ -1,5 +1,6 @@
 #include "app/ProgramScreens.h"
 
+#include "app/Startup.h"
 #include "engine/Application.h"
 #include "games/GameForm.h"
 
@@ -10,14 +11,21 @@ ProgramScreens::ProgramScreens(Application& app, ProgramState& state, MediaContr
       state_(state),
       menu_(app, state, media, *this),
       games_(GameContext{app, state, media, menu_}),
-      desktop_(app.Host(), desktop_shell_) {}
+      desktop_(app.Host(), desktop_shell_),
+      options_(app, state, *this),
+      statistics_(app, state),
+      help_(app, state),
+      about_(app, state) {}
 
 Form* ProgramScreens::GameScreen(int game_number) { return games_.Get(game_number); }
 
-void ProgramScreens::OpenOptionsMenu() {
-  // The options menu is not part of the program yet; the main menu reloads
-  // the profile when this returns, as it will after the options menu.
-}
+void ProgramScreens::OpenOptionsMenu() { app_.ShowModal(options_); }
+
+void ProgramScreens::OpenStatistics() { app_.ShowModal(statistics_); }
+
+void ProgramScreens::OpenHelp() { app_.ShowModal(help_); }
+
+void ProgramScreens::OpenAbout() { app_.ShowModal(about_); }
 
 void ProgramScreens::EndProgram() { ShutDownProgram(app_, state_, desktop_); }
 

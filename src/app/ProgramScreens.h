@@ -2,7 +2,11 @@
 
 #include "app/Startup.h"
 #include "games/GameCatalogue.h"
+#include "screens/MenuAboutForm.h"
+#include "screens/MenuHelpForm.h"
 #include "screens/MenuMainForm.h"
+#include "screens/MenuOptionsForm.h"
+#include "screens/MenuStatsForm.h"
 #include "state/ScreenNavigator.h"
 
 namespace tavlo {
@@ -21,9 +25,16 @@ class ProgramScreens : public ScreenNavigator {
   GameCatalogue& Games() { return games_; }
   // What start-up changes on the desktop and the end of the run gives back.
   ProgramDesktop& Desktop() { return desktop_; }
+  MenuOptionsForm& OptionsMenu() { return options_; }
+  MenuStatsForm& Statistics() { return statistics_; }
+  MenuHelpForm& Help() { return help_; }
+  MenuAboutForm& About() { return about_; }
 
   Form* GameScreen(int game_number) override;
   void OpenOptionsMenu() override;
+  void OpenStatistics() override;
+  void OpenHelp() override;
+  void OpenAbout() override;
   void EndProgram() override;
 
  private:
@@ -33,6 +44,10 @@ class ProgramScreens : public ScreenNavigator {
   GameCatalogue games_;
   LinuxDesktopShell desktop_shell_;
   ProgramDesktop desktop_;
+  MenuOptionsForm options_;
+  MenuStatsForm statistics_;
+  MenuHelpForm help_;
+  MenuAboutForm about_;
 };
 
 }  // namespace tavlo

@@ -2,6 +2,8 @@
 
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cmath>
@@ -72,8 +74,11 @@ const Font& FontLibrary::Get(const std::string& family, double points, FontStyle
   return *inserted.first->second;
 }
 
-std::string FontLibrary::FindFontFile(const std::string& family, FontStyle style) {
-  if (!FcInit()) return {};
+namespace {
+
+// The best match fontconfig finds for a family in a style; the caller
+// destroys it. Null when there is none.
+FcPattern* MatchFamily(const std::string& family, FontStyle style) {
   FcPattern* pattern = FcPatternCreate();
   FcPatternAddString(
       pattern, FC_FAMILY,
@@ -85,15 +90,57 @@ std::string FontLibrary::FindFontFile(const std::string& family, FontStyle style
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
   FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  std::string file;
-  if (match) {
-    FcChar8* path = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path) {
-      file = reinterpret_cast<const char*>(path);
-    }
-    FcPatternDestroy(match);
-  }
   FcPatternDestroy(pattern);
+  return match;
+}
+
+std::string StringOf(FcPattern* pattern, const char* object) {
+  FcChar8* value = nullptr;
+  if (FcPatternGetString(pattern, object, 0, &value) != FcResultMatch || !value) return {};
+  return reinterpret_cast<const char*>(value);
+}
+
+// Whether the face draws every letter of the Latin alphabet, in both cases,
+// as that letter. fontconfig cannot tell: it reports a face of symbols that
+// puts its symbols where the letters belong as one that has the letters.
+// Such a face keeps an encoding of its own (a symbol or custom one) beside
+// the Unicode view that FreeType makes of it.
+bool WritesLatinLetters(FT_Library library, FcPattern* font) {
+  const std::string file = StringOf(font, FC_FILE);
+  int index = 0;
+  FcPatternGetInteger(font, FC_INDEX, 0, &index);
+  FT_Face face = nullptr;
+  if (file.empty() || FT_New_Face(library, file.c_str(), index, &face) != 0) return false;
+  bool letters = true;
+  for (int i = 0; i < face->num_charmaps; ++i) {
+    const FT_Encoding encoding = face->charmaps[i]->encoding;
+    if (encoding == FT_ENCODING_MS_SYMBOL || encoding == FT_ENCODING_ADOBE_CUSTOM) letters = false;
+  }
+  if (letters) letters = FT_Select_Charmap(face, FT_ENCODING_UNICODE) == 0;
+  for (FT_ULong letter = 'A'; letters && letter <= 'Z'; ++letter) {
+    letters = FT_Get_Char_Index(face, letter) != 0 && FT_Get_Char_Index(face, letter + 32) != 0;
+  }
+  FT_Done_Face(face);
+  return letters;
+}
+
+}  // namespace
+
+std::string FontLibrary::MatchingFamily(const std::string& family) {
+  if (!FcInit()) return {};
+  FcPattern* match = MatchFamily(family, {});
+  if (!match) return {};
+  const std::string name = StringOf(match, FC_FAMILY);
+  FcPatternDestroy(match);
+  return name;
+}
+
+std::string FontLibrary::FindFontFile(const std::string& family, FontStyle style) {
+  if (!FcInit()) return {};
+  FcPattern* match = MatchFamily(family, style);
+  if (!match) return {};
+  std::string file = StringOf(match, FC_FILE);
+  FcPatternDestroy(match);
   return file;
 }
 
@@ -101,17 +148,18 @@ std::vector<std::string> FontLibrary::Families() {
   std::set<std::string> names;
   if (!FcInit()) return {};
   FcPattern* pattern = FcPatternCreate();
-  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, nullptr);
   FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
-  if (fonts) {
+  FT_Library library = nullptr;
+  if (fonts && FT_Init_FreeType(&library) == 0) {
     for (int i = 0; i < fonts->nfont; ++i) {
-      FcChar8* name = nullptr;
-      if (FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &name) == FcResultMatch && name) {
-        names.insert(reinterpret_cast<const char*>(name));
-      }
+      const std::string name = StringOf(fonts->fonts[i], FC_FAMILY);
+      if (name.empty() || names.contains(name)) continue;
+      if (WritesLatinLetters(library, fonts->fonts[i])) names.insert(name);
     }
-    FcFontSetDestroy(fonts);
+    FT_Done_FreeType(library);
   }
+  if (fonts) FcFontSetDestroy(fonts);
   FcObjectSetDestroy(objects);
   FcPatternDestroy(pattern);
   return {names.begin(), names.end()};

@@ -62,8 +62,14 @@ class FontLibrary {
 
   // The file fontconfig picks for a family; empty when it finds none.
   static std::string FindFontFile(const std::string& family, FontStyle style = {});
-  // The font families installed on the system, sorted, without repeats.
+  // The font families installed on the system that can write the Latin
+  // letters, sorted, without repeats. Faces of symbols alone are left out:
+  // a child's words would turn into symbols.
   static std::vector<std::string> Families();
+  // The installed family that a name is drawn with: itself when installed,
+  // else the family fontconfig puts in its place ("Arial" may be drawn with
+  // "Liberation Sans"); empty when fontconfig finds none.
+  static std::string MatchingFamily(const std::string& family);
   // The text height in pixels of the desktop's default sans face at its
   // configured size; empty when fontconfig knows no such face.
   static std::optional<int> DefaultSansTextHeight();

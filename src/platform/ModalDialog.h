@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/Surface.h"
 
@@ -35,6 +36,9 @@ class ModalDialog {
   // reach the dialog here and only here, so the switch rules are the dialog's
   // own and not the drawing library's.
   virtual void OnKey(int key_code, int shift) = 0;
+  // Text the user typed, as UTF-8, after the key presses that made it. A
+  // dialog without a text box ignores it.
+  virtual void OnText(const std::string& /*utf8*/) {}
   // Ends the dialog as if its OK or Cancel button had been pressed: the
   // platform uses it when nobody can answer (no window, the program is asked
   // to close), tests use it to script the user's answer.

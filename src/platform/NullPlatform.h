@@ -27,7 +27,7 @@ class NullPlatform : public Platform {
 
   MessageAnswer ShowMessageBox(const std::string&, const std::string&, MessageButtons buttons,
                                MessageIcon) override {
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
   }
   // Nobody can answer a dialog here, so it ends as cancelled.
   void RunModalDialog(ModalDialog& dialog) override { dialog.Answer(DialogAnswer::Cancel); }
@@ -46,9 +46,11 @@ class NullPlatform : public Platform {
   std::optional<int> DesktopTextHeight() override { return std::nullopt; }
 
   AudioOutput& Audio() override { return audio_; }
+  PagePrinter& Printer() override { return printer_; }
 
  private:
   NullAudio audio_;
+  NullPrinter printer_;
 };
 
 }  // namespace tavlo

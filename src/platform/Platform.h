@@ -9,11 +9,14 @@
 #include "platform/Audio.h"
 #include "platform/InputEvent.h"
 #include "platform/ModalDialog.h"
+#include "platform/PagePrinter.h"
 #include "platform/Surface.h"
 
 namespace tavlo {
 
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo asks a question whose Yes destroys something: the box
+// starts on No.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Critical, Exclamation, Information };
 enum class MessageAnswer { Ok, Yes, No };
 
@@ -97,6 +100,9 @@ class Platform {
 
   // The sound output: the wave voice and the media streams.
   virtual AudioOutput& Audio() = 0;
+
+  // The system's default printer.
+  virtual PagePrinter& Printer() = 0;
 };
 
 }  // namespace tavlo

@@ -44,6 +44,9 @@ SdlImGuiHost::SdlImGuiHost(SDL_Window* window, SDL_Renderer* renderer)
   style.Colors[ImGuiCol_Header] = ImVec4(0.45f, 0.65f, 0.95f, 1.0f);
   style.Colors[ImGuiCol_HeaderHovered] = ImVec4(0.82f, 0.88f, 0.97f, 1.0f);
   style.Colors[ImGuiCol_HeaderActive] = ImVec4(0.45f, 0.65f, 0.95f, 1.0f);
+  // An open drop-down list covers what lies below it; see-through, the
+  // controls behind would read as part of the list.
+  style.Colors[ImGuiCol_PopupBg] = ImVec4(1.0f, 1.0f, 1.0f, 1.0f);
   ImGui_ImplSDL2_InitForSDLRenderer(window_);
   draw_lists_ = std::make_unique<ImGuiRenderer>(renderer_);
 }
@@ -75,6 +78,8 @@ void SdlImGuiHost::ReleaseTextures() {
 void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_background) {
   int frames_to_draw = kFramesPerEvent;
   SDL_ShowCursor(SDL_ENABLE);
+  // Typed text arrives as text events as well as key presses.
+  SDL_StartTextInput();
   while (!dialog.Closed()) {
     SDL_Event event;
     const bool got = frames_to_draw > 0 ? SDL_PollEvent(&event) : SDL_WaitEvent(&event);
@@ -92,8 +97,10 @@ void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_ba
         if (key != 0) dialog.OnKey(key, ShiftStateFromSdl(event.key.keysym.mod));
         break;
       }
-      case SDL_KEYUP:
       case SDL_TEXTINPUT:
+        dialog.OnText(event.text.text);
+        break;
+      case SDL_KEYUP:
         break;
       case SDL_QUIT:
         // Put back for the program, which ends in order once the dialog is gone.

@@ -27,9 +27,9 @@ class SdlImGuiHost : public DialogPictures {
   SdlImGuiHost& operator=(const SdlImGuiHost&) = delete;
 
   // Runs the dialog until it closes. draw_background draws the picture behind
-  // the dialog on the renderer. Keys go to the dialog's OnKey, never to ImGui;
-  // the mouse goes to ImGui. A request to end the program cancels the dialog
-  // and is put back for the program to act on.
+  // the dialog on the renderer. Keys go to the dialog's OnKey and typed text
+  // to its OnText, never to ImGui; the mouse goes to ImGui. A request to end
+  // the program cancels the dialog and is put back for the program to act on.
   void Run(ModalDialog& dialog, const std::function<void()>& draw_background);
 
   // True once the system asked the program to end during a dialog.

@@ -3,12 +3,14 @@
 #include <imgui.h>
 
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "platform/InputEvent.h"
 #include "platform/ModalDialog.h"
 #include "platform/SdlImGuiHost.h"
+#include "platform/TextWrap.h"
 
 namespace tavlo {
 namespace {
@@ -41,8 +43,11 @@ class MessageBoxDialog : public ModalDialog {
   MessageBoxDialog(const std::string& text, const std::string& title, MessageButtons buttons,
                    MessageIcon icon, const MessageButtonWords& words)
       : text_(text), title_(title), icon_(icon) {
-    if (buttons == MessageButtons::YesNo) {
+    if (buttons != MessageButtons::Ok) {
       choices_ = {{words.Yes, MessageAnswer::Yes}, {words.No, MessageAnswer::No}};
+      // A question whose Yes destroys something starts on No, so that a
+      // switch pressed twice by mistake does no harm.
+      if (buttons == MessageButtons::YesNoDefaultNo) highlighted_ = 1;
     } else {
       choices_ = {{words.Ok, MessageAnswer::Ok}};
     }
@@ -90,9 +95,7 @@ class MessageBoxDialog : public ModalDialog {
                  ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoResize |
                      ImGuiWindowFlags_NoSavedSettings);
     DrawIcon();
-    ImGui::PushTextWrapPos(0.0f);
-    ImGui::TextUnformatted(text_.c_str());
-    ImGui::PopTextWrapPos();
+    DrawText();
     ImGui::Spacing();
     ImGui::Separator();
     ImGui::Spacing();
@@ -115,6 +118,19 @@ class MessageBoxDialog : public ModalDialog {
         IM_COL32_WHITE, look.Glyph);
     ImGui::Dummy(ImVec2(radius * 2, radius * 2));
     ImGui::SameLine(0, 14);
+  }
+
+  // ImGui would also break lines after dots and commas, which tears a file
+  // name such as "paths.txt" into what reads as two names.
+  void DrawText() const {
+    const float width = ImGui::GetContentRegionAvail().x;
+    ImGui::BeginGroup();
+    for (const std::string& line : WrapAtBlanks(text_, width, [](std::string_view piece) {
+           return ImGui::CalcTextSize(piece.data(), piece.data() + piece.size()).x;
+         })) {
+      ImGui::TextUnformatted(line.c_str());
+    }
+    ImGui::EndGroup();
   }
 
   void DrawButtons() {

@@ -40,6 +40,11 @@ MessageAnswer ShowStandaloneMessageBox(const std::string& text, const std::strin
   if (buttons == MessageButtons::YesNo) {
     button_data.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, words.Yes.c_str()});
     button_data.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, words.No.c_str()});
+  } else if (buttons == MessageButtons::YesNoDefaultNo) {
+    button_data.push_back({0, 1, words.Yes.c_str()});
+    button_data.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
+                               SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                           0, words.No.c_str()});
   } else {
     button_data.push_back(
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
@@ -55,7 +60,7 @@ MessageAnswer ShowStandaloneMessageBox(const std::string& text, const std::strin
   int chosen = 0;
   if (SDL_ShowMessageBox(&data, &chosen) != 0) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-    chosen = buttons == MessageButtons::YesNo ? 0 : 1;
+    chosen = buttons == MessageButtons::Ok ? 1 : 0;
   }
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
   return chosen == 1 ? MessageAnswer::Yes : MessageAnswer::No;

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/RendererChoice.h"
 #include "platform/ShownRows.h"
+#include "platform/PrinterCups.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -64,6 +65,7 @@ class SdlPlatform : public Platform {
   std::optional<int> DesktopTextHeight() override;
 
   AudioOutput& Audio() override { return audio_; }
+  PagePrinter& Printer() override { return printer_; }
 
  private:
   // Draws the last picture shown; the caller presents.
@@ -107,6 +109,7 @@ class SdlPlatform : public Platform {
   InstanceLock instance_lock_;
   std::unique_ptr<InstanceLock> data_folder_lock_;
   AudioSdl audio_;
+  PrinterCups printer_;
 };
 
 }  // namespace tavlo

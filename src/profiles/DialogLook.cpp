@@ -2,6 +2,11 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+#include <string_view>
+
+#include "platform/TextWrap.h"
+
 namespace tavlo::dialog_look {
 namespace {
 
@@ -68,6 +73,38 @@ void DrawFocusBorder(const ItemRect& item, BorderPlace place) {
   ImGui::GetWindowDrawList()->AddRect(ImVec2(item.Left - pad_x, item.Top - pad_y),
                                       ImVec2(item.Right + pad_x, item.Bottom + pad_y),
                                       IM_COL32(0, 0, 255, 255), 4.0f, 0, kFocusThickness);
+}
+
+bool BeginRoomyList(const char* id, int visible_rows) {
+  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(8, 6));
+  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(8, 8));
+  const float height = ImGui::GetTextLineHeightWithSpacing() * static_cast<float>(visible_rows) +
+                       ImGui::GetStyle().FramePadding.y * 2;
+  if (!ImGui::BeginListBox(id, ImVec2(-1, height))) {
+    ImGui::PopStyleVar(2);
+    return false;
+  }
+  // The list clips at its top edge, which would cut the first row's border.
+  ImGui::Dummy(ImVec2(0, 1));
+  return true;
+}
+
+void EndRoomyList() {
+  ImGui::Dummy(ImVec2(0, 1));
+  ImGui::EndListBox();
+  ImGui::PopStyleVar(2);
+}
+
+void WrappedText(const std::string& text, int min_lines, std::uint32_t color) {
+  const float width = ImGui::GetContentRegionAvail().x;
+  const auto lines = WrapAtBlanks(text, width, [](std::string_view piece) {
+    return ImGui::CalcTextSize(piece.data(), piece.data() + piece.size()).x;
+  });
+  if (color != 0) ImGui::PushStyleColor(ImGuiCol_Text, color);
+  for (size_t i = 0; i < std::max(lines.size(), static_cast<size_t>(min_lines)); ++i) {
+    ImGui::TextUnformatted(i < lines.size() ? lines[i].c_str() : "");
+  }
+  if (color != 0) ImGui::PopStyleColor();
 }
 
 OkCancelButton DrawOkCancelButtons(const DialogChrome& chrome, DialogPictures& pictures,

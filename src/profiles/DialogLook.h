@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
+
 #include "platform/ModalDialog.h"
 #include "profiles/DialogChrome.h"
 #include "profiles/DialogKeys.h"
@@ -37,6 +40,14 @@ inline void DrawFocusBorder() { DrawFocusBorder(LastItemRect(), BorderPlace::Aro
 // shown, a text button with the same meaning. True when it was pressed.
 bool PictureButton(const char* id, const char* text, const Surface& picture,
                    DialogPictures& pictures);
+// A list box of roomy rows, visible_rows high: the focus border around a
+// row stays clear of the names beside it and of the list's top edge. Pair
+// with EndRoomyList() when it returns true.
+bool BeginRoomyList(const char* id, int visible_rows);
+void EndRoomyList();
+// Text wrapped at blanks to the window's width, at least min_lines high so
+// that the controls below it do not jump when it changes.
+void WrappedText(const std::string& text, int min_lines, std::uint32_t color = 0);
 // The OK button and, with OkAndCancel, the Cancel button, centred in one row
 // below a separator, with the focus border on the focused one. Returns the
 // button pressed in this frame.

@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "profiles/DialogLook.h"
@@ -22,19 +23,13 @@ FontDialog::FontDialog(FontDialogModel& model, FontDialogKeys& keys, DialogChrom
 
 void FontDialog::OnKey(int key_code, int shift) {
   OkCancelDialog::OnKey(key_code, shift);
-  scroll_to_selection_ = true;
+  scroll_frames_ = std::max(scroll_frames_, 1);
 }
 
 void FontDialog::DrawControls(DialogPictures& /*pictures*/) {
   const auto& families = model_.Families();
   const bool list_focused = keys_.Focused() == FontDialogControl::FontList;
-  // Roomy rows leave the open list's border around the selected family clear
-  // of the names.
-  ImGui::PushStyleVar(ImGuiStyleVar_FramePadding, ImVec2(8, 6));
-  ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(8, 8));
-  const float height = ImGui::GetTextLineHeightWithSpacing() * kVisibleFamilies +
-                       ImGui::GetStyle().FramePadding.y * 2;
-  if (ImGui::BeginListBox("##fontList", ImVec2(-1, height))) {
+  if (dialog_look::BeginRoomyList("##fontList", kVisibleFamilies)) {
     std::optional<dialog_look::ItemRect> selected_row;
     for (size_t i = 0; i < families.size(); ++i) {
       const bool selected = static_cast<int>(i) == model_.Selected;
@@ -46,17 +41,16 @@ void FontDialog::DrawControls(DialogPictures& /*pictures*/) {
         if (ImGui::IsMouseDoubleClicked(ImGuiMouseButton_Left)) keys_.Confirm();
       }
       if (selected) selected_row = dialog_look::LastItemRect();
-      if (selected && scroll_to_selection_) ImGui::SetScrollHereY(0.5f);
+      if (selected && scroll_frames_ > 0) ImGui::SetScrollHereY(0.5f);
       ImGui::PopID();
     }
     // Drawn after all rows, so that the row below cannot paint over it.
     if (selected_row && keys_.ListOpen()) {
       dialog_look::DrawFocusBorder(*selected_row, BorderPlace::Inside);
     }
-    ImGui::EndListBox();
+    dialog_look::EndRoomyList();
   }
-  ImGui::PopStyleVar(2);
-  scroll_to_selection_ = false;
+  if (scroll_frames_ > 0) --scroll_frames_;
   if (list_focused && !keys_.ListOpen()) dialog_look::DrawFocusBorder();
 }
 

@@ -21,8 +21,9 @@ class FontDialog : public OkCancelDialog {
 
   FontDialogModel& model_;
   FontDialogKeys& keys_;
-  // The list scrolls to the selection when it opens and after each key.
-  bool scroll_to_selection_ = true;
+  // The list scrolls to the selection after each key, and over the first
+  // frames, while the new window still lays itself out.
+  int scroll_frames_ = 3;
 };
 
 }  // namespace tavlo

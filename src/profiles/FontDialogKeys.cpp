@@ -5,39 +5,20 @@
 namespace tavlo {
 
 void FontDialogKeys::Focus(FontDialogControl control) {
-  list_open_ = false;
+  list_.Close();
   OkCancelKeysFor::Focus(control);
 }
 
 bool FontDialogKeys::TakeKey(const DialogKeyPress& press) {
-  if (!list_open_) return false;
-  const int count = static_cast<int>(model_.Families().size());
-  switch (press.Meaning) {
-    case DialogKey::Next:
-      model_.Selected = (model_.Selected + 1) % count;
-      break;
-    case DialogKey::Previous:
-      model_.Selected = (model_.Selected + count - 1) % count;
-      break;
-    case DialogKey::Activate:
-      list_open_ = false;
-      break;
-    case DialogKey::Cancel:
-      model_.Selected = selected_before_opening_;
-      list_open_ = false;
-      break;
-    case DialogKey::None:
-      break;
-  }
-  return true;
+  return list_.TakeKey(press.Meaning, model_.Selected,
+                       static_cast<int>(model_.Families().size()));
 }
 
 void FontDialogKeys::Activate(FontDialogControl control) {
-  // Only the list is the dialog's own; an empty list has nothing to step through.
-  if (control != FontDialogControl::FontList || model_.Families().empty()) return;
-  selected_before_opening_ = model_.Selected;
-  if (model_.Selected < 0) model_.Selected = 0;
-  list_open_ = true;
+  // Only the list is the dialog's own.
+  if (control == FontDialogControl::FontList) {
+    list_.OpenAt(model_.Selected, static_cast<int>(model_.Families().size()));
+  }
 }
 
 bool FontDialogKeys::StoreChoices() {

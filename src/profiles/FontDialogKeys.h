@@ -1,5 +1,6 @@
 #pragma once
 
+#include "profiles/ListChoiceKeys.h"
 #include "profiles/OkCancelKeys.h"
 
 namespace tavlo {
@@ -9,15 +10,14 @@ class FontDialogModel;
 // The controls of the font dialog in the order the focus visits them.
 enum class FontDialogControl { FontList, OKButton, CancelButton };
 
-// The keyboard and switch rules of the font dialog's list. The list of
-// families is long, so Enter on it opens it: then the steps move the
-// selection through the families, Enter keeps the one reached and Escape goes
-// back to the one selected before. Outside the list Escape cancels the dialog.
+// The keyboard and switch rules of the font dialog's list of families, which
+// Enter opens (see ListChoiceKeys). Outside the list Escape cancels the
+// dialog.
 class FontDialogKeys : public OkCancelKeysFor<FontDialogControl> {
  public:
   explicit FontDialogKeys(FontDialogModel& model) : model_(model) {}
 
-  bool ListOpen() const { return list_open_; }
+  bool ListOpen() const { return list_.Open(); }
   // The mouse used this control: the focus follows it and an open list closes
   // with the selection the mouse made.
   void Focus(FontDialogControl control) override;
@@ -29,8 +29,7 @@ class FontDialogKeys : public OkCancelKeysFor<FontDialogControl> {
   bool StoreChoices() override;
 
   FontDialogModel& model_;
-  bool list_open_ = false;
-  int selected_before_opening_ = -1;
+  ListChoiceKeys list_;
 };
 
 }  // namespace tavlo

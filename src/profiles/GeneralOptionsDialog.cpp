@@ -4,6 +4,7 @@
 
 #include "profiles/DialogLook.h"
 #include "profiles/GeneralOptionsModel.h"
+#include "profiles/WordListCombo.h"
 
 namespace tavlo {
 namespace {
@@ -33,21 +34,8 @@ void GeneralOptionsDialog::DrawControls(DialogPictures& /*pictures*/) {
 }
 
 void GeneralOptionsDialog::DrawWordList() {
-  ImGui::TextUnformatted(captions_.WordListLabel.c_str());
-  ImGui::SetNextItemWidth(-1);
-  const auto& lists = model_.WordLists();
-  if (ImGui::BeginCombo("##wordList", model_.WordListText.c_str())) {
-    for (size_t i = 0; i < lists.size(); ++i) {
-      const bool selected = lists[i] == model_.WordListText;
-      ImGui::PushID(static_cast<int>(i));
-      if (ImGui::Selectable(lists[i].c_str(), selected)) {
-        model_.SelectWordList(static_cast<int>(i));
-        keys_.Focus(GeneralOptionsControl::WordList);
-      }
-      if (selected) ImGui::SetItemDefaultFocus();
-      ImGui::PopID();
-    }
-    ImGui::EndCombo();
+  if (DrawWordListCombo(captions_.WordListLabel, model_)) {
+    keys_.Focus(GeneralOptionsControl::WordList);
   }
   if (IsFocused(keys_, GeneralOptionsControl::WordList)) dialog_look::DrawFocusBorder();
   ImGui::Spacing();

@@ -1,7 +1,5 @@
 #include "profiles/GeneralOptionsKeys.h"
 
-#include <algorithm>
-
 #include "profiles/GeneralOptionsModel.h"
 
 namespace tavlo {
@@ -19,15 +17,9 @@ bool GeneralOptionsKeys::Enabled(GeneralOptionsControl control) const {
 
 void GeneralOptionsKeys::Activate(GeneralOptionsControl control) {
   switch (control) {
-    case GeneralOptionsControl::WordList: {
-      const auto& lists = model_.WordLists();
-      if (lists.empty()) break;
-      const auto current = std::find(lists.begin(), lists.end(), model_.WordListText);
-      // A stored list the table no longer holds steps to the first list.
-      const long next = current == lists.end() ? 0 : (current - lists.begin() + 1);
-      model_.SelectWordList(static_cast<int>(next % static_cast<long>(lists.size())));
+    case GeneralOptionsControl::WordList:
+      model_.SelectNextWordList();
       break;
-    }
     case GeneralOptionsControl::RandomWord:
       model_.RandomWord = !model_.RandomWord;
       break;

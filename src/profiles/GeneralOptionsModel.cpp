@@ -49,6 +49,13 @@ void GeneralOptionsModel::SelectWordList(int index) {
   }
 }
 
+void GeneralOptionsModel::SelectNextWordList() {
+  if (word_lists_.empty()) return;
+  const auto current = std::find(word_lists_.begin(), word_lists_.end(), WordListText);
+  const long next = current == word_lists_.end() ? 0 : (current - word_lists_.begin() + 1);
+  SelectWordList(static_cast<int>(next % static_cast<long>(word_lists_.size())));
+}
+
 void GeneralOptionsModel::StoreOptions() const {
   if (!WordListText.empty()) profile_.SetWordList(game_id_, WordListText);
   profile_.SetReward(game_id_, Reward ? 1 : 0);

@@ -38,6 +38,9 @@ class GeneralOptionsModel {
   void SetReward(bool reward);
   void SetRewardFrequency(int frequency);
   void SelectWordList(int index);
+  // The list after the shown one, back to the first after the last; a stored
+  // list the table no longer holds steps to the first list.
+  void SelectNextWordList();
 
   // Stores the values in the profile; an empty word-list text keeps the
   // stored list.

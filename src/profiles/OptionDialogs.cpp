@@ -8,12 +8,17 @@
 #include "profiles/FontDialogModel.h"
 #include "profiles/GeneralOptionsDialog.h"
 #include "profiles/GeneralOptionsModel.h"
+#include "profiles/Options15Dialog.h"
+#include "profiles/Options15Model.h"
 #include "state/ProfileStore.h"
 #include "state/ProgramState.h"
 #include "wordlists/WordListStore.h"
 
 namespace tavlo {
 namespace {
+
+// The option text that names the steering game's speed frame.
+constexpr int kSpeedCaption = 4;
 
 // The options belong to one game, so the dialog's title names it.
 std::string GeneralOptionsTitle(const ProgramState& state, const std::string& game_id) {
@@ -43,9 +48,24 @@ std::int16_t ShowGeneralOptions(Application& app, ProgramState& state, const std
 }
 
 std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::string& game_id) {
-  FontDialogModel model(state.Profiles, game_id, FontLibrary::Families());
+  FontDialogModel model(state.Profiles, game_id, FontLibrary::Families(),
+                        FontLibrary::MatchingFamily(state.Profiles.GetFontName(game_id)));
   FontDialogKeys keys(model);
   FontDialog dialog(model, keys, LoadDialogChrome(app, state.Texts.MenuText(0)));
+  app.Host().RunModalDialog(dialog);
+  return SetDialogResult(state, dialog.Outcome());
+}
+
+std::int16_t ShowOptions15(Application& app, ProgramState& state) {
+  const std::string game_id = Options15Model::kGameId;
+  std::vector<std::string> word_lists;
+  GetWordListNames(state, game_id, word_lists);
+  Options15Model model(state.Profiles, std::move(word_lists));
+  const Options15Captions captions{state.Texts.OptionText(0), state.Texts.OptionText(1),
+                                   state.Texts.OptionText(kSpeedCaption)};
+  Options15Keys keys(model);
+  Options15Dialog dialog(model, keys, captions,
+                         LoadDialogChrome(app, GeneralOptionsTitle(state, game_id)));
   app.Host().RunModalDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }

@@ -20,4 +20,10 @@ std::int16_t ShowGeneralOptions(Application& app, ProgramState& state,
 // gDialogResult as ShowGeneralOptions does.
 std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::string& game_id);
 
+// Shows the steering game's option dialog Options15 modally over the current
+// screen: its word list, random order and the animal's speed. OK stores them
+// in the current profile. Sets and returns gDialogResult as ShowGeneralOptions
+// does.
+std::int16_t ShowOptions15(Application& app, ProgramState& state);
+
 }  // namespace tavlo

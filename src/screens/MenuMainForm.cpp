@@ -103,7 +103,10 @@ void MenuMainForm::ReleaseMenu() {
 
 void MenuMainForm::ArrangeMenu() {
   UpdateMusic();
+  LayOutMenu();
+}
 
+void MenuMainForm::LayOutMenu() {
   int x = kFirstButtonX;
   int y = kFirstButtonY;
   int placed = 0;
@@ -295,7 +298,15 @@ void MenuMainForm::OpenGame(int index) {
 void MenuMainForm::OpenOptionsMenu() {
   one_key_timer_.SetEnabled(false);
   navigator_.OpenOptionsMenu();
-  state_.Profiles.LoadProfileOptions();
+  // The options menu saved the profile when it was left. Reloading from a
+  // file that could not be written would throw away the answers and changes
+  // made since the last save, so the profile is reloaded only from what was
+  // just written.
+  const bool music_before = state_.Profiles.MenuMusic;
+  if (state_.Profiles.SaveProfileOptions()) state_.Profiles.LoadProfileOptions();
+  // The music, the games shown and their scanning follow the profile now.
+  if (state_.Profiles.MenuMusic != music_before) UpdateMusic();
+  LayOutMenu();
   StartOneKeyTimer();
 }
 

@@ -55,6 +55,8 @@ class MenuMainForm : public Form {
   Timer& ImageTimer() { return image_timer_; }
 
  private:
+  // ArrangeMenu's steps after the music: layout, scanning list, heading.
+  void LayOutMenu();
   void ImageTimer_Timer();
   void OneKeyTimer_Timer();
 

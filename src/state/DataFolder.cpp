@@ -116,7 +116,7 @@ bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_
 
 std::string DataPathErrorText(const LanguageTexts& texts, const std::string& data_path) {
   if (texts.HasInformationText(kDataFolderFailureText)) {
-    return texts.InformationText(kDataFolderFailureText) + " " + data_path;
+    return FillIn(texts.InformationText(kDataFolderFailureText), data_path);
   }
   return "Data path not found(" + data_path +
          ") or could not be created. Please check paths.txt(located in the program folder) and "

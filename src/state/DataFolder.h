@@ -21,7 +21,7 @@ std::string GetDocumentsFolder(Platform& platform);
 bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_path);
 
 // What start-up shows when InitDataFolder failed: the fixed text, or in a
-// language whose information text 8 words it, that text and the path.
+// language whose information text 8 words it, that text with the path for %1.
 std::string DataPathErrorText(const LanguageTexts& texts, const std::string& data_path);
 
 }  // namespace tavlo

@@ -25,6 +25,22 @@ std::string Lookup(const std::vector<std::string>& table, int line, const char* 
 
 }  // namespace
 
+std::string FillIn(const std::string& text, const std::string& value) {
+  std::string filled = text;
+  const size_t place = filled.find("%1");
+  if (place != std::string::npos) filled.replace(place, 2, value);
+  return filled;
+}
+
+bool LanguageTexts::Reload(void (LanguageTexts::*loader)()) {
+  try {
+    (this->*loader)();
+    return true;
+  } catch (const LanguageFileMissing&) {
+    return false;
+  }
+}
+
 LanguageTexts::LanguageTexts(Platform& platform, std::filesystem::path program_folder)
     : platform_(platform), program_folder_(std::move(program_folder)) {}
 

@@ -38,6 +38,10 @@ struct LanguageRequest {
 // whose language the program has no name for.
 std::string LanguageFolderOfLocale(const std::string& locale);
 
+// The text with its placeholder %1 replaced by the value, so that a
+// translation can put a name where its language wants it.
+std::string FillIn(const std::string& text, const std::string& value);
+
 // Every text the user sees, read from the files of the active language folder
 // and addressed by line number (0-based).
 class LanguageTexts {
@@ -52,7 +56,8 @@ class LanguageTexts {
   // Loaders. All but LoadDefaultList and LoadGameData throw LanguageFileMissing
   // when their file cannot be read.
   // The request's language where it names one, else lang/lang.txt's.
-  void LoadLanguageName(const LanguageRequest& request = {});
+  void LoadLanguageName(const LanguageRequest& request);
+  void LoadLanguageName() { LoadLanguageName(LanguageRequest{}); }
   void LoadMenuTexts();
   void LoadGameNames();
   void LoadRewardTexts();
@@ -68,6 +73,10 @@ class LanguageTexts {
   void LoadGameData(const std::string& game_id);
   // Everything start-up reads, in its order.
   void LoadStartupTexts(const LanguageRequest& request = {});
+  // Runs a loader for a screen that opens while the program runs. A file
+  // that has gone missing since start-up keeps the lines read before, so
+  // the screen still opens; false then.
+  bool Reload(void (LanguageTexts::*loader)());
 
   // A line number outside the table gives the table's internal-error text.
   std::string MenuText(int line) const;
@@ -80,6 +89,7 @@ class LanguageTexts {
   // a language may leave out fall back to the program's own.
   bool HasInformationText(int line) const;
   const std::vector<std::string>& RewardTexts() const { return reward_texts_; }
+  const std::vector<std::string>& HelpTexts() const { return help_texts_; }
   const std::array<std::string, 2>& Credits() const { return credits_; }
   // The words of message box buttons: information texts 5 to 7 (yes, no, OK),
   // the English words where the language gives none.

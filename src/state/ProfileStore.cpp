@@ -131,9 +131,47 @@ std::filesystem::path ProfileStore::ProfileListFile() const {
   return std::filesystem::path(data_path_) / "profile.txt";
 }
 
-bool ProfileStore::IsValidProfileName(const std::string& name) {
-  if (name.empty() || name == "." || name == ".." || name.size() > kLongestFileName) return false;
-  return std::all_of(name.begin(), name.end(), IsNameCharacter);
+ProfileNameProblem ProfileStore::CheckProfileName(const std::string& name) {
+  if (name.find_first_not_of(" \t") == std::string::npos) return ProfileNameProblem::Empty;
+  if (name.front() == '.' || name.ends_with(kAccessFileEnding) || name.size() > kLongestFileName ||
+      !std::all_of(name.begin(), name.end(), IsNameCharacter)) {
+    return ProfileNameProblem::Refused;
+  }
+  return ProfileNameProblem::None;
+}
+
+std::vector<std::string> ProfileStore::ListProfiles() const {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(
+           std::filesystem::path(data_path_) / "profiles", error)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file(error) && IsValidProfileName(name)) names.push_back(name);
+  }
+  const auto folded = [](const std::string& text) {
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+  };
+  std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+    const std::string fa = folded(a);
+    const std::string fb = folded(b);
+    return fa != fb ? fa < fb : a < b;
+  });
+  return names;
+}
+
+bool ProfileStore::ProfileExists(const std::string& name) const {
+  std::error_code error;
+  return IsValidProfileName(name) && std::filesystem::is_regular_file(OptionFile(name), error);
+}
+
+bool ProfileStore::RemoveProfile(const std::string& name) {
+  if (!ProfileExists(name)) return false;
+  std::error_code error;
+  std::filesystem::remove(OptionFile(name).string() + kAccessFileEnding, error);
+  return std::filesystem::remove(OptionFile(name), error) && !error;
 }
 
 std::string ProfileStore::FallbackProfileName() const {

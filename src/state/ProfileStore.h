@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "engine/Sound.h"
 #include "state/GameNumbers.h"
@@ -33,9 +34,21 @@ struct GameEntry {
 // from and saved to its option file in the data folder's profiles folder.
 // The sound switches (SoundEffects, RewardSounds) come from SoundOptions, so
 // that playback can obey them without knowing the rest of the profile.
+// Why a name cannot be a profile's name.
+enum class ProfileNameProblem {
+  None,
+  // Nothing but blanks, or nothing at all.
+  Empty,
+  // A name the profiles folder cannot hold as an ordinary, listed file.
+  Refused,
+};
+
 class ProfileStore : public SoundOptions {
  public:
   static constexpr int kOptionFileLines = 141;
+  // The ending of the file that keeps a profile's access settings beside its
+  // option file; such a file is never a profile of its own.
+  static constexpr const char* kAccessFileEnding = ".access";
 
   // Ranges the screens can use; a stored value outside one is read as its
   // nearest end.
@@ -67,7 +80,21 @@ class ProfileStore : public SoundOptions {
   // returns false) an empty name and any name that could not be a file name in
   // the profiles folder.
   bool WriteCurrentProfile(const std::string& name);
-  static bool IsValidProfileName(const std::string& name);
+  // A name is refused when it holds a path separator or a control character,
+  // begins with a dot (a hidden file, which the list of profiles leaves out),
+  // ends like an access settings file, or is too long for a file name.
+  static ProfileNameProblem CheckProfileName(const std::string& name);
+  static bool IsValidProfileName(const std::string& name) {
+    return CheckProfileName(name) == ProfileNameProblem::None;
+  }
+  // The names of the profiles in the profiles folder: its ordinary files that
+  // are not hidden and keep no access settings, sorted without regard to case.
+  std::vector<std::string> ListProfiles() const;
+  bool ProfileExists(const std::string& name) const;
+  // Deletes the profile's option file and its access settings. The current
+  // profile stays current; its next load falls back to the first menu text's
+  // profile. False when the name is no profile or the file stays.
+  bool RemoveProfile(const std::string& name);
   // The profile that takes over when no other can be used: the first menu
   // text, made into a name that is always a usable file name.
   std::string FallbackProfileName() const;
@@ -102,6 +129,11 @@ class ProfileStore : public SoundOptions {
 
   std::filesystem::path OptionFile(const std::string& profile_name) const;
 
+  // Reads a profile's option file into this store without making it current
+  // and without writing anything; false, with the store unchanged, when the
+  // file is missing, short or damaged.
+  bool ReadOptionFile(const std::string& profile_name);
+
  private:
   struct GameTexts {
     std::string WordList;
@@ -112,7 +144,6 @@ class ProfileStore : public SoundOptions {
     std::string FontSize;
   };
 
-  bool ReadOptionFile(const std::string& profile_name);
   // Keeps a dated copy of a damaged option file and tells the user.
   void KeepDamagedCopy(const std::string& profile_name);
   void Tell(const std::string& text) const;

@@ -16,6 +16,10 @@ class ScreenNavigator {
   virtual Form* GameScreen(int game_number) = 0;
   // Shows the options menu over the main menu; returns when it has closed.
   virtual void OpenOptionsMenu() = 0;
+  // The screens of the options menu, each shown over it until it closes.
+  virtual void OpenStatistics() = 0;
+  virtual void OpenHelp() = 0;
+  virtual void OpenAbout() = 0;
   // The end of the run after the main menu has let go of its own things:
   // saves what must outlive the run and gives the display back.
   virtual void EndProgram() = 0;

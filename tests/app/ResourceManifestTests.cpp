@@ -287,11 +287,11 @@ TEST(ResourceManifest, RewardFoldersOfferEnoughChoice) {
 // The line numbers the program reads from each language file (the screens,
 // the message boxes of start-up, the profile store and the games).
 const std::map<std::string, std::vector<int>> kLinesTheProgramReads = {
-    {"menu.txt", {0, 6, 7, 8, 9}},
+    {"menu.txt", {0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}},
     {"games.txt", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
     {"options.txt", {0, 1, 2, 3, 4}},
-    {"profiles.txt", {0, 1, 2, 3}},
-    {"information.txt", {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13}},
+    {"profiles.txt", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+    {"information.txt", {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
     {"defaultlist.txt", {0}},
 };
 

@@ -107,17 +107,25 @@ TEST_F(OptionDialogModelsTests, ChoosingAListStoresItsName) {
 }
 
 TEST_F(OptionDialogModelsTests, TheFontDialogSelectsTheGamesFaceAndStoresTheChoice) {
+  const std::vector<std::string> families{"DejaVu Sans", "Liberation Sans", "Liberation Serif"};
   profile.SetFontName("Game03", "DejaVu Sans");
-  FontDialogModel model(profile, "Game03", {"Arial", "DejaVu Sans", "Liberation Serif"});
-  EXPECT_EQ(model.Selected, 1);
+  FontDialogModel model(profile, "Game03", families, "DejaVu Sans");
+  EXPECT_EQ(model.Selected, 0);
   model.Selected = 2;
   model.StoreFont();
   EXPECT_EQ(profile.GetFontName("Game03"), "Liberation Serif");
 
-  FontDialogModel missing(profile, "Game04", {"DejaVu Sans"});
+  // "Arial" is not installed: the family it is drawn with is selected, and
+  // OK without another choice keeps the stored name.
+  FontDialogModel arial(profile, "Game04", families, "Liberation Sans");
+  EXPECT_EQ(arial.Selected, 1);
+  arial.StoreFont();
+  EXPECT_EQ(profile.GetFontName("Game04"), "Arial");
+
+  FontDialogModel missing(profile, "Game05", {"DejaVu Sans"}, "");
   EXPECT_EQ(missing.Selected, -1);
   missing.StoreFont();
-  EXPECT_EQ(profile.GetFontName("Game04"), "Arial");
+  EXPECT_EQ(profile.GetFontName("Game05"), "Arial");
 }
 
 }  // namespace

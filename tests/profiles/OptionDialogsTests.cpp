@@ -152,7 +152,7 @@ TEST_F(OptionDialogsTests, AStoredListTheTableLacksShowsTheFirstListAndStepsOn) 
 
 TEST_F(OptionDialogsTests, TheOpenFontListStepsThroughTheFamiliesAndEscapeGoesBack) {
   profile().SetFontName("Game03", "B");
-  FontDialogModel model(profile(), "Game03", {"A", "B", "C"});
+  FontDialogModel model(profile(), "Game03", {"A", "B", "C"}, "");
   FontDialogKeys keys(model);
   keys.OnKey(keys::kEnter, 0);
   ASSERT_TRUE(keys.ListOpen());
@@ -179,7 +179,7 @@ TEST_F(OptionDialogsTests, TheOpenFontListStepsThroughTheFamiliesAndEscapeGoesBa
 }
 
 TEST_F(OptionDialogsTests, TheFontDialogCancelsWithEscapeAndAnEmptyListNeverOpens) {
-  FontDialogModel model(profile(), "Game04", {"A", "B"});
+  FontDialogModel model(profile(), "Game04", {"A", "B"}, "");
   FontDialogKeys keys(model);
   keys.OnKey(keys::kEnter, 0);
   keys.OnKey(keys::kSpace, 0);
@@ -188,7 +188,7 @@ TEST_F(OptionDialogsTests, TheFontDialogCancelsWithEscapeAndAnEmptyListNeverOpen
   EXPECT_EQ(keys.Outcome(), DialogOutcome::Cancelled);
   EXPECT_EQ(profile().GetFontName("Game04"), "Arial");
 
-  FontDialogModel empty(profile(), "Game04", {});
+  FontDialogModel empty(profile(), "Game04", {}, "");
   FontDialogKeys empty_keys(empty);
   empty_keys.OnKey(keys::kEnter, 0);
   EXPECT_FALSE(empty_keys.ListOpen());

@@ -142,8 +142,11 @@ TEST_F(DataFolderTests, AMissingOrEmptyPathsFileFailsWithAnEmptyPath) {
 }
 
 TEST_F(DataFolderTests, TheFailureTextNamesThePathInTheLanguageThatWordsIt) {
-  // The fixture's line 8 is "8"; a language without its own wording gets the fixed text.
-  EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"), "8 /home/a/Tavlo/");
+  WriteLines(program / "lang/eng/information.txt",
+             {"0", "1", "2", "3", "4", "5", "6", "7", "Datamappen %1 mangler."});
+  texts.LoadInformationTexts();
+  EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"), "Datamappen /home/a/Tavlo/ mangler.");
+  // A language without its own wording gets the fixed text.
   WriteLines(program / "lang/eng/information.txt", {"0", "1", "2", "3", "4", "5", "6", "7", ""});
   texts.LoadInformationTexts();
   EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"),

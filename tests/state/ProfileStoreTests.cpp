@@ -347,3 +347,46 @@ TEST_F(ProfileStoreTests, AFailedSaveIsToldOnceAndTheNameOfAnyLengthIsSaved) {
 
 }  // namespace
 }  // namespace tavlo
+
+namespace tavlo {
+namespace {
+
+TEST_F(ProfileStoreTests, NamesThatWouldHideOrEscapeAProfileAreRefused) {
+  struct Case {
+    std::string Name;
+    ProfileNameProblem Problem;
+  };
+  const std::vector<Case> cases = {
+      {"Anna", ProfileNameProblem::None},         {" Anna Lee ", ProfileNameProblem::None},
+      {"Åse", ProfileNameProblem::None},          {"", ProfileNameProblem::Empty},
+      {"   ", ProfileNameProblem::Empty},         {"a/b", ProfileNameProblem::Refused},
+      {"a\\b", ProfileNameProblem::Refused},      {".", ProfileNameProblem::Refused},
+      {"..", ProfileNameProblem::Refused},        {".hidden", ProfileNameProblem::Refused},
+      {"Anna.access", ProfileNameProblem::Refused}, {"tab\there", ProfileNameProblem::Refused},
+      {std::string(256, 'n'), ProfileNameProblem::Refused},
+  };
+  for (const Case& test : cases) {
+    EXPECT_EQ(ProfileStore::CheckProfileName(test.Name), test.Problem) << test.Name;
+  }
+}
+
+TEST_F(ProfileStoreTests, TheListShowsOrdinaryVisibleProfilesOnlyAndRemovingTakesTheAccessFile) {
+  for (const char* name : {"bob", "Anna", "Tavlo", ".Tavlo.damaged-20260101-000000",
+                           "Anna.access", ".saving-abc123"}) {
+    WriteLines(OptionFile(name), {"x"});
+  }
+  std::filesystem::create_directories(data / "profiles/folder");
+  EXPECT_EQ(store.ListProfiles(), (std::vector<std::string>{"Anna", "bob", "Tavlo"}));
+
+  EXPECT_TRUE(store.ProfileExists("Anna"));
+  EXPECT_FALSE(store.ProfileExists("folder"));
+  EXPECT_TRUE(store.RemoveProfile("Anna"));
+  EXPECT_FALSE(std::filesystem::exists(OptionFile("Anna")));
+  EXPECT_FALSE(std::filesystem::exists(OptionFile("Anna.access")));
+  EXPECT_FALSE(store.RemoveProfile("Anna"));
+  EXPECT_FALSE(store.RemoveProfile("../profile.txt"));
+  EXPECT_EQ(store.ListProfiles(), (std::vector<std::string>{"bob", "Tavlo"}));
+}
+
+}  // namespace
+}  // namespace tavlo

@@ -82,12 +82,18 @@ MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::s
     ScriptedAnswers.pop_front();
     return answer;
   }
-  return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
 void FakePlatform::RunModalDialog(ModalDialog& dialog) {
   ++DialogsRun;
-  if (OnDialog) OnDialog(dialog);
+  if (!DialogScripts.empty()) {
+    const auto script = std::move(DialogScripts.front());
+    DialogScripts.pop_front();
+    script(dialog);
+  } else if (OnDialog) {
+    OnDialog(dialog);
+  }
   if (!dialog.Closed()) dialog.Answer(DialogAnswer::Cancel);
 }
 

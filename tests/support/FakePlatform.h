@@ -13,6 +13,21 @@
 
 namespace tavlo::testing {
 
+// A printer that keeps what it was given: a page, or nothing when the test
+// says there is no printer.
+class FakePrinter : public PagePrinter {
+ public:
+  PrintResult PrintPage(const Surface& page, const std::string& job_title) override {
+    if (!Available) return {};
+    Pages.push_back(page.Clone());
+    JobTitles.push_back(job_title);
+    return {true, "Office"};
+  }
+  bool Available = true;
+  std::vector<Surface> Pages;
+  std::vector<std::string> JobTitles;
+};
+
 struct ShownMessage {
   std::string Text;
   std::string Title;
@@ -58,11 +73,14 @@ class FakePlatform : public NullPlatform {
   MessageButtonWords ButtonWords;
 
   // Modal dialogs: OnDialog plays the user. It gets the open dialog and
-  // answers it with keys (dialog.OnKey) and buttons (dialog.Answer), as a
-  // user would; a dialog it leaves open, or any dialog without a script, is
+  // answers it with keys (dialog.OnKey), typed text (dialog.OnText) and
+  // buttons (dialog.Answer), as a user would; a dialog it leaves open, or any dialog without a script, is
   // cancelled, since nobody else can answer it. Dialog views are never drawn.
+  // DialogScripts answer the next dialogs one each, in order, before
+  // OnDialog answers the rest.
   void RunModalDialog(ModalDialog& dialog) override;
   std::function<void(ModalDialog&)> OnDialog;
+  std::deque<std::function<void(ModalDialog&)>> DialogScripts;
   int DialogsRun = 0;
 
   // Window.
@@ -114,6 +132,9 @@ class FakePlatform : public NullPlatform {
   // Sound: plays on this platform's clock and records what played.
   AudioOutput& Audio() override { return Sound; }
   FakeAudio Sound{*this};
+
+  PagePrinter& Printer() override { return Paper; }
+  FakePrinter Paper;
 
  private:
   std::int64_t now_nanoseconds_;

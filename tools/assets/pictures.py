@@ -428,6 +428,7 @@ def make_statistics(out):
     out.keyed(round_button(60, (30, 136, 229), draw_symbol=arrow_symbol("up")), "gfx/menu/statsUp.gif", matte=matte)
     out.keyed(round_button(60, (30, 136, 229), draw_symbol=arrow_symbol("down")), "gfx/menu/statsDown.gif", matte=matte)
     out.keyed(round_button(70, (255, 167, 38), "🧹"), "gfx/menu/statsReset.gif", matte=matte)
+    out.keyed(round_button(70, (67, 160, 71), "🖨️"), "gfx/menu/statsPrint.gif", matte=matte)
 
 
 def paper_background(seed, accent):
@@ -448,7 +449,9 @@ def make_help_about(out, credits_lines):
     out.plain(help_bg, "gfx/menu/helpmenu.gif")
     matte = (255, 230, 150)
     out.keyed(round_button(60, (229, 57, 53), draw_symbol=cross_symbol()), "gfx/menu/helpstop.gif", matte=matte)
-    out.keyed(round_button(60, (229, 57, 53), draw_symbol=cross_symbol()), "gfx/menu/aboutstop.gif", matte=matte)
+    # The about screen's stop button stands on its sky, not on the help screen's yellow.
+    out.keyed(round_button(60, (229, 57, 53), draw_symbol=cross_symbol()), "gfx/menu/aboutstop.gif",
+              matte=(125, 198, 255))
 
     for language, lines in credits_lines.items():
         out.plain(credits_picture(lines), f"gfx/menu/{language}/creditsmenu.gif")
@@ -465,9 +468,12 @@ def credits_picture(credits_lines):
         fnt = g.fit_font(line, 580, size, bold=(i == 0))
         g.draw_text_center(about, line, 400, y, fnt, (30, 60, 90, 255))
         y += 34 if i == 0 else 25
-    # Kept clear of the version number, which the screen prints in the bottom-right corner.
-    for ch, x, y in (("🦉", 60, 540), ("🐰", 735, 515)):
+    # Kept clear of the version number, which the screen prints in the bottom-right corner
+    # on a light label of its own, so that it reads on the busy grass.
+    for ch, x, y in (("🦉", 60, 540), ("🐰", 735, 505)):
         paste_center(about, g.soft_shadow(emoji(ch, 70)), x, y)
+    label = g.rounded_panel(124, 24, (255, 255, 255, 220), (0, 114, 188, 255), 1, 8, inset=0)
+    about.alpha_composite(label, (672, 575))
     return about
 
 

@@ -13,6 +13,25 @@ ENGLISH = {
         "Right",                                   # 7 statistics: right answers
         "Wrong",                                   # 8 statistics: wrong answers
         "What is the new player's name?",          # 9 new player dialog
+        "Version",                                 # 10 about: before the version number
+        # 11 to 20: what the options menu's buttons do, shown when pointed at
+        "Back",                                    # 11 leave this screen
+        "Players",                                 # 12
+        "Answers so far",                          # 13 statistics
+        "Reward sounds",                           # 14
+        "Sound effects",                           # 15
+        "Two switches: one moves, one chooses",    # 16
+        "One switch: the frame moves by itself",   # 17
+        "Seconds for each step of the frame",      # 18 scanning time
+        "Help",                                    # 19
+        "About Tavlo",                             # 20
+        # 21 to 24: the statistics buttons, shown when pointed at
+        "Print this page",                         # 21
+        "Clear all answers",                       # 22
+        "Previous page",                           # 23
+        "Next page",                               # 24
+        "Click a game to choose its word list and rewards; "
+        "the star shows it in the menu.",          # 25 options menu: under the games
     ],
     "games.txt": [
         "A or an?",
@@ -53,6 +72,18 @@ ENGLISH = {
         "Remove the chosen player",                # 1
         "Start this player afresh",                # 2
         "OK: play as the chosen player",           # 3
+        "Please type the new player's name.",      # 4 new player: no name typed
+        "Tavlo cannot keep a player by this name. Please leave out the signs / and \\ "
+        "and do not begin the name with a dot.",   # 5 new player: a name refused
+        "%1 is already a player and is now chosen.",  # 6 %1 stands for the name
+        "Remove the player %1? Their options and answers will be lost.",      # 7
+        "Start the player %1 afresh? Their options and answers will be lost.",  # 8
+        # 9 and 10: the letters of the on-screen keyboard in rows, split at blanks; the
+        # capitals stand where their small letters stand.
+        "abcdefg hijklmn opqrstu vwxyz-'",         # 9
+        "ABCDEFG HIJKLMN OPQRSTU VWXYZ-'",         # 10
+        "blank",                                   # 11 the key that types a blank
+        "rub out",                                 # 12 the key that takes back a letter
     ],
     "information.txt": [
         "Tavlo could not open the word list",                                         # 0
@@ -62,7 +93,7 @@ ENGLISH = {
         "Tavlo could not make a crossword from this word list. "
         "Please choose a list with more words of four or five letters.",              # 4
         "Yes", "No", "OK",                                                            # 5 to 7 message box buttons
-        "",                                                                           # 8 the data folder failure: the fixed English text
+        "",                                                                           # 8 data folder failure (%1: the folder); English keeps the fixed text
         "Tavlo keeps its players and word lists in a folder of its own, "
         "and that folder is missing. Shall Tavlo make it now?",                       # 9
         "Tavlo could not save this player's options and answers. Please check that "
@@ -72,6 +103,11 @@ ENGLISH = {
         "Tavlo is already open for this data folder, on this computer or another "
         "one. Please close it there first.",                                          # 12
         "has more words than a game can hold. Please choose a shorter word list.",     # 13
+        # 14 to 17: printing the statistics; %1 stands for a printer, a file or a name
+        "The page was sent to the printer %1.",                                       # 14
+        "No printer answered, so the page was saved as %1",                           # 15
+        "The page could not be printed, nor saved in %1.",                            # 16
+        "Clear the answers of every game for %1?",                                    # 17
     ],
     "defaultlist.txt": ["Everyday words"],
     "credits.txt": [

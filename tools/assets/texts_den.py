@@ -14,6 +14,25 @@ DANISH = {
         "Rigtige",                                 # 7 statistics: right answers
         "Forkerte",                                # 8 statistics: wrong answers
         "Hvad hedder den nye spiller?",            # 9 new player dialog
+        "Version",                                 # 10 about: before the version number
+        # 11 to 20: what the options menu's buttons do, shown when pointed at
+        "Tilbage",                                 # 11 leave this screen
+        "Spillere",                                # 12
+        "Svar indtil nu",                          # 13 statistics
+        "Belønningslyde",                          # 14
+        "Lydeffekter",                             # 15
+        "To kontakter: én flytter, én vælger",     # 16
+        "Én kontakt: rammen flytter sig selv",     # 17
+        "Sekunder for hvert trin af rammen",       # 18 scanning time
+        "Hjælp",                                   # 19
+        "Om Tavlo",                                # 20
+        # 21 to 24: the statistics buttons, shown when pointed at
+        "Udskriv denne side",                      # 21
+        "Slet alle svar",                          # 22
+        "Forrige side",                            # 23
+        "Næste side",                              # 24
+        "Klik på et spil for at vælge dets ordliste og belønninger; "
+        "stjernen viser det i menuen.",            # 25 options menu: under the games
     ],
     "games.txt": [
         "En eller et?",
@@ -54,6 +73,18 @@ DANISH = {
         "Slet den valgte spiller",                 # 1
         "Start forfra med denne spiller",          # 2
         "OK: spil som den valgte spiller",         # 3
+        "Skriv den nye spillers navn.",            # 4 new player: no name typed
+        "Tavlo kan ikke gemme en spiller med det navn. Undlad tegnene / og \\, "
+        "og begynd ikke navnet med et punktum.",   # 5 new player: a name refused
+        "%1 er allerede en spiller og er nu valgt.",  # 6 %1 stands for the name
+        "Vil du slette spilleren %1? Spillerens indstillinger og svar går tabt.",        # 7
+        "Vil du starte spilleren %1 forfra? Spillerens indstillinger og svar går tabt.",  # 8
+        # 9 and 10: the letters of the on-screen keyboard in rows, split at blanks; the
+        # capitals stand where their small letters stand. Æ, Ø and Å end the alphabet.
+        "abcdefgh ijklmnop qrstuvwx yzæøå-'",      # 9
+        "ABCDEFGH IJKLMNOP QRSTUVWX YZÆØÅ-'",      # 10
+        "mellemrum",                               # 11 the key that types a blank
+        "visk ud",                                 # 12 the key that takes back a letter
     ],
     "information.txt": [
         "Tavlo kunne ikke åbne ordlisten",                                            # 0
@@ -63,8 +94,8 @@ DANISH = {
         "Tavlo kunne ikke lave et krydsord af denne ordliste. "
         "Vælg en liste med flere ord på fire eller fem bogstaver.",                   # 4
         "Ja", "Nej", "OK",                                                            # 5 to 7 message box buttons
-        "Tavlo kunne ikke finde eller oprette sin datamappe. Se efter i paths.txt i "
-        "programmappen, og om der må skrives i mappen. Datamappen er:",               # 8 and the folder
+        "Tavlo kunne ikke finde eller oprette sin datamappe %1. Se efter i paths.txt i "
+        "programmappen, og om der må skrives i mappen.",                              # 8 %1 the folder
         "Tavlo gemmer sine spillere og ordlister i sin egen mappe, "
         "og den mappe mangler. Skal Tavlo oprette den nu?",                           # 9
         "Tavlo kunne ikke gemme spillerens indstillinger og svar. Se efter, "
@@ -74,6 +105,11 @@ DANISH = {
         "Tavlo er allerede åben med denne datamappe, på denne computer eller "
         "på en anden. Luk Tavlo der først.",                                          # 12
         "har flere ord, end et spil kan rumme. Vælg en kortere ordliste.",            # 13
+        # 14 to 17: printing the statistics; %1 stands for a printer, a file or a name
+        "Siden blev sendt til printeren %1.",                                         # 14
+        "Ingen printer svarede, så siden blev gemt som %1",                           # 15
+        "Siden kunne hverken udskrives eller gemmes i %1.",                           # 16
+        "Vil du slette svarene i alle spil for %1?",                                  # 17
     ],
     "defaultlist.txt": ["Hverdagsord"],
     "credits.txt": [
