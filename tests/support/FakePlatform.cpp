@@ -116,6 +116,7 @@ bool FakePlatform::OpenWindow(const std::string& title) {
 void FakePlatform::Present(const Surface& picture) {
   ++Presents;
   LastPicture = picture;
+  AdvanceMilliseconds(PresentMilliseconds);
 }
 
 void FakePlatform::WarpPointer(int x, int y) {

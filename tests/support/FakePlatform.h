@@ -106,6 +106,8 @@ class FakePlatform : public NullPlatform {
   std::string WindowTitle;
   CursorShape Cursor = CursorShape::Arrow;
   int Presents = 0;
+  // Showing a picture takes this long on the clock, as on a slow machine.
+  int PresentMilliseconds = 0;
   Surface LastPicture;
   std::vector<std::pair<int, int>> Warps;
 
