@@ -79,8 +79,8 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
   platform.SetMessageButtonWords(state.Texts.ButtonWords());
 
   if (!InitDataFolder(platform, state.Texts, state.gDataPath)) {
-    platform.ShowMessageBox(DataPathErrorText(state.Texts, state.gDataPath), "Error",
-                            MessageButtons::Ok, MessageIcon::Critical);
+    platform.ShowMessageBox(DataPathErrorText(state.Texts, state.gDataPath),
+                            state.Texts.ErrorCaption(), MessageButtons::Ok, MessageIcon::Critical);
     return false;
   }
   // Two programs on one data folder would each save over the other's counts.

@@ -48,7 +48,8 @@ void Game09Form::StartRound() {
   WordListState& list = state_.WordLists;
   const auto crossword = CrosswordBuilder(list.gWords).Build(list.gWordIndex);
   if (!crossword) {
-    App().Host().ShowMessageBox(state_.Texts.InformationText(kCrosswordFailureText), "Error",
+    App().Host().ShowMessageBox(state_.Texts.InformationText(kCrosswordFailureText),
+                                state_.Texts.ErrorCaption(),
                                 MessageButtons::Ok, MessageIcon::Critical);
     ExitForm();
     return;

@@ -14,6 +14,7 @@ namespace {
 constexpr int kYesButtonText = 5;
 constexpr int kNoButtonText = 6;
 constexpr int kOkButtonText = 7;
+constexpr int kErrorCaptionText = 18;
 
 // The languages the program has folders for, by their code in locales.
 constexpr std::pair<const char*, const char*> kLocaleLanguages[] = {{"da", "den"}, {"en", "eng"}};
@@ -184,6 +185,10 @@ MessageButtonWords LanguageTexts::ButtonWords() const {
   take(kNoButtonText, words.No);
   take(kOkButtonText, words.Ok);
   return words;
+}
+
+std::string LanguageTexts::ErrorCaption() const {
+  return HasInformationText(kErrorCaptionText) ? InformationText(kErrorCaptionText) : "Error";
 }
 
 bool LanguageTexts::HasInformationText(int line) const {

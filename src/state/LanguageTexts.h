@@ -94,6 +94,9 @@ class LanguageTexts {
   // The words of message box buttons: information texts 5 to 7 (yes, no, OK),
   // the English words where the language gives none.
   MessageButtonWords ButtonWords() const;
+  // The caption of a message box that reports a failure: information text 18,
+  // "Error" where the language gives none.
+  std::string ErrorCaption() const;
 
   // The name of the list every game plays when its profile names none. When
   // it is unknown even after reading the file again, says so in a message box

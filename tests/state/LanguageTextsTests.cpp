@@ -74,7 +74,7 @@ TEST_F(LanguageTextsTests, TheRequestedLanguageWinsOverLangTxtWhereItIsInstalled
   EXPECT_EQ(texts.gLanguage, "eng") << "a locale without a folder leaves lang.txt's choice";
 }
 
-TEST_F(LanguageTextsTests, MessageButtonsTakeTheirWordsFromTheInformationTexts) {
+TEST_F(LanguageTextsTests, MessageBoxesTakeTheirWordsFromTheInformationTexts) {
   WriteLanguageFile("information.txt", {"0", "1", "2", "3", "4", "Ja", "Nej", "OK"});
   texts.LoadInformationTexts();
   MessageButtonWords words = texts.ButtonWords();
@@ -88,6 +88,13 @@ TEST_F(LanguageTextsTests, MessageButtonsTakeTheirWordsFromTheInformationTexts) 
   EXPECT_EQ(words.Yes, "Yes");
   EXPECT_EQ(words.No, "Nein");
   EXPECT_EQ(words.Ok, "OK");
+  EXPECT_EQ(texts.ErrorCaption(), "Error") << "a language without its own caption";
+
+  std::vector<std::string> lines(18, "-");
+  lines.push_back("Fejl");
+  WriteLanguageFile("information.txt", lines);
+  texts.LoadInformationTexts();
+  EXPECT_EQ(texts.ErrorCaption(), "Fejl");
 }
 
 TEST_F(LanguageTextsTests, MenuTextsKeepEmptyLinesAndReportBadLineNumbers) {

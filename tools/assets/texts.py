@@ -108,6 +108,7 @@ ENGLISH = {
         "No printer answered, so the page was saved as %1",                           # 15
         "The page could not be printed, nor saved in %1.",                            # 16
         "Clear the answers of every game for %1?",                                    # 17
+        "Error",                                                                      # 18
     ],
     "defaultlist.txt": ["Everyday words"],
     "credits.txt": [

@@ -110,6 +110,7 @@ DANISH = {
         "Ingen printer svarede, så siden blev gemt som %1",                           # 15
         "Siden kunne hverken udskrives eller gemmes i %1.",                           # 16
         "Vil du slette svarene i alle spil for %1?",                                  # 17
+        "Fejl",                                                                       # 18
     ],
     "defaultlist.txt": ["Hverdagsord"],
     "credits.txt": [
