@@ -25,7 +25,7 @@ std::string At(const std::vector<std::string>& lines, int line) {
 struct FileLines {
   const char* File;
   void (LanguageTexts::*Loader)();
-  std::function<std::string(const LanguageTexts&, int)> Line;
+  std::function<std::string(LanguageTexts&, int)> Line;
   std::vector<int> Numbers;
 };
 
@@ -42,13 +42,13 @@ const std::vector<FileLines> kLinesTheProgramReads = {
      {0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}},
     {"help.txt", &LanguageTexts::LoadHelpTexts, &LanguageTexts::HelpText, {/* every English line */}},
     {"rewards.txt", &LanguageTexts::LoadRewardTexts,
-     [](const LanguageTexts& texts, int line) { return At(texts.RewardTexts(), line); },
+     [](LanguageTexts& texts, int line) { return At(texts.RewardTexts(), line); },
      {0, 1, 2, 3}},
     {"credits.txt", &LanguageTexts::LoadCredits,
-     [](const LanguageTexts& texts, int line) { return texts.Credits().at(line); },
+     [](LanguageTexts& texts, int line) { return texts.Credits().at(line); },
      {0, 1}},
     {"defaultlist.txt", &LanguageTexts::LoadDefaultList,
-     [](const LanguageTexts& texts, int) { return texts.GetDefaultWordList(); },
+     [](LanguageTexts& texts, int) { return texts.GetDefaultWordList(); },
      {0}},
 };
 
