@@ -49,8 +49,8 @@ void Game09Form::StartRound() {
   const auto crossword = CrosswordBuilder(list.gWords).Build(list.gWordIndex);
   if (!crossword) {
     App().Host().ShowMessageBox(state_.Texts.InformationText(kCrosswordFailureText),
-                                state_.Texts.ErrorCaption(),
-                                MessageButtons::Ok, MessageIcon::Critical);
+                                state_.Texts.ErrorCaption(), MessageButtons::Ok,
+                                MessageIcon::Critical);
     ExitForm();
     return;
   }
