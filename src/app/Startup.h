@@ -25,7 +25,9 @@ struct ProgramDesktop {
 // Prepares everything the screens read before the main menu first loads: the
 // window, the language texts, the data folder, the current profile, the text
 // scale and the display mode. command_line is the whole text after the
-// program's name; "window" runs in a window.
+// program's name; "window" runs in a window, "--language den" (or the
+// environment's TAVLO_LANGUAGE, else the user's locale) chooses the language
+// over lang/lang.txt.
 enum class StartUp {
   MenuReady,
   // Another instance runs: it has the window the user looks for.

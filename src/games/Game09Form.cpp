@@ -48,8 +48,9 @@ void Game09Form::StartRound() {
   WordListState& list = state_.WordLists;
   const auto crossword = CrosswordBuilder(list.gWords).Build(list.gWordIndex);
   if (!crossword) {
-    App().Host().ShowMessageBox(state_.Texts.InformationText(kCrosswordFailureText), "Error",
-                                MessageButtons::Ok, MessageIcon::Critical);
+    App().Host().ShowMessageBox(state_.Texts.InformationText(kCrosswordFailureText),
+                                state_.Texts.ErrorCaption(), MessageButtons::Ok,
+                                MessageIcon::Critical);
     ExitForm();
     return;
   }

@@ -24,4 +24,8 @@ std::filesystem::path NullPlatform::ProgramFolder() { return RunningProgramFolde
 
 std::filesystem::path NullPlatform::DocumentsFolder() { return UserDocumentsFolder(); }
 
+std::string NullPlatform::EnvironmentVariable(const std::string& name) {
+  return EnvironmentValue(name);
+}
+
 }  // namespace tavlo

@@ -31,9 +31,11 @@ class NullPlatform : public Platform {
   }
   // Nobody can answer a dialog here, so it ends as cancelled.
   void RunModalDialog(ModalDialog& dialog) override { dialog.Answer(DialogAnswer::Cancel); }
+  void SetMessageButtonWords(const MessageButtonWords&) override {}
 
   std::filesystem::path ProgramFolder() override;
   std::filesystem::path DocumentsFolder() override;
+  std::string EnvironmentVariable(const std::string& name) override;
   bool AcquireSingleInstanceLock() override { return true; }
   bool LockDataFolder(const std::filesystem::path&) override { return true; }
 

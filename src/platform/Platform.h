@@ -20,6 +20,13 @@ enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageIcon { None, Critical, Exclamation, Information };
 enum class MessageAnswer { Ok, Yes, No };
 
+// The words on message box buttons, in the language the program speaks.
+struct MessageButtonWords {
+  std::string Yes = "Yes";
+  std::string No = "No";
+  std::string Ok = "OK";
+};
+
 struct DisplayMode {
   int Width = 0;
   int Height = 0;
@@ -63,6 +70,8 @@ class Platform {
   // window could be made). Returns the button the user chose.
   virtual MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
                                        MessageButtons buttons, MessageIcon icon) = 0;
+  // The words on the buttons of every later message box.
+  virtual void SetMessageButtonWords(const MessageButtonWords& words) = 0;
   // Runs a dialog modally inside the program window until it closes. Where
   // nobody can answer it, the dialog is cancelled at once.
   virtual void RunModalDialog(ModalDialog& dialog) = 0;
@@ -71,6 +80,8 @@ class Platform {
   virtual std::filesystem::path ProgramFolder() = 0;
   // The user's documents folder; empty when there is none.
   virtual std::filesystem::path DocumentsFolder() = 0;
+  // The value of one of the process's environment variables; "" when it is not set.
+  virtual std::string EnvironmentVariable(const std::string& name) = 0;
   // True for the first running instance of the program; false when another one
   // holds the lock.
   virtual bool AcquireSingleInstanceLock() = 0;

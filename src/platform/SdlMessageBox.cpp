@@ -41,15 +41,15 @@ IconLook LookOf(MessageIcon icon) {
 class MessageBoxDialog : public ModalDialog {
  public:
   MessageBoxDialog(const std::string& text, const std::string& title, MessageButtons buttons,
-                   MessageIcon icon)
+                   MessageIcon icon, const MessageButtonWords& words)
       : text_(text), title_(title), icon_(icon) {
     if (buttons != MessageButtons::Ok) {
-      choices_ = {{"Yes", MessageAnswer::Yes}, {"No", MessageAnswer::No}};
+      choices_ = {{words.Yes, MessageAnswer::Yes}, {words.No, MessageAnswer::No}};
       // A question whose Yes destroys something starts on No, so that a
       // switch pressed twice by mistake does no harm.
       if (buttons == MessageButtons::YesNoDefaultNo) highlighted_ = 1;
     } else {
-      choices_ = {{"OK", MessageAnswer::Ok}};
+      choices_ = {{words.Ok, MessageAnswer::Ok}};
     }
   }
 
@@ -149,7 +149,12 @@ class MessageBoxDialog : public ModalDialog {
         ImGui::PushStyleColor(ImGuiCol_Border, IM_COL32(0, 0, 255, 255));
         ImGui::PushStyleVar(ImGuiStyleVar_FrameBorderSize, 4.0f);
       }
-      if (ImGui::Button(choices_[i].first, ImVec2(kButtonWidth, 0))) answer_ = choices_[i].second;
+      // Two buttons may carry the same word; the index keeps their ImGui ids apart.
+      ImGui::PushID(static_cast<int>(i));
+      if (ImGui::Button(choices_[i].first.c_str(), ImVec2(kButtonWidth, 0))) {
+        answer_ = choices_[i].second;
+      }
+      ImGui::PopID();
       if (pointer_moved && ImGui::IsItemHovered()) highlighted_ = i;
       if (is_highlighted) {
         ImGui::PopStyleVar();
@@ -161,7 +166,7 @@ class MessageBoxDialog : public ModalDialog {
   std::string text_;
   std::string title_;
   MessageIcon icon_;
-  std::vector<std::pair<const char*, MessageAnswer>> choices_;
+  std::vector<std::pair<std::string, MessageAnswer>> choices_;
   size_t highlighted_ = 0;
   std::optional<MessageAnswer> answer_;
 };
@@ -170,8 +175,9 @@ class MessageBoxDialog : public ModalDialog {
 
 MessageAnswer SdlMessageBox::Run(const std::string& text, const std::string& title,
                                  MessageButtons buttons, MessageIcon icon,
+                                 const MessageButtonWords& words,
                                  const std::function<void()>& draw_background) {
-  MessageBoxDialog dialog(text, title, buttons, icon);
+  MessageBoxDialog dialog(text, title, buttons, icon, words);
   host_.Run(dialog, draw_background);
   return dialog.Result();
 }

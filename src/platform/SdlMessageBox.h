@@ -19,7 +19,8 @@ class SdlMessageBox {
 
   // draw_background draws the picture behind the box on the renderer.
   MessageAnswer Run(const std::string& text, const std::string& title, MessageButtons buttons,
-                    MessageIcon icon, const std::function<void()>& draw_background);
+                    MessageIcon icon, const MessageButtonWords& words,
+                    const std::function<void()>& draw_background);
 
  private:
   SdlImGuiHost& host_;

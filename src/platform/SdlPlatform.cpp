@@ -34,19 +34,21 @@ SDL_MessageBoxFlags SdlIconFlag(MessageIcon icon) {
 // Where no window could be made, SDL's own box is the next best thing; where
 // even that fails, the text goes to the terminal so that it is not lost.
 MessageAnswer ShowStandaloneMessageBox(const std::string& text, const std::string& title,
-                                       MessageButtons buttons, MessageIcon icon) {
+                                       MessageButtons buttons, MessageIcon icon,
+                                       const MessageButtonWords& words) {
   std::vector<SDL_MessageBoxButtonData> button_data;
   if (buttons == MessageButtons::YesNo) {
-    button_data.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"});
-    button_data.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"});
+    button_data.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, words.Yes.c_str()});
+    button_data.push_back({SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, words.No.c_str()});
   } else if (buttons == MessageButtons::YesNoDefaultNo) {
-    button_data.push_back({0, 1, "Yes"});
-    button_data.push_back(
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"});
+    button_data.push_back({0, 1, words.Yes.c_str()});
+    button_data.push_back({SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
+                               SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                           0, words.No.c_str()});
   } else {
     button_data.push_back(
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
-         "OK"});
+         words.Ok.c_str()});
   }
   const SDL_MessageBoxData data{SdlIconFlag(icon),
                                 nullptr,
@@ -362,10 +364,10 @@ MessageAnswer SdlPlatform::ShowMessageBox(const std::string& text, const std::st
                                           MessageButtons buttons, MessageIcon icon) {
   if (quit_requested_)
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-  if (!renderer_) return ShowStandaloneMessageBox(text, title, buttons, icon);
+  if (!renderer_) return ShowStandaloneMessageBox(text, title, buttons, icon, button_words_);
   DialogHost();
   const MessageAnswer answer =
-      message_box_->Run(text, title, buttons, icon, [this] { DrawPicture(); });
+      message_box_->Run(text, title, buttons, icon, button_words_, [this] { DrawPicture(); });
   quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
   redraw_all_ = true;
   if (!last_picture_.Empty()) Present(last_picture_);
@@ -386,6 +388,10 @@ void SdlPlatform::RunModalDialog(ModalDialog& dialog) {
 std::filesystem::path SdlPlatform::ProgramFolder() { return RunningProgramFolder(); }
 
 std::filesystem::path SdlPlatform::DocumentsFolder() { return UserDocumentsFolder(); }
+
+std::string SdlPlatform::EnvironmentVariable(const std::string& name) {
+  return EnvironmentValue(name);
+}
 
 bool SdlPlatform::AcquireSingleInstanceLock() { return instance_lock_.Acquire(); }
 

@@ -50,9 +50,11 @@ class SdlPlatform : public Platform {
   MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
                                MessageButtons buttons, MessageIcon icon) override;
   void RunModalDialog(ModalDialog& dialog) override;
+  void SetMessageButtonWords(const MessageButtonWords& words) override { button_words_ = words; }
 
   std::filesystem::path ProgramFolder() override;
   std::filesystem::path DocumentsFolder() override;
+  std::string EnvironmentVariable(const std::string& name) override;
   bool AcquireSingleInstanceLock() override;
   bool LockDataFolder(const std::filesystem::path& data_folder) override;
 
@@ -103,6 +105,7 @@ class SdlPlatform : public Platform {
   // first frame time) and again after a change of renderer.
   std::unique_ptr<SdlImGuiHost> imgui_host_;
   std::unique_ptr<SdlMessageBox> message_box_;
+  MessageButtonWords button_words_;
   InstanceLock instance_lock_;
   std::unique_ptr<InstanceLock> data_folder_lock_;
   AudioSdl audio_;

@@ -46,6 +46,11 @@ std::filesystem::path DocumentsFolderFromUserDirs(const std::string& user_dirs_t
   return value;
 }
 
+std::string EnvironmentValue(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  return value ? value : "";
+}
+
 std::filesystem::path UserDocumentsFolder() {
   const char* home_variable = std::getenv("HOME");
   if (!home_variable || !*home_variable) return {};

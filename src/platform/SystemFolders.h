@@ -5,6 +5,9 @@
 
 namespace tavlo {
 
+// The value of an environment variable of this process; "" when it is not set.
+std::string EnvironmentValue(const std::string& name);
+
 // The folder that holds the running executable.
 std::filesystem::path ExecutableFolder();
 

@@ -10,16 +10,19 @@
 namespace tavlo {
 namespace {
 
+constexpr int kDataFolderFailureText = 8;
 constexpr int kCreateDataFolderQuestion = 9;
 
 // Copies every sub-folder of the program's default data into the new data
-// folder; loose files directly inside it are installation notes, not data.
-bool CopyDefaultData(const std::filesystem::path& source, const std::filesystem::path& target) {
+// folder, except the one named by leave_out; loose files directly inside it
+// are installation notes, not data. Files the target has already are kept.
+bool CopyDefaultData(const std::filesystem::path& source, const std::filesystem::path& target,
+                     const std::filesystem::path& leave_out = {}) {
   std::error_code error;
   std::filesystem::directory_iterator entries(source, error);
   if (error) return false;
   for (const auto& entry : entries) {
-    if (!entry.is_directory(error)) continue;
+    if (!entry.is_directory(error) || entry.path().filename() == leave_out) continue;
     std::filesystem::copy(
         entry.path(), target / entry.path().filename(),
         std::filesystem::copy_options::recursive | std::filesystem::copy_options::skip_existing,
@@ -50,6 +53,29 @@ bool CreateDataFolder(const std::filesystem::path& defaults, std::filesystem::pa
   return std::filesystem::is_directory(target, error);
 }
 
+// A data folder made before the language was installed lacks its word lists
+// and recordings: they are added from the default data, and nothing the
+// folder holds is replaced. The word-list file comes last and whole (copied
+// under another name, then renamed), so that a start that stops half-way
+// finds it missing and tries again.
+void AddLanguageData(const std::filesystem::path& defaults, const std::filesystem::path& target,
+                     const std::string& language) {
+  const std::filesystem::path database = std::filesystem::path("db") / (language + ".sqlite");
+  std::error_code error;
+  if (language.empty() || std::filesystem::exists(target / database, error) ||
+      !std::filesystem::is_regular_file(defaults / database, error)) {
+    return;
+  }
+  if (!CopyDefaultData(defaults, target, "db")) return;
+  std::filesystem::path partial = target / database;
+  partial += ".partial";
+  std::filesystem::create_directories(partial.parent_path(), error);
+  std::filesystem::copy_file(defaults / database, partial,
+                             std::filesystem::copy_options::overwrite_existing, error);
+  if (!error) std::filesystem::rename(partial, target / database, error);
+  if (error) std::filesystem::remove(partial, error);
+}
+
 }  // namespace
 
 std::string GetDocumentsFolder(Platform& platform) {
@@ -76,7 +102,10 @@ bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_
   if (data_path.back() != '/') data_path += '/';
 
   std::error_code error;
-  if (std::filesystem::is_directory(data_path, error)) return true;
+  if (std::filesystem::is_directory(data_path, error)) {
+    AddLanguageData(program_folder / "data", path, texts.gLanguage);
+    return true;
+  }
 
   const MessageAnswer answer =
       platform.ShowMessageBox(texts.InformationText(kCreateDataFolderQuestion), "Data",
@@ -85,7 +114,10 @@ bool InitDataFolder(Platform& platform, LanguageTexts& texts, std::string& data_
   return CreateDataFolder(program_folder / "data", path);
 }
 
-std::string DataPathErrorText(const std::string& data_path) {
+std::string DataPathErrorText(const LanguageTexts& texts, const std::string& data_path) {
+  if (texts.HasInformationText(kDataFolderFailureText)) {
+    return FillIn(texts.InformationText(kDataFolderFailureText), data_path);
+  }
   return "Data path not found(" + data_path +
          ") or could not be created. Please check paths.txt(located in the program folder) and "
          "folder permissions.";

@@ -1,11 +1,23 @@
 #include "state/LanguageTexts.h"
 
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+#include <utility>
+
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"
-#include "platform/Platform.h"
 
 namespace tavlo {
 namespace {
+
+constexpr int kYesButtonText = 5;
+constexpr int kNoButtonText = 6;
+constexpr int kOkButtonText = 7;
+constexpr int kErrorCaptionText = 18;
+
+// The languages the program has folders for, by their code in locales.
+constexpr std::pair<const char*, const char*> kLocaleLanguages[] = {{"da", "den"}, {"en", "eng"}};
 
 std::string Lookup(const std::vector<std::string>& table, int line, const char* error_text) {
   if (line < 0 || static_cast<size_t>(line) >= table.size()) return error_text;
@@ -43,7 +55,35 @@ std::vector<std::string> LanguageTexts::ReadRequired(const std::filesystem::path
   return std::move(*lines);
 }
 
-void LanguageTexts::LoadLanguageName() {
+std::string LanguageFolderOfLocale(const std::string& locale) {
+  // "da_DK.UTF-8@euro": the language is what comes before the territory, the
+  // character set and the modifier.
+  std::string language = locale.substr(0, locale.find_first_of("_.@-"));
+  std::transform(language.begin(), language.end(), language.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const auto& [code, folder] : kLocaleLanguages) {
+    if (language == code) return folder;
+  }
+  return "";
+}
+
+void LanguageTexts::LoadLanguageName(const LanguageRequest& request) {
+  std::error_code error;
+  const auto installed = [&](const std::string& folder) {
+    return !folder.empty() &&
+           std::filesystem::is_directory(ResolvePath(program_folder_, "lang/" + folder), error);
+  };
+  if (!request.Chosen.empty()) {
+    // A choice that names no installed folder is kept, so that start-up
+    // reports the language files it lacks instead of quietly ignoring it.
+    const std::string folder = LanguageFolderOfLocale(request.Chosen);
+    gLanguage = installed(request.Chosen) || !installed(folder) ? request.Chosen : folder;
+    return;
+  }
+  if (const std::string folder = LanguageFolderOfLocale(request.Locale); installed(folder)) {
+    gLanguage = folder;
+    return;
+  }
   const auto lines = ReadRequired(ResolvePath(program_folder_, "lang/lang.txt"));
   gLanguage.clear();
   for (const auto& line : lines) {
@@ -100,8 +140,8 @@ void LanguageTexts::LoadGameData(const std::string& game_id) {
   }
 }
 
-void LanguageTexts::LoadStartupTexts() {
-  LoadLanguageName();
+void LanguageTexts::LoadStartupTexts(const LanguageRequest& request) {
+  LoadLanguageName(request);
   LoadInformationTexts();
   LoadMenuTexts();
   LoadGameNames();
@@ -134,6 +174,26 @@ std::string LanguageTexts::ProfilesText(int line) const {
 
 std::string LanguageTexts::InformationText(int line) const {
   return Lookup(information_texts_, line, "Internal Error: Information string not defined.");
+}
+
+MessageButtonWords LanguageTexts::ButtonWords() const {
+  MessageButtonWords words;
+  const auto take = [&](int line, std::string& word) {
+    if (HasInformationText(line)) word = InformationText(line);
+  };
+  take(kYesButtonText, words.Yes);
+  take(kNoButtonText, words.No);
+  take(kOkButtonText, words.Ok);
+  return words;
+}
+
+std::string LanguageTexts::ErrorCaption() const {
+  return HasInformationText(kErrorCaptionText) ? InformationText(kErrorCaptionText) : "Error";
+}
+
+bool LanguageTexts::HasInformationText(int line) const {
+  return line >= 0 && static_cast<size_t>(line) < information_texts_.size() &&
+         !information_texts_[static_cast<size_t>(line)].empty();
 }
 
 std::string LanguageTexts::GetDefaultWordList() {

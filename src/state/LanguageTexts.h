@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "state/GameNumbers.h"
 
 namespace tavlo {
-
-class Platform;
 
 // A language file the program cannot run without could not be read.
 class LanguageFileMissing : public std::runtime_error {
@@ -23,12 +22,28 @@ class LanguageFileMissing : public std::runtime_error {
   std::filesystem::path file_;
 };
 
-// Every text the user sees, read from the files of the active language folder
-// and addressed by line number (0-based).
+// The language a user asked for without touching the program folder, which
+// lang/lang.txt names otherwise.
+struct LanguageRequest {
+  // A language named on the command line or in TAVLO_LANGUAGE: a language
+  // folder ("den") or a locale naming one ("da", "da_DK").
+  std::string Chosen;
+  // The user's locale for messages (LC_ALL, LC_MESSAGES or LANG, such as
+  // "da_DK.UTF-8"); it decides when nothing was chosen and the program has a
+  // folder for its language.
+  std::string Locale;
+};
+
+// The language folder of a locale ("da_DK.UTF-8" -> "den"); "" for a locale
+// whose language the program has no name for.
+std::string LanguageFolderOfLocale(const std::string& locale);
+
 // The text with its placeholder %1 replaced by the value, so that a
 // translation can put a name where its language wants it.
 std::string FillIn(const std::string& text, const std::string& value);
 
+// Every text the user sees, read from the files of the active language folder
+// and addressed by line number (0-based).
 class LanguageTexts {
  public:
   LanguageTexts(Platform& platform, std::filesystem::path program_folder);
@@ -40,7 +55,9 @@ class LanguageTexts {
 
   // Loaders. All but LoadDefaultList and LoadGameData throw LanguageFileMissing
   // when their file cannot be read.
-  void LoadLanguageName();
+  // The request's language where it names one, else lang/lang.txt's.
+  void LoadLanguageName(const LanguageRequest& request);
+  void LoadLanguageName() { LoadLanguageName(LanguageRequest{}); }
   void LoadMenuTexts();
   void LoadGameNames();
   void LoadRewardTexts();
@@ -55,7 +72,7 @@ class LanguageTexts {
   static constexpr std::size_t kMostGameDataLines = 16;
   void LoadGameData(const std::string& game_id);
   // Everything start-up reads, in its order.
-  void LoadStartupTexts();
+  void LoadStartupTexts(const LanguageRequest& request = {});
   // Runs a loader for a screen that opens while the program runs. A file
   // that has gone missing since start-up keeps the lines read before, so
   // the screen still opens; false then.
@@ -68,9 +85,18 @@ class LanguageTexts {
   std::string HelpText(int line) const;
   std::string ProfilesText(int line) const;
   std::string InformationText(int line) const;
+  // True when the language words the line: it exists and is not empty. Texts
+  // a language may leave out fall back to the program's own.
+  bool HasInformationText(int line) const;
   const std::vector<std::string>& RewardTexts() const { return reward_texts_; }
   const std::vector<std::string>& HelpTexts() const { return help_texts_; }
   const std::array<std::string, 2>& Credits() const { return credits_; }
+  // The words of message box buttons: information texts 5 to 7 (yes, no, OK),
+  // the English words where the language gives none.
+  MessageButtonWords ButtonWords() const;
+  // The caption of a message box that reports a failure: information text 18,
+  // "Error" where the language gives none.
+  std::string ErrorCaption() const;
 
   // The name of the list every game plays when its profile names none. When
   // it is unknown even after reading the file again, says so in a message box

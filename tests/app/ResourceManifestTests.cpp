@@ -1,7 +1,7 @@
 // Checks the installed program folder against tools/assets/manifest.txt: every file the
 // program opens is there, pictures load at the size their screen layout was planned for,
 // see-through colours stay out of the figures, sounds are real sounds, and the language
-// files have the lines that the screens ask for.
+// files are written in the form the program reads.
 
 #include <gtest/gtest.h>
 
@@ -70,8 +70,8 @@ std::string ReadBytes(const fs::path& file) {
 }
 
 // Lines of a language file; fails the test when a line does not end in CR LF.
-std::vector<std::string> ReadLanguageFile(const std::string& name) {
-  const std::string text = ReadBytes(kResources / "lang" / "eng" / name);
+std::vector<std::string> ReadLanguageFile(const std::string& language, const std::string& name) {
+  const std::string text = ReadBytes(kResources / "lang" / language / name);
   std::vector<std::string> lines;
   size_t start = 0;
   while (start < text.size()) {
@@ -284,52 +284,67 @@ TEST(ResourceManifest, RewardFoldersOfferEnoughChoice) {
   EXPECT_GE(runners, 3);
 }
 
-TEST(ResourceManifest, LanguageFilesHoldEveryLineTheScreensAskFor) {
-  const auto menu = ReadLanguageFile("menu.txt");
-  ASSERT_GE(menu.size(), 10u);
-  EXPECT_EQ(menu[0], "Tavlo");
-  for (int i : {6, 7, 8, 9}) EXPECT_FALSE(menu[i].empty()) << "menu text " << i;
+class LanguageFolderTests : public ::testing::TestWithParam<std::string> {};
 
-  const auto games = ReadLanguageFile("games.txt");
-  ASSERT_EQ(games.size(), 15u);
-  EXPECT_EQ(std::set<std::string>(games.begin(), games.end()).size(), 15u) << "two games share a name";
-  for (const auto& name : games) EXPECT_FALSE(name.empty());
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageFolderTests, ::testing::Values("eng", "den"),
+                         [](const ::testing::TestParamInfo<std::string>& test) {
+                           return test.param;
+                         });
 
-  const auto information = ReadLanguageFile("information.txt");
-  ASSERT_GE(information.size(), 10u);
-  for (int i : {0, 1, 2, 3, 4, 9}) EXPECT_FALSE(information[i].empty()) << "information text " << i;
+// Which lines each screen reads is checked in LanguageFilesTests; here, the
+// files' form: CR LF line ends, and lines that belong together.
+TEST_P(LanguageFolderTests, AreWrittenInTheFormTheScreensNeed) {
+  const std::string language = GetParam();
+  for (const auto& item : fs::directory_iterator(kResources / "lang" / language)) {
+    ReadLanguageFile(language, item.path().filename().string());
+  }
+  EXPECT_EQ(ReadLanguageFile(language, "menu.txt")[0], "Tavlo")
+      << "the program's name and first player";
+  const auto information = ReadLanguageFile(language, "information.txt");
   EXPECT_NE(information[9].find('?'), std::string::npos) << "information text 9 asks a question";
 
-  const auto options = ReadLanguageFile("options.txt");
-  ASSERT_GE(options.size(), 5u);
-  for (int i = 0; i < 5; ++i) EXPECT_FALSE(options[i].empty()) << "option text " << i;
+  const auto games = ReadLanguageFile(language, "games.txt");
+  EXPECT_EQ(games.size(), 15u);
+  EXPECT_EQ(std::set<std::string>(games.begin(), games.end()).size(), 15u)
+      << "two games share a name";
 
-  const auto profiles = ReadLanguageFile("profiles.txt");
-  ASSERT_GE(profiles.size(), 4u);
-  for (int i = 0; i < 4; ++i) EXPECT_FALSE(profiles[i].empty()) << "profile text " << i;
-
-  const auto help = ReadLanguageFile("help.txt");
+  const auto help = ReadLanguageFile(language, "help.txt");
   EXPECT_GE(help.size(), 10u);
   EXPECT_EQ(help.size() % 2, 0u) << "help lines come in pairs: a key, then what it does";
   for (const auto& line : help) EXPECT_FALSE(line.empty());
 
-  EXPECT_GE(ReadLanguageFile("rewards.txt").size(), 4u);
-  const auto default_list = ReadLanguageFile("defaultlist.txt");
-  ASSERT_FALSE(default_list.empty());
-  EXPECT_EQ(default_list[0], "Everyday words");
-  const auto credits = ReadLanguageFile("credits.txt");
+  EXPECT_GE(ReadLanguageFile(language, "rewards.txt").size(), 4u);
+  const auto credits = ReadLanguageFile(language, "credits.txt");
   EXPECT_EQ(std::count_if(credits.begin(), credits.end(), [](const std::string& l) { return !l.empty(); }), 2);
 
-  const auto game01 = ReadLanguageFile("Game01data.txt");
+  const auto game01 = ReadLanguageFile(language, "Game01data.txt");
   EXPECT_GE(game01.size(), 2u);
   EXPECT_LE(game01.size(), 4u) << "Game 1 lays out two to four answer buttons";
-  EXPECT_EQ(ReadLanguageFile("Game03data.txt").size(), 2u) << "Game 3 has a yes and a no button";
-  EXPECT_EQ(ReadLanguageFile("Game10data.txt").size(), 2u) << "Game 10 has two answer pictures";
+  EXPECT_EQ(ReadLanguageFile(language, "Game03data.txt").size(), 2u)
+      << "Game 3 has a yes and a no button";
+  EXPECT_EQ(ReadLanguageFile(language, "Game10data.txt").size(), 2u)
+      << "Game 10 has two answer pictures";
+}
 
+// The main menu's game buttons and the about screen's credits are pictures of
+// each language folder (the manifest checks their sizes).
+TEST_P(LanguageFolderTests, HaveTheirOwnMenuPictures) {
+  std::set<std::string> listed;
+  for (const auto& entry : ReadManifest()) listed.insert(entry.path);
+  const std::string folder = "gfx/menu/" + GetParam() + "/";
+  for (int game = 1; game <= 15; ++game) {
+    EXPECT_TRUE(listed.count(folder + (game < 10 ? "0" : "") + std::to_string(game) + ".gif"))
+        << game;
+  }
+  EXPECT_TRUE(listed.count(folder + "creditsmenu.gif"));
+}
+
+TEST(ResourceManifest, EnglishIsTheLanguageOfAFreshProgramFolder) {
   std::ifstream lang(kResources / "lang" / "lang.txt", std::ios::binary);
   std::string first;
   std::getline(lang, first);
   EXPECT_EQ(first, "eng\r");
+  EXPECT_EQ(ReadLanguageFile("eng", "defaultlist.txt")[0], "Everyday words");
 }
 
 TEST(ResourceManifest, ProgramFolderStaysUnderFortyMegabytes) {

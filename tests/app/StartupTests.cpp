@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "app/Program.h"
 #include "app/Startup.h"
 #include "support/FakePlatform.h"
@@ -35,6 +38,16 @@ TEST_F(StartupTests, AFirstStartInAWindowCreatesTheDataAndQuitsOnEscapeSavingThe
   EXPECT_EQ(ReadLines(DataFolder() / "profiles/Tavlo").size(), 141u);
   EXPECT_FALSE(platform.WindowOpen);
   EXPECT_EQ(platform.EndlessWaits, 0);
+}
+
+TEST_F(StartupTests, ADanishFirstStartAsksInDanish) {
+  platform.ScriptedAnswers.push_back(MessageAnswer::No);
+  RunProgram(platform, "window --language den");
+  ASSERT_EQ(platform.Messages.size(), 2u);
+  EXPECT_EQ(platform.Messages[0].Text, ReadLines(program / "lang/den/information.txt")[9]);
+  EXPECT_EQ(platform.ButtonWords.Yes, "Ja");
+  EXPECT_EQ(platform.ButtonWords.No, "Nej");
+  EXPECT_FALSE(platform.FullScreen);
 }
 
 TEST_F(StartupTests, ASecondInstanceEndsWithoutWindowOrMessage) {
@@ -115,6 +128,35 @@ TEST_F(MainMenuStartupTests, OnlyTheExactWordWindowAvoidsFullScreen) {
     EXPECT_TRUE(state.gFullScreen) << "[" << command_line << "]";
     EXPECT_TRUE(platform.FullScreen) << "[" << command_line << "]";
     EXPECT_EQ(std::filesystem::current_path(), program.Path());
+    std::filesystem::current_path(start_folder);
+  }
+}
+
+// The language is chosen on the command line, else in TAVLO_LANGUAGE, else by
+// the locale; the language option leaves "window" working beside it.
+TEST_F(MainMenuStartupTests, TheLanguageComesFromTheCommandLineTheEnvironmentOrTheLocale) {
+  const struct {
+    std::string CommandLine;
+    std::map<std::string, std::string> Environment;
+    std::string Language;
+    bool FullScreen;
+  } cases[] = {
+      {"window", {}, "eng", false},
+      {"window --language den", {}, "den", false},
+      {"--language=den window", {{"LANG", "en_GB.UTF-8"}}, "den", false},
+      {"--language den", {}, "den", true},
+      {"window", {{"TAVLO_LANGUAGE", "den"}}, "den", false},
+      {"window --language eng", {{"TAVLO_LANGUAGE", "den"}}, "eng", false},
+      {"window", {{"LANG", "da_DK.UTF-8"}}, "den", false},
+      {"window", {{"LC_ALL", "en_US.UTF-8"}, {"LANG", "da_DK.UTF-8"}}, "eng", false},
+      {"window", {{"LC_MESSAGES", "da_DK.UTF-8"}, {"LANG", "en_US.UTF-8"}}, "den", false},
+  };
+  for (const auto& c : cases) {
+    platform.Environment = c.Environment;
+    ASSERT_EQ(InitialiseProgram(app, state, c.CommandLine, screens.Desktop()), StartUp::MenuReady) << c.CommandLine;
+    EXPECT_EQ(state.Texts.gLanguage, c.Language) << c.CommandLine;
+    EXPECT_EQ(state.gFullScreen, c.FullScreen) << c.CommandLine;
+    EXPECT_EQ(state.Texts.GameName(0), ReadLines(program / "lang" / c.Language / "games.txt")[0]);
     std::filesystem::current_path(start_folder);
   }
 }

@@ -95,6 +95,27 @@ TEST_F(DataFolderTests, ACopyThatFailsHalfWayLeavesNoDataFolderAndTheNextStartAs
   EXPECT_EQ(testing::ReadFile(documents / "Tavlo/db/eng.sqlite"), "database");
 }
 
+TEST_F(DataFolderTests, AFolderFromBeforeALanguageWasInstalledGetsItsDataAndKeepsItsOwn) {
+  WriteLines(program / "paths.txt", {"USER", "Tavlo"});
+  ASSERT_TRUE(Init());
+  WriteFile(documents / "Tavlo/profiles/Tavlo", "the child's own options\r\n");
+  WriteFile(program / "data/db/den.sqlite", "Danish lists");
+  WriteFile(program / "data/speech/den/hund.wav", "vov");
+  texts.gLanguage = "den";
+
+  ASSERT_TRUE(Init());
+  EXPECT_EQ(platform.Messages.size(), 1u) << "the folder exists: no question";
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/db/den.sqlite"), "Danish lists");
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/speech/den/hund.wav"), "vov");
+  EXPECT_EQ(testing::ReadFile(documents / "Tavlo/profiles/Tavlo"), "the child's own options\r\n");
+  EXPECT_FALSE(std::filesystem::exists(documents / "Tavlo/db/den.sqlite.partial"));
+
+  // Once the lists are there, the folder is the user's: nothing is copied again.
+  std::filesystem::remove(documents / "Tavlo/speech/den/hund.wav");
+  ASSERT_TRUE(Init());
+  EXPECT_FALSE(std::filesystem::exists(documents / "Tavlo/speech/den/hund.wav"));
+}
+
 TEST_F(DataFolderTests, AMissingParentFailsAfterTheQuestion) {
   WriteLines(program / "paths.txt", {"USER", "Company/Tavlo"});
   EXPECT_FALSE(Init());
@@ -120,9 +141,21 @@ TEST_F(DataFolderTests, AMissingOrEmptyPathsFileFailsWithAnEmptyPath) {
   EXPECT_TRUE(platform.Messages.empty());
 }
 
-TEST_F(DataFolderTests, TheFailureTextNamesThePath) {
-  EXPECT_EQ(DataPathErrorText("/home/a/Tavlo/"),
+TEST_F(DataFolderTests, TheFailureTextNamesThePathInTheLanguageThatWordsIt) {
+  WriteLines(program / "lang/eng/information.txt",
+             {"0", "1", "2", "3", "4", "5", "6", "7", "Datamappen %1 mangler."});
+  texts.LoadInformationTexts();
+  EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"), "Datamappen /home/a/Tavlo/ mangler.");
+  // A language without its own wording gets the fixed text.
+  WriteLines(program / "lang/eng/information.txt", {"0", "1", "2", "3", "4", "5", "6", "7", ""});
+  texts.LoadInformationTexts();
+  EXPECT_EQ(DataPathErrorText(texts, "/home/a/Tavlo/"),
             "Data path not found(/home/a/Tavlo/) or could not be created. Please check "
+            "paths.txt(located in the program folder) and folder permissions.");
+  WriteLines(program / "lang/eng/information.txt", {"0"});
+  texts.LoadInformationTexts();
+  EXPECT_EQ(DataPathErrorText(texts, "/x/"),
+            "Data path not found(/x/) or could not be created. Please check "
             "paths.txt(located in the program folder) and folder permissions.");
 }
 

@@ -43,6 +43,60 @@ TEST_F(LanguageTextsTests, TheLastNonEmptyLineOfLangTxtNamesTheLanguage) {
   EXPECT_EQ(texts.gLanguage, "");
 }
 
+// A language asked for outside the program folder wins over lang/lang.txt: a
+// choice (command line or TAVLO_LANGUAGE) always, the locale when the program
+// has a folder for its language.
+TEST_F(LanguageTextsTests, TheRequestedLanguageWinsOverLangTxtWhereItIsInstalled) {
+  std::filesystem::create_directories(folder / "lang/den");
+  WriteLines(folder / "lang/lang.txt", {"eng"});
+  const struct {
+    LanguageRequest Request;
+    std::string Language;
+  } cases[] = {
+      {{"", ""}, "eng"},
+      {{"den", ""}, "den"},
+      {{"da", ""}, "den"},
+      {{"eng", "da_DK.UTF-8"}, "eng"},
+      {{"fr", ""}, "fr"},  // kept, so that start-up names the files it lacks
+      {{"", "da_DK.UTF-8"}, "den"},
+      {{"", "da"}, "den"},
+      {{"", "en_GB.UTF-8"}, "eng"},
+      {{"", "de_DE.UTF-8"}, "eng"},
+      {{"", "C.UTF-8"}, "eng"},
+      {{"", "dansk"}, "eng"},
+  };
+  for (const auto& c : cases) {
+    texts.LoadLanguageName(c.Request);
+    EXPECT_EQ(texts.gLanguage, c.Language) << c.Request.Chosen << " / " << c.Request.Locale;
+  }
+  std::filesystem::remove_all(folder / "lang/den");
+  texts.LoadLanguageName({"", "da_DK.UTF-8"});
+  EXPECT_EQ(texts.gLanguage, "eng") << "a locale without a folder leaves lang.txt's choice";
+}
+
+TEST_F(LanguageTextsTests, MessageBoxesTakeTheirWordsFromTheInformationTexts) {
+  WriteLanguageFile("information.txt", {"0", "1", "2", "3", "4", "Ja", "Nej", "OK"});
+  texts.LoadInformationTexts();
+  MessageButtonWords words = texts.ButtonWords();
+  EXPECT_EQ(words.Yes, "Ja");
+  EXPECT_EQ(words.No, "Nej");
+  EXPECT_EQ(words.Ok, "OK");
+
+  WriteLanguageFile("information.txt", {"0", "1", "2", "3", "4", "", "Nein"});
+  texts.LoadInformationTexts();
+  words = texts.ButtonWords();
+  EXPECT_EQ(words.Yes, "Yes");
+  EXPECT_EQ(words.No, "Nein");
+  EXPECT_EQ(words.Ok, "OK");
+  EXPECT_EQ(texts.ErrorCaption(), "Error") << "a language without its own caption";
+
+  std::vector<std::string> lines(18, "-");
+  lines.push_back("Fejl");
+  WriteLanguageFile("information.txt", lines);
+  texts.LoadInformationTexts();
+  EXPECT_EQ(texts.ErrorCaption(), "Fejl");
+}
+
 TEST_F(LanguageTextsTests, MenuTextsKeepEmptyLinesAndReportBadLineNumbers) {
   WriteLanguageFile("menu.txt", {"0", "1", "2", "3", "", "5", "6", "7", "8", "last"});
   texts.LoadMenuTexts();

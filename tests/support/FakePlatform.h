@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -77,6 +78,8 @@ class FakePlatform : public NullPlatform {
   std::deque<MessageAnswer> ScriptedAnswers;
   bool DeclineQuestions = false;
   std::vector<ShownMessage> Messages;
+  void SetMessageButtonWords(const MessageButtonWords& words) override { ButtonWords = words; }
+  MessageButtonWords ButtonWords;
 
   // Modal dialogs: OnDialog plays the user. It gets the open dialog and
   // answers it with keys (dialog.OnKey), typed text (dialog.OnText) and
@@ -113,6 +116,12 @@ class FakePlatform : public NullPlatform {
   // Folders and the running instance.
   std::filesystem::path ProgramFolder() override { return ProgramFolderPath; }
   std::filesystem::path DocumentsFolder() override { return DocumentsFolderPath; }
+  // The process's environment as the program sees it; empty unless a test fills it.
+  std::string EnvironmentVariable(const std::string& name) override {
+    const auto found = Environment.find(name);
+    return found == Environment.end() ? "" : found->second;
+  }
+  std::map<std::string, std::string> Environment;
   bool AcquireSingleInstanceLock() override { return !AnotherInstanceRunning; }
   bool LockDataFolder(const std::filesystem::path&) override { return !DataFolderInUse; }
   // Another instance, started by another user or on another computer, runs on

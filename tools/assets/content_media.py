@@ -1,9 +1,11 @@
 """The default word lists and the default data folder.
 
-Writes content/eng/Game01.tsv ... Game15.tsv from content_lists.py and makes every file the
-lists name under resources/data/: word pictures (images/), the painting pictures of Game 6
-(images/paint/color/ and nocolor/), the scenes of Games 1, 7, 10 and 11 (backgrounds/) and
-every recording the games play (speech/eng/). resources/data/README.txt is kept.
+Writes content/<language>/Game01.tsv ... Game15.tsv for every language of languages.py (from
+content_lists.py, content_lists_den.py) and makes every file the lists name under
+resources/data/: word pictures (images/), the painting pictures of Game 6 (images/paint/color/
+and nocolor/), the scenes of Games 1, 7, 10 and 11 (backgrounds/) and every recording the games
+play (speech/<language>/). Pictures and scenes are shared by the languages; a picture or scene
+that two languages name must be the same thing in both. resources/data/README.txt is kept.
 
 Checks made on the way, so a list edit cannot break a screen:
 - every text a game draws fits the place its game gives it at the game's default font size
@@ -25,12 +27,11 @@ import wave
 
 from PIL import Image, ImageDraw, ImageFilter
 
-import content_lists as L
 import gfxlib as g
 from figures import figure as word_figure
+import languages
 import scenes as layouts
 
-LANGUAGE = "eng"
 SPEECH_RATE = 22050
 SPEECH_RMS = 0.18        # voiced loudness, near the program's own effects (about -15 dBFS)
 PEAK_LIMIT = 0.89        # -1 dBFS
@@ -56,6 +57,21 @@ TABLE_COLUMNS = {
 
 class Problems(Exception):
     pass
+
+
+def merged(name):
+    """One table of what all languages' lists give under one name (EMOJI, COLOURS, SCENES01...):
+    pictures are shared, so a key that two languages both give must stand for the same thing."""
+    table = {}
+    for lang in languages.ALL:
+        for key, value in getattr(lang.lists, name, {}).items():
+            if table.setdefault(key, value) != value:
+                raise Problems(f"{name}[{key!r}] is {table[key]!r} in one language, {value!r} in {lang.code}")
+    return table
+
+
+EMOJI = merged("EMOJI")
+PAINT_COLOURS = merged("COLOURS")
 
 
 # ---------------------------------------------------------------- fitting texts
@@ -88,34 +104,35 @@ class Fit:
 class Speech:
     """The recordings to make: file name under speech/<language>/ -> the text spoken."""
 
-    def __init__(self):
+    def __init__(self, language):
+        self.language = language
         self.files = {}
         self.errors = []
 
     def add(self, rel, text):
         old = self.files.get(rel)
         if old is not None and old != text:
-            self.errors.append(f"speech/{LANGUAGE}/{rel} would say both {old!r} and {text!r}")
+            self.errors.append(f"speech/{self.language}/{rel} would say both {old!r} and {text!r}")
         self.files[rel] = text
 
 
 def slug(text):
     """A file name for a recorded sentence: its words in lower case joined by hyphens."""
-    return "-".join(re.findall(r"[a-z0-9]+", text.lower())) + ".wav"
+    return "-".join(re.findall(r"[^\W_]+", text.lower())) + ".wav"
 
 
-def phonemes(text):
+def phonemes(lang, text):
     """How the speech engine says a text, in its phoneme letters."""
-    result = subprocess.run(["espeak-ng", "-v", "en-gb", "-q", "-x", spoken(text)], check=True,
+    result = subprocess.run(["espeak-ng", "-v", lang.voice, "-q", "-x", lang.spoken(text)], check=True,
                             capture_output=True, text=True)
     return result.stdout.strip()
 
 
-def sound_alike(words):
+def sound_alike(lang, words):
     """The first two words that the speech engine says the same (sun, son), or None."""
     said = {}
     for w in words:
-        p = phonemes(w)
+        p = phonemes(lang, w)
         if p in said:
             return said[p], w
         said[p] = w
@@ -129,30 +146,35 @@ def colour_value(rgb):
 
 # ---------------------------------------------------------------- the tables
 
-def build_tables():
-    """Returns ({game: [header, rows...]}, word pictures, paint pictures, scenes, speech, fit)."""
+def build_tables(lang):
+    """Returns ({game: [header, rows...]}, word pictures, paint pictures, scenes, speech, fit) of
+    one language; pictures are named by lang.picture, scenes hold the pictures drawn in them."""
+    L = lang.lists
     fit = Fit()
-    speech = Speech()
+    speech = Speech(lang.code)
     pictures = set()
     paint = set()
     scenes = {}
     tables = {}
 
     def word(w):
-        pictures.add(w)
+        pictures.add(lang.picture(w))
         speech.add(w + ".wav", w)
-        return w + ".png", w + ".wav"
+        return lang.picture(w) + ".png", w + ".wav"
 
-    # Game 1: the word's article; its scene holds the word's picture.
+    # Game 1: the word's article (a button of the game's data file); its scene holds the
+    # word's picture.
+    articles = lang.texts["Game01data.txt"]
     rows = []
     for name, items in L.GAME01.items():
         for w, scene, article in items:
             speech.add(w + ".wav", w)
-            rows.append([name, w, scene, w + ".wav", 1 if article == "a" else 0, 1 if article == "an" else 0, 0, 0])
-            scenes.setdefault(("game01", scene), []).append(w)
+            marks = [1 if article == a else 0 for a in articles]
+            rows.append([name, w, scene, w + ".wav"] + marks + [0] * (4 - len(marks)))
+            scenes.setdefault(("game01", scene), []).append(lang.picture(w))
             fit(1, "__ " + w, 240, "word")
-    speech.add("game01/a.wav", "a")
-    speech.add("game01/an.wav", "an")
+    for a in articles:
+        speech.add(f"game01/{a}.wav", a)
     tables[1] = rows
 
     rows = []
@@ -165,6 +187,7 @@ def build_tables():
             fit(2, sentence + " " + w + ".", 330, "sentence")
     tables[2] = rows
 
+    yes_no = lang.texts["Game03data.txt"]
     rows = []
     for name, items in L.GAME03.items():
         for w, question, correct in items:
@@ -172,9 +195,9 @@ def build_tables():
             sound = slug(question)
             speech.add("game03/" + sound, question)
             rows.append([name, w, image, sound, question, correct])
-            fit(3, question + " - " + ("Yes" if correct == 0 else "No"), 330, "question")
-    speech.add("game03/yesno/Yes.wav", "Yes")
-    speech.add("game03/yesno/No.wav", "No")
+            fit(3, question + " - " + yes_no[correct], 330, "question")
+    for answer in yes_no:
+        speech.add(f"game03/yesno/{answer}.wav", answer)
     tables[3] = rows
 
     rows = []
@@ -197,15 +220,16 @@ def build_tables():
 
     rows = []
     for name, items in L.GAME06.items():
-        used = [c for _, c in items]
+        used = [row[1] for row in items]
         if len(set(used)) != len(used):
             fit.errors.append(f"Game 06, list {name!r}: a colour is used twice, so a set may hold it twice")
-        for w, colour in items:
-            order = f"Paint the {w} {colour}."
+        for w, colour, *written in items:
+            order = lang.paint_order(w, colour, *written)
             sound = slug(order)
             speech.add("game06/" + sound, order)
-            paint.add((w, colour))
-            rows.append([name, w, f"{w}-{colour}.png", sound, order, colour_value(L.COLOURS[colour])])
+            paint.add((lang.picture(w), colour))
+            rows.append([name, w, f"{lang.picture(w)}-{colour}.png", sound, order,
+                         colour_value(PAINT_COLOURS[colour])])
             fit(6, order, 330, "order")
     tables[6] = rows
 
@@ -248,8 +272,8 @@ def build_tables():
             rows.append([name, question.rstrip("?"), scene, sound, question, correct])
             scenes.setdefault(("game10", scene), [])
             fit(10, question, 460, "question")
-    speech.add("game10/correctwrong/yes.wav", "yes")
-    speech.add("game10/correctwrong/no.wav", "no")
+    for answer in lang.texts["Game10data.txt"]:
+        speech.add(f"game10/correctwrong/{answer}.wav", answer)
     tables[10] = rows
 
     rows = []
@@ -259,8 +283,9 @@ def build_tables():
             speech.add("game11/" + sound, sentence)
             for part in sentence.split(" "):
                 # The game speaks a word as its text without the blank or the full stop after it.
-                speech.add(part[:-1] + ".wav" if part.endswith(".") else part + ".wav",
-                           part.rstrip("."))
+                if lang.records_sentence_words:
+                    speech.add(part[:-1] + ".wav" if part.endswith(".") else part + ".wav",
+                               part.rstrip("."))
                 fit(11, part, 165, "word")
             rows.append([name, sentence, scene, sound, sentence])
             scenes.setdefault(("game11", scene), [])
@@ -272,7 +297,7 @@ def build_tables():
         for w, choices in items:
             if choices.count(w) != 1 or len(set(choices)) != 4:
                 fit.errors.append(f"Game 12: the box of {w!r} must hold it once among four different words")
-            alike = sound_alike(choices)
+            alike = sound_alike(lang, choices)
             if alike:
                 fit.errors.append(f"Game 12: in the box of {w!r}, {alike[0]!r} and {alike[1]!r} sound the same")
             speech.add(w + ".wav", w)
@@ -295,14 +320,14 @@ def build_tables():
     rows = []
     for name, items in L.GAME14.items():
         for w, plural, count in items:
-            pictures.add(w)
-            number = L.NUMBER_WORDS[count]
+            pictures.add(lang.picture(w))
+            number = lang.number_word(w, count)
             noun = w if count == 1 else plural
             speech.add(noun + ".wav", noun)
             speech.add(f"game14/{number}.wav", number)
             # The game shows 6 - Num copies of the picture for Num 3 to 6 and all four below:
             # Num = 6 - count gives count copies.
-            rows.append([name, w, w + ".png", noun + ".wav", f"{number} {noun}", number, 6 - count])
+            rows.append([name, w, lang.picture(w) + ".png", noun + ".wav", f"{number} {noun}", number, 6 - count])
             fit(14, f"{number} {noun}", 210, "button")
     tables[14] = rows
 
@@ -316,15 +341,10 @@ def build_tables():
             fit(15, w, 395 - 6, "label", points=LARGEST_POINTS)
     tables[15] = rows
 
-    for i, text in enumerate(REWARD_TEXTS()):
+    for i, text in enumerate(lang.texts["rewards.txt"]):
         speech.add(f"rewards/{i}.wav", text)
 
     return tables, pictures, paint, scenes, speech, fit
-
-
-def REWARD_TEXTS():
-    import texts
-    return texts.ENGLISH["rewards.txt"]
 
 
 # ---------------------------------------------------------------- Game 9: can it build crosswords?
@@ -412,7 +432,7 @@ def word_picture(w, size=WORD_PICTURE):
     card = g.vertical_gradient(size, size, (255, 255, 255), (236, 242, 250))
     d = ImageDraw.Draw(card)
     d.rectangle((0, 0, size - 1, size - 1), outline=(200, 210, 225), width=1)
-    figure = word_figure(w, size - 14)
+    figure = word_figure(w, size - 14, EMOJI)
     g.paste_center(card, figure, size / 2, size / 2)
     return card
 
@@ -458,12 +478,12 @@ def line_art(char, size, regions=4, scale=4, line=7):
 
 
 def paint_pictures(w, colour, size=WORD_PICTURE):
-    figure = word_figure(w, size - 12)
+    figure = word_figure(w, size - 12, EMOJI)
     ground = (255, 255, 255)
     coloured = Image.new("RGBA", (size, size), ground + (255,))
     plain = Image.new("RGBA", (size, size), ground + (255,))
-    g.paste_center(coloured, recolour(figure, L.COLOURS[colour]), size / 2, size / 2)
-    g.paste_center(plain, line_art(L.EMOJI[w], size - 12), size / 2, size / 2)
+    g.paste_center(coloured, recolour(figure, PAINT_COLOURS[colour]), size / 2, size / 2)
+    g.paste_center(plain, line_art(EMOJI[w], size - 12), size / 2, size / 2)
     return coloured, plain
 
 
@@ -475,6 +495,11 @@ GROUNDS = {
     "grass": ((200, 230, 255), (235, 246, 255), (150, 205, 115), 470, None),
     "sea": ((205, 232, 255), (225, 242, 255), (90, 160, 220), 140, None),
     "wood": ((215, 238, 220), (236, 248, 236), (120, 175, 100), 470, None),
+    "farm": ((205, 232, 255), (238, 247, 255), (165, 200, 110), 470, None),
+    "pond": ((210, 236, 255), (236, 248, 255), (140, 195, 110), 470, None),
+    "jungle": ((215, 240, 215), (236, 250, 236), (95, 160, 80), 470, None),
+    "street": ((205, 232, 255), (235, 246, 255), (160, 160, 168), 470, None),
+    "night": ((190, 195, 235), (214, 216, 245), (80, 110, 90), 470, None),
 }
 
 # Where Game 1 stands the figures of its scenes: (centre x, centre y, size). The rest of the
@@ -508,6 +533,10 @@ def ground_picture(kind, game):
     else:
         d.rectangle((0, line, 800, 600), fill=ground + (255,))
         d.line((0, line, 800, line), fill=g.shade(ground, 0.8) + (255,), width=3)
+    if kind == "pond":
+        # The water lies where the game has no texts: along the bottom.
+        d.rounded_rectangle((290, line + 10, 830, 640), 60, fill=(120, 185, 235, 255),
+                            outline=(80, 150, 210, 255), width=4)
     if kind in ("kitchen", "room"):
         # A wall with a skirting line, and a window at the side.
         d.rectangle((0, line - 8, 800, line), fill=(255, 255, 255, 255))
@@ -521,16 +550,20 @@ def ground_picture(kind, game):
             d.rectangle((cx - 80, cy + 80, cx - 64, 600), fill=wood)
             d.rectangle((cx + 64, cy + 80, cx + 80, 600), fill=wood)
             d.rounded_rectangle((cx - 100, cy + 72, cx + 100, cy + 90), 5, fill=wood, outline=edge, width=2)
+    if kind == "night":
+        for (x, y) in ((30, 300), (250, 40), (580, 60), (760, 330), (60, 420), (330, 420)):
+            g.paste_center(img, g.emoji("✨", 26), x, y)
     if sky == "sun":
         g.paste_center(img, g.emoji("☀️", 90), *SUN[game])
     return img
 
 
-def scene_picture(game, scene, words):
+def scene_picture(game, scene, pictures):
+    """A scene; Game 1's shows the pictures of its words (names of EMOJI)."""
     if game != "game01":
         return layouts.picture(game, scene)
-    kind, extras = L.SCENES01[scene]
-    figures = [L.EMOJI[w] for w in words]
+    kind, extras = merged("SCENES01")[scene]
+    figures = [EMOJI[p] for p in pictures]
     img = ground_picture(kind, game)
     slots = SLOTS[game]
     if len(figures) > len(slots):
@@ -544,27 +577,12 @@ def scene_picture(game, scene, words):
 
 # ---------------------------------------------------------------- speech
 
-def spoken(text):
-    """The text as eSpeak NG should read it. A lone "a" is the short word, not the letter.
-    A sentence that stops on "a" or "an" (Game 2's sentences stop before their missing word)
-    keeps the article weak, as a reader says it before the word to come; eSpeak would
-    otherwise stress a last "a" as the letter's name."""
-    if text == "a" or text == "A":
-        return "[[@]]"
-    words = text.split(" ")
-    if len(words) > 1 and words[-1] in WEAK_ARTICLES:
-        return " ".join(words[:-1] + [WEAK_ARTICLES[words[-1]]])
-    return text
-
-
-WEAK_ARTICLES = {"a": "[[@]]", "an": "[[@n]]"}
-
-
-def make_recording(text, path, tmp):
+def make_recording(lang, text, path, tmp):
     raw = os.path.join(tmp, "raw.wav")
     pcm = os.path.join(tmp, "pcm.wav")
-    # A clear, slow British voice: 115 words a minute with a small gap between words.
-    subprocess.run(["espeak-ng", "-v", "en-gb", "-s", "115", "-g", "6", "-w", raw, spoken(text)], check=True)
+    # A clear, slow voice: 115 words a minute with a small gap between words.
+    subprocess.run(["espeak-ng", "-v", lang.voice, "-s", "115", "-g", "6", "-w", raw, lang.spoken(text)],
+                   check=True)
     # Cut the silence around the words, keep a short lead-in and tail, soften the loudest
     # syllables a little so that words reach one loudness.
     subprocess.run(["sox", "-R", "-D", raw, "-r", str(SPEECH_RATE), "-c", "1", "-b", "16", "-e", "signed-integer",
@@ -607,8 +625,8 @@ def level(path, target_rms):
 
 # ---------------------------------------------------------------- writing
 
-def write_tables(repo, tables):
-    folder = os.path.join(repo, "content", LANGUAGE)
+def write_tables(repo, language, tables):
+    folder = os.path.join(repo, "content", language)
     os.makedirs(folder, exist_ok=True)
     for old in os.listdir(folder):
         if old.endswith(".tsv"):
@@ -621,19 +639,20 @@ def write_tables(repo, tables):
             f.write("\t".join(header) + "\n")
             for row in rows:
                 f.write("\t".join(str(v) for v in row) + "\n")
-        written.append(f"content/{LANGUAGE}/{name}")
+        written.append(f"content/{language}/{name}")
     return written
 
 
-def check_sizes(tables):
+def check_sizes(lang, tables):
     minimum = {1: 4, 2: 4, 3: 6, 4: 4, 5: 4, 6: 4, 7: 4, 8: 4, 9: 3, 10: 4, 11: 1, 12: 4, 13: 4, 14: 4, 15: 1}
     errors = []
     for game, rows in tables.items():
         lists = {}
         for row in rows:
             lists[row[0]] = lists.get(row[0], 0) + 1
-        if L.DEFAULT not in lists:
-            errors.append(f"Game {game:02d}: no list {L.DEFAULT!r}")
+        default = lang.texts["defaultlist.txt"][0]
+        if default not in lists:
+            errors.append(f"{lang.code} Game {game:02d}: no list {default!r}")
         if len(lists) < 2:
             errors.append(f"Game {game:02d}: only one list")
         for name, count in lists.items():
@@ -659,23 +678,43 @@ def check_scenes(used):
     return errors
 
 
-def make_all(repo, with_speech=True):
-    tables, pictures, paint, scenes, speech, fit = build_tables()
-    errors = fit.errors + speech.errors + check_sizes(tables) + check_scenes(scenes)
-    for name, words in L.GAME09.items():
+def check_language(lang, tables, speech, fit):
+    """Every problem of one language's lists that would break a screen."""
+    errors = [f"{lang.code} {e}" for e in fit.errors + speech.errors] + check_sizes(lang, tables)
+    for name, words in lang.lists.GAME09.items():
         rate = crossword_success(words)
         if rate < 0.98:
-            errors.append(f"Game 09, list {name!r}: only {rate:.0%} of the crossword builds succeed")
+            errors.append(f"{lang.code} Game 09, list {name!r}: only {rate:.0%} of the crossword builds succeed")
         never = crossword_words_never_placed(words)
         if never:
-            errors.append(f"Game 09, list {name!r}: no crossword can hold {', '.join(never)}")
+            errors.append(f"{lang.code} Game 09, list {name!r}: no crossword can hold {', '.join(never)}")
+    return errors
+
+
+def make_all(repo, with_speech=True):
+    errors = []
+    built = []
+    pictures, paint, scenes = set(), set(), {}
+    for lang in languages.ALL:
+        tables, lang_pictures, lang_paint, lang_scenes, speech, fit = build_tables(lang)
+        errors += check_language(lang, tables, speech, fit)
+        pictures |= lang_pictures
+        paint |= lang_paint
+        for key, shown in lang_scenes.items():
+            if scenes.setdefault(key, shown) != shown:
+                errors.append(f"{lang.code}: the scene {key[1]} of {key[0]} would show {shown}, "
+                              f"another language's {scenes[key]}")
+        built.append((lang, tables, speech))
+    errors += check_scenes(scenes)
     if errors:
         raise Problems("\n".join(errors))
 
     data = os.path.join(repo, "resources", "data")
     for sub in ("images", "backgrounds") + (("speech",) if with_speech else ()):
         shutil.rmtree(os.path.join(data, sub), ignore_errors=True)
-    written = write_tables(repo, tables)
+    written = []
+    for lang, tables, _ in built:
+        written += write_tables(repo, lang.code, tables)
 
     for w in sorted(pictures):
         rel = f"images/{w}.png"
@@ -688,17 +727,18 @@ def make_all(repo, with_speech=True):
             g.save_tile(img, os.path.join(data, rel))
             written.append("resources/data/" + rel)
     done = set()
-    for (game, scene), words in sorted(scenes.items()):
+    for (game, scene), shown in sorted(scenes.items()):
         if scene in done:
             raise Problems(f"the scene {scene} is used by two games; each game lays out its own")
         done.add(scene)
         rel = f"backgrounds/{scene}"
-        g.save_plain(scene_picture(game, scene, words), os.path.join(data, rel))
+        g.save_plain(scene_picture(game, scene, shown), os.path.join(data, rel))
         written.append("resources/data/" + rel)
 
     if with_speech:
         with tempfile.TemporaryDirectory() as tmp:
-            for rel, text in sorted(speech.files.items()):
-                make_recording(text, os.path.join(data, "speech", LANGUAGE, rel), tmp)
-                written.append(f"resources/data/speech/{LANGUAGE}/{rel}")
+            for lang, _, speech in built:
+                for rel, text in sorted(speech.files.items()):
+                    make_recording(lang, text, os.path.join(data, "speech", lang.code, rel), tmp)
+                    written.append(f"resources/data/speech/{lang.code}/{rel}")
     return written

@@ -61,11 +61,12 @@ def _lamb(d):
 _DRAWN = {"lamp": _lamp, "lamb": _lamb}
 
 
-def figure(word, size):
-    """The figure of a word, its longer side size pixels, on a see-through ground."""
+def figure(word, size, emoji=L.EMOJI):
+    """The figure of a word, its longer side size pixels, on a see-through ground; emoji holds
+    the emoji of the words that are not drawn here."""
     draw = _DRAWN.get(word)
     if draw is None:
-        return g.emoji(L.EMOJI[word], size)
+        return g.emoji(emoji[word], size)
     img = Image.new("RGBA", (_SCALE, _SCALE), (0, 0, 0, 0))
     draw(ImageDraw.Draw(img))
     img = img.crop(img.getbbox())

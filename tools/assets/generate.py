@@ -7,10 +7,13 @@ The results are committed under resources/, so building and running need none of
 used here. gfx/ and sfx/ are rebuilt from scratch; a file that the manifest lists but this
 run did not make (or the other way round) stops the run with an error.
 
+Every language of languages.py is made in the same run: its language files, the pictures that
+carry its words, its word lists and its speech.
+
 Options: --only texts|pictures|sounds|data|icon to remake one kind. "data" is the default word
-lists (content/eng/*.tsv) and the default data folder they name (resources/data/: pictures and
-speech), made by content_media.py from content_lists.py; "icon" is the desktop icon in
-packaging/icons/. The manifest lists neither.
+lists (content/<language>/*.tsv) and the default data folder they name (resources/data/: pictures
+and speech), made by content_media.py from content_lists.py and content_lists_den.py; "icon" is
+the desktop icon in packaging/icons/. The manifest lists neither.
 """
 
 import argparse
@@ -22,6 +25,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, HERE)
 
+import languages  # noqa: E402
 import texts  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(HERE))
@@ -40,9 +44,10 @@ def make_texts():
     written = []
     write_lines(os.path.join(RESOURCES, "lang", "lang.txt"), [texts.LANGUAGE_NAME])
     written.append("lang/lang.txt")
-    for name, lines in texts.ENGLISH.items():
-        write_lines(os.path.join(RESOURCES, "lang", texts.LANGUAGE_NAME, name), lines)
-        written.append(f"lang/{texts.LANGUAGE_NAME}/{name}")
+    for language in languages.ALL:
+        for name, lines in language.texts.items():
+            write_lines(os.path.join(RESOURCES, "lang", language.code, name), lines)
+            written.append(f"lang/{language.code}/{name}")
     shutil.copyfile(NOTICE, os.path.join(RESOURCES, "NOTICE.txt"))
     written.append("NOTICE.txt")
     return written
@@ -70,7 +75,8 @@ def main():
     if "pictures" in kinds:
         import pictures
         shutil.rmtree(os.path.join(RESOURCES, "gfx"), ignore_errors=True)
-        written += pictures.make_all(RESOURCES, CREDITS_PICTURE_LINES)
+        written += pictures.make_all(RESOURCES, {lang.code: lang.credits_lines for lang in languages.ALL},
+                                     {lang.code: lang.button_words for lang in languages.ALL})
     if "sounds" in kinds:
         import sounds
         shutil.rmtree(os.path.join(RESOURCES, "sfx"), ignore_errors=True)
@@ -104,19 +110,6 @@ def main():
     print(f"made {len(made)} files under {RESOURCES}")
     return 0
 
-
-# Lines printed into the about screen's credits picture, below the two credit lines.
-CREDITS_PICTURE_LINES = [
-    "Tavlo, a reading program for children",
-    "",
-    "Made for children who are learning to read,",
-    "with a mouse, a keyboard, or one or two switches.",
-    "",
-    "Pictures drawn from Noto Color Emoji by Google,",
-    "used under the SIL Open Font License 1.1.",
-    "Lettering in Liberation Sans (GNU GPL 2 with the font exception).",
-    "Sounds and music made with SoX. Speech by eSpeak NG.",
-]
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -237,7 +237,9 @@ GAME_ICONS = {
 }
 
 
-def game_button(n):
+def game_button(n, words):
+    """Game n's button on the main menu; words are the words drawn into it, by game
+    (GAME_BUTTON_WORDS of the language's texts)."""
     w, h = 130, 100
     colour = GAME_COLOUR[n]
     img = g.vertical_gradient(w, h, g.shade(colour, 1.45), g.shade(colour, 1.1))
@@ -246,20 +248,22 @@ def game_button(n):
     f = g.font(15)
     txt = (40, 40, 60, 255)
     if n == 1:
-        g.draw_text_center(img, "a / an", 65, 24, g.font(22), txt)
+        g.draw_text_center(img, words[1][0], 65, 24, g.font(22), txt)
         for ch, s, x, y in GAME_ICONS[1]:
             paste_center(img, emoji(ch, s), x, 66)
     elif n == 2:
         paste_center(img, emoji("🐱", 50), 40, 50)
-        g.draw_text_center(img, "I see", 95, 35, f, txt)
-        g.draw_text_center(img, "a ___.", 95, 58, f, txt)
+        g.draw_text_center(img, words[2][0], 95, 35, f, txt)
+        g.draw_text_center(img, words[2][1], 95, 58, f, txt)
     elif n == 7:
         paste_center(img, emoji("🏡", 48), 35, 50)
-        g.draw_text_center(img, "The", 92, 24, f, txt)
-        g.draw_text_center(img, "___ is", 92, 46, f, txt)
-        g.draw_text_center(img, "red.", 92, 68, f, txt)
+        for i, line in enumerate(words[7]):
+            g.draw_text_center(img, line, 92, 24 + 22 * i, f, txt)
     elif n == 9:
-        cells = [(2, 0, "C"), (2, 1, "A"), (0, 2, "S"), (1, 2, "U"), (2, 2, "N"), (2, 3, "")]
+        # An upright word in the third column crossing a word across on its last letter.
+        upright, across = words[9]
+        cells = [(2, k, ch) for k, ch in enumerate(upright[:-1])] + \
+                [(k, 2, ch) for k, ch in enumerate(across)] + [(2, 3, "")]
         for cx, cy, ch in cells:
             x, y = 26 + cx * 26, 10 + cy * 20
             d.rectangle((x, y, x + 25, y + 19), fill=(255, 255, 255, 255), outline=(40, 40, 60, 255), width=2)
@@ -268,14 +272,14 @@ def game_button(n):
         paste_center(img, emoji("☀️", 30), 106, 26)
     elif n == 11:
         paste_center(img, emoji("👉", 38), 28, 50)
-        for i, word in enumerate(["The", "cat", "sits."]):
+        for i, word in enumerate(words[11]):
             x, y = 58, 10 + i * 25
             d.rounded_rectangle((x, y, x + 56, y + 21), 5, fill=(255, 255, 255, 255),
                                 outline=(40, 40, 60, 255), width=1)
-            g.draw_text_center(img, word, x + 28, y + 11, g.font(13), txt)
+            g.draw_text_center(img, word, x + 28, y + 11, g.fit_font(word, 52, 13), txt)
     elif n == 12:
         paste_center(img, emoji("👂", 46), 32, 50)
-        for i, word in enumerate(["sun", "run", "fun", "bun"]):
+        for i, word in enumerate(words[12]):
             x, y = 62 + (i % 2) * 31, 24 + (i // 2) * 30
             d.rounded_rectangle((x, y, x + 28, y + 22), 4, fill=(255, 255, 255, 255),
                                 outline=(40, 40, 60, 255), width=1)
@@ -283,19 +287,19 @@ def game_button(n):
     elif n == 13:
         paste_center(img, emoji("🐶", 40), 34, 34)
         paste_center(img, emoji("🐱", 40), 34, 72)
-        g.draw_text_center(img, "dog", 92, 34, g.font(17), txt)
-        g.draw_text_center(img, "cat", 92, 72, g.font(17), txt)
+        g.draw_text_center(img, words[13][0], 92, 34, g.font(17), txt)
+        g.draw_text_center(img, words[13][1], 92, 72, g.font(17), txt)
     elif n == 14:
         for i in range(3):
             paste_center(img, emoji("🍓", 30), 28 + i * 36, 38)
-        g.draw_text_center(img, "three", 65, 76, g.font(20), txt)
+        g.draw_text_center(img, words[14][0], 65, 76, g.font(20), txt)
     elif n == 15:
         paste_center(img, emoji("🐁", 50, mirror=True), 40, 60)
         arrow = new(40, 40)
         arrow_symbol("right", (30, 80, 200))(arrow)
         img.alpha_composite(arrow, (76, 40))
         d.rounded_rectangle((78, 14, 122, 36), 5, fill=(255, 255, 255, 255), outline=(40, 40, 60, 255), width=1)
-        g.draw_text_center(img, "cat", 100, 25, g.font(13), txt)
+        g.draw_text_center(img, words[15][0], 100, 25, g.font(13), txt)
     elif n == 6:
         paste_center(img, emoji("🎨", 52), 45, 52)
         paste_center(img, emoji("🖌️", 40), 98, 58)
@@ -305,18 +309,18 @@ def game_button(n):
         paste_center(img, emoji("👎", 36), 90, 72)
     elif n == 4:
         paste_center(img, emoji("🐟", 40), 30, 50)
-        for i, (line, c) in enumerate((("It swims.", (67, 160, 71)), ("It flies.", (120, 120, 120)))):
+        for i, (line, c) in enumerate(zip(words[4], ((67, 160, 71), (120, 120, 120)))):
             d.rounded_rectangle((58, 24 + i * 30, 124, 46 + i * 30), 5, fill=(255, 255, 255, 255),
                                 outline=c + (255,), width=2)
-            g.draw_text_center(img, line, 91, 35 + i * 30, g.font(11), txt)
+            g.draw_text_center(img, line, 91, 35 + i * 30, g.fit_font(line, 62, 11), txt)
     elif n == 5:
         paste_center(img, emoji("❓", 38), 32, 50)
         paste_center(img, emoji("🐘", 52), 90, 52)
     elif n == 8:
         d.rounded_rectangle((8, 14, 72, 40), 5, fill=(255, 255, 255, 255), outline=(40, 40, 60, 255), width=1)
-        g.draw_text_center(img, "A dog", 40, 27, g.font(13), txt)
+        g.draw_text_center(img, words[8][0], 40, 27, g.fit_font(words[8][0], 60, 13), txt)
         d.rounded_rectangle((76, 14, 122, 40), 5, fill=(255, 255, 255, 255), outline=(67, 160, 71, 255), width=2)
-        g.draw_text_center(img, "barks.", 99, 27, g.font(12), txt)
+        g.draw_text_center(img, words[8][1], 99, 27, g.fit_font(words[8][1], 42, 12), txt)
         paste_center(img, emoji("🐕", 44), 65, 70)
     elif n == 10:
         paste_center(img, emoji("🏞️", 56), 45, 50)
@@ -331,9 +335,9 @@ def game_button(n):
     return img
 
 
-def make_game_buttons(out):
+def make_game_buttons(out, language, words):
     for n in range(1, 16):
-        out.tile(game_button(n), f"gfx/menu/eng/{n:02d}.gif")
+        out.tile(game_button(n, words), f"gfx/menu/{language}/{n:02d}.gif")
 
 
 # ---------------------------------------------------------------- options, dialogs, statistics
@@ -437,6 +441,8 @@ def paper_background(seed, accent):
 
 
 def make_help_about(out, credits_lines):
+    """The help and about screens; the credits picture is each language's own
+    (credits_lines: language folder -> the lines printed into it)."""
     help_bg = paper_background(1, (255, 202, 40))
     for ch, y, s in (("❓", 170, 80), ("⌨️", 290, 70), ("🖱️", 390, 60), ("🔴", 480, 40), ("🟡", 530, 40)):
         paste_center(help_bg, g.soft_shadow(emoji(ch, s)), 75, y)
@@ -447,6 +453,11 @@ def make_help_about(out, credits_lines):
     out.keyed(round_button(60, (229, 57, 53), draw_symbol=cross_symbol()), "gfx/menu/aboutstop.gif",
               matte=(125, 198, 255))
 
+    for language, lines in credits_lines.items():
+        out.plain(credits_picture(lines), f"gfx/menu/{language}/creditsmenu.gif")
+
+
+def credits_picture(credits_lines):
     about = sky_scene(seed=9, sun=False)
     card = g.rounded_panel(640, 430, (255, 255, 255, 235), (0, 114, 188, 255), 3, 24, shadow=True)
     about.alpha_composite(card, (80, 85))
@@ -463,7 +474,7 @@ def make_help_about(out, credits_lines):
         paste_center(about, g.soft_shadow(emoji(ch, 70)), x, y)
     label = g.rounded_panel(124, 24, (255, 255, 255, 220), (0, 114, 188, 255), 1, 8, inset=0)
     about.alpha_composite(label, (672, 575))
-    out.plain(about, "gfx/menu/eng/creditsmenu.gif")
+    return about
 
 
 # ---------------------------------------------------------------- game frame buttons
@@ -773,10 +784,12 @@ def make_rewards(out):
                 out.keyed(img, f"{base}/animals/{side}/{name}{k}.gif", matte=matte)
 
 
-def make_all(root, credits_lines):
+def make_all(root, credits_lines, button_words):
+    """credits_lines and button_words: language folder -> that language's words."""
     out = Out(root)
     make_main_menu(out)
-    make_game_buttons(out)
+    for language, words in button_words.items():
+        make_game_buttons(out, language, words)
     make_options_menu(out)
     make_dialogs(out)
     make_statistics(out)

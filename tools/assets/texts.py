@@ -92,7 +92,8 @@ ENGLISH = {
         "could not be found. The game goes on without it.",                           # 3
         "Tavlo could not make a crossword from this word list. "
         "Please choose a list with more words of four or five letters.",              # 4
-        "", "", "", "",                                                               # 5 to 8
+        "Yes", "No", "OK",                                                            # 5 to 7 message box buttons
+        "",                                                                           # 8 data folder failure (%1: the folder); English keeps the fixed text
         "Tavlo keeps its players and word lists in a folder of its own, "
         "and that folder is missing. Shall Tavlo make it now?",                       # 9
         "Tavlo could not save this player's options and answers. Please check that "
@@ -107,6 +108,7 @@ ENGLISH = {
         "No printer answered, so the page was saved as %1",                           # 15
         "The page could not be printed, nor saved in %1.",                            # 16
         "Clear the answers of every game for %1?",                                    # 17
+        "Error",                                                                      # 18
     ],
     "defaultlist.txt": ["Everyday words"],
     "credits.txt": [
@@ -146,3 +148,23 @@ ENGLISH = {
 }
 
 LANGUAGE_NAME = "eng"
+
+# Lines printed into the about screen's credits picture, below the two credit lines.
+CREDITS_PICTURE_LINES = [
+    "Tavlo, a reading program for children",
+    "",
+    "Made for children who are learning to read,",
+    "with a mouse, a keyboard, or one or two switches.",
+    "",
+    "Pictures drawn from Noto Color Emoji by Google,",
+    "used under the SIL Open Font License 1.1.",
+    "Lettering in Liberation Sans (GNU GPL 2 with the font exception).",
+    "Sounds and music made with SoX. Speech by eSpeak NG.",
+]
+
+# The words drawn into the main menu's game buttons, by game (see pictures.game_button).
+GAME_BUTTON_WORDS = {
+    1: ["a / an"], 2: ["I see", "a ___."], 4: ["It swims.", "It flies."], 7: ["The", "___ is", "red."],
+    8: ["A dog", "barks."], 9: ["CAN", "SUN"], 11: ["The", "cat", "sits."], 12: ["sun", "run", "fun", "bun"],
+    13: ["dog", "cat"], 14: ["three"], 15: ["cat"],
+}
