@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/Fonts.h"
 #include "platform/SdlImGuiHost.h"
@@ -66,6 +67,18 @@ MessageAnswer ShowStandaloneMessageBox(const std::string& text, const std::strin
   return chosen == 1 ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+// Where the display cannot be reached SDL falls back to drawing into memory
+// ("offscreen") without a word. Only a user who asked for such a driver by
+// name (tests, benchmarks) means to run without a window.
+bool IsUnseenFallbackDriver() {
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (asked && *asked) return false;
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return true;
+  const std::string_view name = driver;
+  return name == "offscreen" || name == "dummy" || name == "evdev";
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform() : instance_lock_(InstanceLock::DefaultLockFile()) {
@@ -79,6 +92,13 @@ SdlPlatform::SdlPlatform() : instance_lock_(InstanceLock::DefaultLockFile()) {
   const char* request = std::getenv("TAVLO_RENDERER");
   renderer_request_ = RendererRequestFromText(request ? request : "");
   video_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+  if (video_ && IsUnseenFallbackDriver()) {
+    // No window would ever show, and the program would run on unseen, holding
+    // the lock that turns every later start away; better to end and say why.
+    std::fprintf(stderr, "Tavlo: no display to open the window on (%s)\n",
+                 std::getenv("DISPLAY") ? "the display does not answer" : "DISPLAY is not set");
+    video_ = false;
+  }
 }
 
 SdlPlatform::~SdlPlatform() {

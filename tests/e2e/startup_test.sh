@@ -9,6 +9,13 @@ mkdir -p "$output"
 source "$(dirname "$0")/e2e.sh"
 
 begin_e2e
+# Without a reachable display the program ends at once with a failure,
+# instead of running on unseen with its locks held.
+status=0
+DISPLAY= timeout 10 "$program" window 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "without a display the program ended with status $status, not 1"
+[ ! -e "$home/Documents/Tavlo" ] || fail "without a display the program made its data folder"
+
 start_program window
 # First start: the question whether to create the data folder; Enter says yes.
 xdotool key Return
