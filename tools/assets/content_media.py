@@ -560,11 +560,11 @@ def spoken(text):
 WEAK_ARTICLES = {"a": "[[@]]", "an": "[[@n]]"}
 
 
-def make_recording(text, path, tmp):
+def make_recording(text, path, tmp, voice="en-gb"):
     raw = os.path.join(tmp, "raw.wav")
     pcm = os.path.join(tmp, "pcm.wav")
     # A clear, slow British voice: 115 words a minute with a small gap between words.
-    subprocess.run(["espeak-ng", "-v", "en-gb", "-s", "115", "-g", "6", "-w", raw, spoken(text)], check=True)
+    subprocess.run(["espeak-ng", "-v", voice, "-s", "115", "-g", "6", "-w", raw, spoken(text)], check=True)
     # Cut the silence around the words, keep a short lead-in and tail, soften the loudest
     # syllables a little so that words reach one loudness.
     subprocess.run(["sox", "-R", "-D", raw, "-r", str(SPEECH_RATE), "-c", "1", "-b", "16", "-e", "signed-integer",

@@ -43,6 +43,10 @@ def make_texts():
     for name, lines in texts.ENGLISH.items():
         write_lines(os.path.join(RESOURCES, "lang", texts.LANGUAGE_NAME, name), lines)
         written.append(f"lang/{texts.LANGUAGE_NAME}/{name}")
+    # Spoken scanning names the screens' buttons with recordings of these lines.
+    import spoken
+    shutil.rmtree(os.path.join(RESOURCES, "lang", texts.LANGUAGE_NAME, "spoken"), ignore_errors=True)
+    written += spoken.make_all(RESOURCES, texts.LANGUAGE_NAME, texts.ENGLISH)
     shutil.copyfile(NOTICE, os.path.join(RESOURCES, "NOTICE.txt"))
     written.append("NOTICE.txt")
     return written

@@ -1,0 +1,43 @@
+"""The recordings that spoken scanning plays for the screens' buttons: every line of a
+language's menu, games and game-data files, said by eSpeak NG, as
+lang/<language>/spoken/<file>-<line>.wav.
+
+The menus' and options menu's buttons are named by their menu.txt or games.txt line; a
+game's fixed answers (Game01data.txt's "a" and "an") by their game-data line, counted
+among the lines that are not empty, as the program counts them. Made for every language
+the generator writes, so a new language gets its recordings with its texts."""
+
+import os
+import tempfile
+
+import content_media
+
+# The files whose lines name something a child can scan to.
+SPOKEN_FILES = ("menu.txt", "games.txt")
+
+
+def spoken_files(files):
+    """The names of a language's files that get recordings, in a fixed order."""
+    return [name for name in files if name in SPOKEN_FILES or
+            (name.startswith("Game") and name.endswith("data.txt"))]
+
+
+def recordings(language, files):
+    """Program-folder path -> text, for the language's files (name -> lines)."""
+    result = {}
+    for name in spoken_files(files):
+        stem = name[:-len(".txt")]
+        lines = [line for line in files[name] if line] if name.endswith("data.txt") else files[name]
+        for number, line in enumerate(lines):
+            if line.strip():
+                result[f"lang/{language}/spoken/{stem}-{number}.wav"] = line
+    return result
+
+
+def make_all(resources, language, files, voice="en-gb"):
+    made = []
+    with tempfile.TemporaryDirectory() as tmp:
+        for path, text in sorted(recordings(language, files).items()):
+            content_media.make_recording(text, os.path.join(resources, path), tmp, voice=voice)
+            made.append(path)
+    return made
