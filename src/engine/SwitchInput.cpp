@@ -69,7 +69,9 @@ std::optional<InputEvent> SwitchInput::Take(const InputEvent& raw, const AccessS
   const int shift =
       raw.Type == EventType::KeyDown || raw.Type == EventType::KeyUp ? raw.Shift : 0;
   if (IsPress(raw.Type)) {
-    if (state.State != Held::No) return std::nullopt;
+    // The platform drops the keyboard's repeats, so a second press without a
+    // release between means the release was lost (the window lost the focus
+    // meanwhile): the press is a new one, or the switch would stay stuck.
     state.Since = now;
     if (access.AcceptMilliseconds <= 0) {
       state.State = Held::Counted;
