@@ -50,6 +50,7 @@ class SwitchedDialog : public ModalDialog {
   void OnText(const std::string& utf8) override { dialog_.OnText(utf8); }
   void Answer(DialogAnswer answer) override { dialog_.Answer(answer); }
   bool Closed() const override { return dialog_.Closed(); }
+  ModalDialog& Underlying() override { return dialog_.Underlying(); }
 
  private:
   void Pass(const InputEvent& raw) {

@@ -50,6 +50,8 @@ class ModalDialog {
   // to close), tests use it to script the user's answer.
   virtual void Answer(DialogAnswer answer) = 0;
   virtual bool Closed() const = 0;
+  // The dialog itself, where this one only passes another's input on.
+  virtual ModalDialog& Underlying() { return *this; }
 };
 
 }  // namespace tavlo
