@@ -133,6 +133,15 @@ TEST_F(SwitchAccessTests, APressCountsOnlyOnceHeldForTheAcceptanceTime) {
   }
 }
 
+TEST_F(SwitchAccessTests, APressAfterALostReleaseIsANewPress) {
+  access.Switch2 = SwitchSource::Joystick(0);
+  // The release of the first press never arrived (the window lost the focus).
+  platform.PushJoystickButton(0, EventType::JoystickButtonDown);
+  platform.PushJoystickButton(0, EventType::JoystickButtonDown);
+  app.DoEvents();
+  EXPECT_EQ(form->Keys, (std::vector<int>{keys::kEnter, keys::kEnter}));
+}
+
 TEST_F(SwitchAccessTests, APressMadeWhileTheProgramWaitsNeverCounts) {
   access.AcceptMilliseconds = 200;
   platform.PushEvent(InputEvent{EventType::KeyDown, keys::kEnter});

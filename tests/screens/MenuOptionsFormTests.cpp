@@ -170,6 +170,24 @@ TEST_F(MenuOptionsFormTests, AGameIconOpensThatGamesOptionDialog) {
   EXPECT_EQ(state.gGameName, state.Texts.GameName(14));
 }
 
+TEST_F(MenuOptionsFormTests, TheAccessButtonOpensTheAccessDialogAndOkSavesItsFileAtOnce) {
+  Open();
+  const auto access_file = DataFolder() / "profiles" / (state.Profiles.gProfileName + ".access");
+  platform.OnDialog = [](ModalDialog& dialog) { dialog.Answer(DialogAnswer::Cancel); };
+  Click(Get(Button::Access));
+  EXPECT_FALSE(std::filesystem::exists(access_file)) << "cancelled: the profile keeps no file";
+  // Enter on the first control, spoken scanning, then OK.
+  platform.OnDialog = [](ModalDialog& dialog) {
+    dialog.OnKey(keys::kEnter, 0);
+    dialog.Answer(DialogAnswer::Ok);
+  };
+  Click(Get(Button::Access));
+  EXPECT_TRUE(state.Profiles.Access.SpeakHighlight);
+  const auto lines = testing::ReadLines(access_file);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "speak_highlight=1"), lines.end());
+  EXPECT_EQ(OptionFile().size(), 141u);
+}
+
 class OptionsMenuAnswersTests : public testing::GameTest<Game01Form> {};
 
 // Answers given in a game reach the option file when the options menu is
