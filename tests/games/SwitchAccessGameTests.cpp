@@ -85,19 +85,36 @@ TEST_F(SwitchAccessGameTests, OneGamepadButtonPlaysGameOneFromTheMenuAndLeavesBy
   EXPECT_GE(TimesSaid("games-0.wav"), 1u);
 
   const SpriteClass& an_button = Game().Buttons()[1];
-  for (int answer = 1; answer <= 3; ++answer) {
-    ASSERT_TRUE(PressSwitchOn(an_button)) << answer;
+  // Five answers: the fifth word is on the next picture, whose round is
+  // again the two choices and the three frame buttons.
+  constexpr int kLongestRound = 5 * 2000 + 1000 + 500;
+  for (int answer = 1; answer <= 5; ++answer) {
+    ASSERT_TRUE(PressSwitchOn(an_button, 600, kLongestRound)) << answer;
     Wait(3000);
     EXPECT_EQ(Counts().CorrectCount, answer);
     EXPECT_EQ(Counts().WrongCount, 0);
   }
   // Each choice was heard as the highlight reached it.
-  EXPECT_GE(TimesSaid("Game01data-0.wav"), 3u);
-  EXPECT_GE(TimesSaid("Game01data-1.wav"), 3u);
+  EXPECT_GE(TimesSaid("Game01data-0.wav"), 5u);
+  EXPECT_GE(TimesSaid("Game01data-1.wav"), 5u);
+
+  // The new picture's round: a, an and the three frame buttons, no more.
+  int steps = 0;
+  const std::size_t warps = platform.Warps.size();
+  while (!HighlightOn(Game().gStopButton) && steps < 20) {
+    Wait(2000);
+    ++steps;
+  }
+  const std::size_t round_start = platform.Warps.size();
+  do {
+    Wait(2000);
+  } while (!HighlightOn(Game().gStopButton) && platform.Warps.size() < round_start + 20);
+  EXPECT_GT(round_start, warps);
+  EXPECT_EQ(platform.Warps.size() - round_start, 5u);
 
   // The frame's buttons end every round, each saying its name; the stop
   // button leaves.
-  ASSERT_TRUE(PressSwitchOn(Game().gStopButton));
+  ASSERT_TRUE(PressSwitchOn(Game().gStopButton, 600, kLongestRound));
   EXPECT_FALSE(Game().IsLoaded());
   EXPECT_TRUE(menu.IsLoaded());
   EXPECT_GE(TimesSaid("menu-28.wav"), 1u);
