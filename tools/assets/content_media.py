@@ -560,7 +560,10 @@ def spoken(text):
 WEAK_ARTICLES = {"a": "[[@]]", "an": "[[@n]]"}
 
 
-def make_recording(text, path, tmp, voice="en-gb"):
+def make_recording(text, path, tmp, voice="en-gb", compressed=True):
+    """The text said by eSpeak NG, levelled, as a wave file: IMA ADPCM for the data folder,
+    where the many recordings would be large, or plain 16-bit PCM (compressed=False) for the
+    program folder, whose sounds are all plain waves."""
     raw = os.path.join(tmp, "raw.wav")
     pcm = os.path.join(tmp, "pcm.wav")
     # A clear, slow British voice: 115 words a minute with a small gap between words.
@@ -574,7 +577,10 @@ def make_recording(text, path, tmp, voice="en-gb"):
                     "pad", "0.08", "0.12"], check=True)
     level(pcm, SPEECH_RMS)
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    subprocess.run(["sox", "-R", "-D", pcm, "-e", "ima-adpcm", path], check=True)
+    if compressed:
+        subprocess.run(["sox", "-R", "-D", pcm, "-e", "ima-adpcm", path], check=True)
+    else:
+        shutil.copyfile(pcm, path)
 
 
 def active_rms(values, rate=SPEECH_RATE):

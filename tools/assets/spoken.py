@@ -12,8 +12,12 @@ import tempfile
 
 import content_media
 
-# The files whose lines name something a child can scan to.
+# The files whose lines name something a child can scan to, and of menu.txt the lines
+# that do: the main menu's quit, options and music (2 to 4), the options menu's and the
+# statistics' buttons (11 to 24), the access button, a game's star and the frame's
+# listen, next and stop (26 to 30). The others are titles and sentences nobody scans to.
 SPOKEN_FILES = ("menu.txt", "games.txt")
+SPOKEN_MENU_LINES = set(range(2, 5)) | set(range(11, 25)) | set(range(26, 31))
 
 
 def spoken_files(files):
@@ -29,6 +33,8 @@ def recordings(language, files):
         stem = name[:-len(".txt")]
         lines = [line for line in files[name] if line] if name.endswith("data.txt") else files[name]
         for number, line in enumerate(lines):
+            if name == "menu.txt" and number not in SPOKEN_MENU_LINES:
+                continue
             if line.strip():
                 result[f"lang/{language}/spoken/{stem}-{number}.wav"] = line
     return result
@@ -38,6 +44,7 @@ def make_all(resources, language, files, voice="en-gb"):
     made = []
     with tempfile.TemporaryDirectory() as tmp:
         for path, text in sorted(recordings(language, files).items()):
-            content_media.make_recording(text, os.path.join(resources, path), tmp, voice=voice)
+            content_media.make_recording(text, os.path.join(resources, path), tmp, voice=voice,
+                                         compressed=False)
             made.append(path)
     return made
