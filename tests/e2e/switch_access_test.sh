@@ -12,12 +12,7 @@ source "$(dirname "$0")/e2e.sh"
 
 begin_e2e
 profiles="$home/Documents/Tavlo/profiles"
-start_program window
-press Return 1.5   # yes, make the data folder
-press Return 1     # skip the title
-press Escape
-wait_for_exit "$pid" 30 || fail "the program did not end"
-pid=
+first_start
 
 # One-switch mode, a step each second; the access file makes button 0 of any
 # gamepad the switch that chooses, with spoken scanning, the acceptance time,
