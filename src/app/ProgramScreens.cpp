@@ -15,7 +15,11 @@ ProgramScreens::ProgramScreens(Application& app, ProgramState& state, MediaContr
       options_(app, state, *this),
       statistics_(app, state),
       help_(app, state),
-      about_(app, state) {}
+      about_(app, state) {
+  // The switches and scanning follow the current profile's access settings,
+  // whichever profile that is.
+  app.UseAccessSettings(state.Profiles.Access);
+}
 
 Form* ProgramScreens::GameScreen(int game_number) { return games_.Get(game_number); }
 

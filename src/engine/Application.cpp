@@ -6,7 +6,9 @@
 #include "engine/FilePaths.h"
 #include "engine/Form.h"
 #include "engine/MilliTimer.h"
+#include "engine/ScanTimer.h"
 #include "engine/Timer.h"
+#include "platform/ModalDialog.h"
 
 namespace tavlo {
 namespace {
@@ -21,10 +23,60 @@ void Remove(std::vector<T*>& items, const T* item) {
   items.erase(std::remove(items.begin(), items.end(), item), items.end());
 }
 
+bool IsSwitchKey(const InputEvent& event) {
+  return event.Type == EventType::KeyDown &&
+         (event.KeyCode == keys::kSpace || event.KeyCode == keys::kEnter);
+}
+
+// A dialog as the profile's switches work it: the keys and joystick buttons
+// chosen as switches arrive as Space and Enter.
+class SwitchedDialog : public ModalDialog {
+ public:
+  SwitchedDialog(ModalDialog& dialog, const AccessSettings& access)
+      : dialog_(dialog), access_(access) {}
+
+  bool DrawFrame(DialogPictures& pictures) override { return dialog_.DrawFrame(pictures); }
+  void OnKey(int key_code, int shift) override {
+    InputEvent key{EventType::KeyDown};
+    key.KeyCode = key_code;
+    key.Shift = shift;
+    Pass(key);
+  }
+  void OnJoystickButton(int button) override {
+    InputEvent press{EventType::JoystickButtonDown};
+    press.Button = button;
+    Pass(press);
+  }
+  void OnText(const std::string& utf8) override { dialog_.OnText(utf8); }
+  void Answer(DialogAnswer answer) override { dialog_.Answer(answer); }
+  bool Closed() const override { return dialog_.Closed(); }
+  ModalDialog& Underlying() override { return dialog_.Underlying(); }
+
+ private:
+  void Pass(const InputEvent& raw) {
+    if (dialog_.WantsRawInput()) {
+      if (raw.Type == EventType::JoystickButtonDown) {
+        dialog_.OnJoystickButton(raw.Button);
+      } else {
+        dialog_.OnKey(raw.KeyCode, raw.Shift);
+      }
+      return;
+    }
+    const auto key = SwitchInput::Translate(raw, access_, SwitchScope::Dialog);
+    if (key && key->Type == EventType::KeyDown) dialog_.OnKey(key->KeyCode, key->Shift);
+  }
+
+  ModalDialog& dialog_;
+  const AccessSettings& access_;
+};
+
 }  // namespace
 
 Application::Application(Platform& platform, FontLibrary& fonts)
-    : platform_(platform), fonts_(fonts), program_folder_(platform.ProgramFolder()) {}
+    : platform_(platform),
+      fonts_(fonts),
+      program_folder_(platform.ProgramFolder()),
+      speech_(platform.Audio()) {}
 
 Application::~Application() = default;
 
@@ -102,6 +154,23 @@ void Application::Register(Timer& timer) { timers_.push_back(&timer); }
 
 void Application::Unregister(Timer& timer) { Remove(timers_, &timer); }
 
+void Application::Register(ScanTimer& timer) { scan_timers_.push_back(&timer); }
+
+void Application::Unregister(ScanTimer& timer) { Remove(scan_timers_, &timer); }
+
+void Application::RunDialog(ModalDialog& dialog) {
+  FollowJoystickChoice();
+  SwitchedDialog switched(dialog, Access());
+  platform_.RunModalDialog(switched);
+}
+
+void Application::FollowJoystickChoice() {
+  const bool wanted = Access().UsesJoysticks();
+  if (wanted == joysticks_watched_) return;
+  joysticks_watched_ = wanted;
+  platform_.WatchJoysticks(wanted);
+}
+
 void Application::Run() {
   quit_ = false;
   while (!quit_ && FrontForm()) Step();
@@ -113,11 +182,12 @@ void Application::Step(int most_milliseconds) {
     Dispatch(InputEvent{EventType::CloseRequested});
     return;
   }
+  FollowJoystickChoice();
   int timeout = MillisecondsToNextTimer();
   if (most_milliseconds >= 0 && (timeout < 0 || timeout > most_milliseconds)) {
     timeout = most_milliseconds;
   }
-  if (auto event = platform_.WaitEvent(timeout)) Dispatch(*event);
+  if (auto event = platform_.WaitEvent(timeout)) Deliver(*event);
   FireDueTimers();
 }
 
@@ -138,17 +208,24 @@ void Application::WaitForNextFrame() {
 }
 
 void Application::DoEvents() {
-  while (auto event = platform_.WaitEvent(0)) Dispatch(*event);
+  FollowJoystickChoice();
+  while (auto event = platform_.WaitEvent(0)) Deliver(*event);
   FireDueTimers();
+}
+
+void Application::Deliver(const InputEvent& raw) {
+  if (auto event = switch_input_.Take(raw, Access(), MilliTimer64())) Dispatch(*event);
 }
 
 void Application::Wait(int milliseconds) {
   const std::int64_t end = MilliTimer64() + milliseconds;
+  switch_input_.Busy();
   while (true) {
     const std::int64_t remaining = end - MilliTimer64();
     if (remaining <= 0) break;
     auto event = platform_.WaitEvent(static_cast<int>(remaining));
     if (!event) continue;
+    switch_input_.Drop(*event, Access());
     if (event->Type == EventType::Exposed) {
       if (Form* front = FrontForm()) platform_.Present(front->Picture());
     } else if (event->Type == EventType::CloseRequested) {
@@ -168,10 +245,20 @@ void Application::Dispatch(const InputEvent& event) {
   const bool typed_at_screen_left = typed_at_screen_left_;
   typed_at_screen_left_ = false;
   switch (event.Type) {
-    case EventType::KeyDown:
+    case EventType::KeyDown: {
+      const bool select = event.KeyCode == keys::kEnter;
+      // The pause after a selection: a second hit of the select switch
+      // must not choose again.
+      if (select && MilliTimer64() < selections_quiet_until_) break;
+      if (TellScanTimersOfPress(*form, event)) break;
       form->Form_KeyDown(event.KeyCode, event.Shift);
       typed_at_screen_left_ = FrontForm() != form;
+      if (select) {
+        selections_quiet_until_ = MilliTimer64() + Access().PostSelectPauseMilliseconds;
+        TellScanTimersOfSelection(*form);
+      }
       break;
+    }
     case EventType::TextInput:
       if (!typed_at_screen_left) form->Form_KeyPress(event.Text);
       break;
@@ -179,6 +266,7 @@ void Application::Dispatch(const InputEvent& event) {
       form->Form_KeyUp(event.KeyCode, event.Shift);
       break;
     case EventType::MouseDown:
+      TellScanTimersOfPress(*form, event);
       form->Form_MouseDown(event.Button, event.Shift, event.X, event.Y);
       break;
     case EventType::MouseUp:
@@ -193,6 +281,26 @@ void Application::Dispatch(const InputEvent& event) {
     case EventType::Exposed:
       platform_.Present(form->Picture());
       break;
+    case EventType::JoystickButtonDown:
+    case EventType::JoystickButtonUp:
+      // A button that is no switch means nothing to a screen.
+      break;
+  }
+}
+
+bool Application::TellScanTimersOfPress(Form& form, const InputEvent& event) {
+  bool only_woke = false;
+  for (ScanTimer* timer : scan_timers_) {
+    if (&timer->Owner() == &form && timer->OnPress(IsSwitchKey(event))) only_woke = true;
+  }
+  return only_woke;
+}
+
+void Application::TellScanTimersOfSelection(Form& form) {
+  // The selection may have closed the form; its timers then rest anyway.
+  const std::vector<ScanTimer*> snapshot = scan_timers_;
+  for (ScanTimer* timer : snapshot) {
+    if (Contains(scan_timers_, timer) && &timer->Owner() == &form) timer->OnSelected();
   }
 }
 
@@ -204,11 +312,15 @@ int Application::MillisecondsToNextTimer() const {
     if (!timer->owner_.IsLoaded()) continue;
     soonest = std::min(soonest, std::max<std::int64_t>(timer->due_ - now, 0));
   }
+  const std::int64_t switch_due = switch_input_.MillisecondsToDue(Access(), now);
+  if (switch_due >= 0) soonest = std::min(soonest, switch_due);
   if (soonest == std::numeric_limits<std::int64_t>::max()) return -1;
   return static_cast<int>(std::min<std::int64_t>(soonest, std::numeric_limits<int>::max()));
 }
 
 void Application::FireDueTimers() {
+  // A switch held for its acceptance time counts now.
+  if (auto press = switch_input_.TakeDue(Access(), MilliTimer64())) Dispatch(*press);
   const std::vector<Timer*> snapshot = timers_;
   for (Timer* timer : snapshot) {
     // A tick may destroy or stop other timers; skip those.

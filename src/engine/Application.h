@@ -5,6 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/AccessSettings.h"
+#include "engine/HighlightSpeech.h"
+#include "engine/SwitchInput.h"
 #include "platform/Fonts.h"
 #include "platform/InputEvent.h"
 #include "platform/Platform.h"
@@ -12,6 +15,8 @@
 namespace tavlo {
 
 class Form;
+class ModalDialog;
+class ScanTimer;
 class Timer;
 
 // Runs the forms on the one user-interface thread: delivers the platform's
@@ -26,6 +31,13 @@ class Application {
 
   Platform& Host() { return platform_; }
   FontLibrary& Fonts() { return fonts_; }
+
+  // The access settings of the current profile, which the program keeps
+  // for the whole run; the defaults until it gives them.
+  void UseAccessSettings(const AccessSettings& settings) { access_ = &settings; }
+  const AccessSettings& Access() const { return *access_; }
+  // Spoken scanning's voice.
+  HighlightSpeech& Speech() { return speech_; }
 
   // Loads the form when it is not loaded (its Form_Load runs), brings it to the
   // front and gives it the focus.
@@ -54,6 +66,10 @@ class Application {
   void Wait(int milliseconds);
   // Makes Run return after the current handler.
   void Quit() { quit_ = true; }
+  // Runs a dialog modally over the front form. Its switches are the
+  // profile's: the chosen keys and joystick buttons step and choose, while
+  // the mouse stays the mouse.
+  void RunDialog(ModalDialog& dialog);
 
   // The form that receives input: the top modal form, else the front form.
   Form* FrontForm() const;
@@ -67,11 +83,22 @@ class Application {
  private:
   friend class Form;
   friend class Timer;
+  friend class ScanTimer;
   void Register(Timer& timer);
   void Unregister(Timer& timer);
+  void Register(ScanTimer& timer);
+  void Unregister(ScanTimer& timer);
   void Forget(Form& form);
 
+  // Raw input from the platform, through the switches, to the front form.
+  void Deliver(const InputEvent& raw);
   void Dispatch(const InputEvent& event);
+  // A press reached the form: its scanning timers hear of it. True when it
+  // only woke a resting scan.
+  bool TellScanTimersOfPress(Form& form, const InputEvent& event);
+  void TellScanTimersOfSelection(Form& form);
+  // Joystick buttons are watched while a switch is one.
+  void FollowJoystickChoice();
   void FireDueTimers();
   // Milliseconds until the next timer is due; -1 when none is running.
   int MillisecondsToNextTimer() const;
@@ -87,6 +114,14 @@ class Application {
   std::vector<Form*> shown_;
   std::vector<Form*> modal_;
   std::vector<Timer*> timers_;
+  std::vector<ScanTimer*> scan_timers_;
+  AccessSettings default_access_;
+  const AccessSettings* access_ = &default_access_;
+  SwitchInput switch_input_;
+  HighlightSpeech speech_;
+  // The select switch does nothing before this time (the pause after a selection).
+  std::int64_t selections_quiet_until_ = 0;
+  bool joysticks_watched_ = false;
   bool quit_ = false;
   bool close_requested_ = false;
   // When the frame of WaitForNextFrame is due, on the platform's clock.

@@ -35,7 +35,11 @@ void DrawToolTip(Form& form, int x, int y, const std::string& text) {
   canvas.FontSize = 8;
   const int width = canvas.TextWidth(text);
   const int height = canvas.TextHeight(text);
-  const int left = x - width / 2;
+  // Centred on the point, but never past the picture's edges: the last
+  // button of a row has its tip beside the window's right edge.
+  constexpr int kMargin = 4;
+  const int right_most = form.Picture().Width() - width - kMargin - 2;
+  const int left = std::max(kMargin + 2, std::min(x - width / 2, right_most));
   const int top = y - 2;
   canvas.FilledBox(left - 2, top - 2, left + width + 2, top + height + 2, kToolTipYellow);
   canvas.Box(left - 2, top - 2, left + width + 2, top + height + 2, kBlack);

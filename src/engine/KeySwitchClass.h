@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace tavlo {
@@ -12,14 +14,28 @@ class SpriteClass;
 // current one. Stepping moves the real pointer onto the centre of the current
 // sprite, so the form's pointer-move handling shows the same highlight for
 // switches, keys and the mouse. The list only refers to the form's sprites.
+//
+// Each item may have a name, a recording the list plays when the highlight
+// reaches it and the profile wants the highlight spoken. A screen can also
+// keep a few items of its own at the end of the list (a game's frame
+// buttons): they stay when the list is cleaned up, and those not shown are
+// passed over.
 class KeySwitchClass {
  public:
+  // An item with the recording that names it ("" for none).
+  struct Item {
+    SpriteClass* Sprite = nullptr;
+    std::string Spoken;
+  };
+
   void Init(Form& form);
-  void Add(SpriteClass& sprite);
+  // spoken is the recording that names the sprite, as the application finds
+  // resources (a program-folder name or an absolute path).
+  void Add(SpriteClass& sprite, std::string spoken = {});
   void RemoveLast();
   // False when no sprite was made current yet.
   bool IsSpriteVisible() const;
-  // Empties the list and resets the index.
+  // Empties the list (but not its closing items) and resets the index.
   void CleanUp();
   void ResetIndex();
   // Makes item i current when 0 < i < count; the last item cannot be chosen
@@ -35,17 +51,35 @@ class KeySwitchClass {
   std::int32_t GetXPos() const;
   std::int32_t GetYPos() const;
 
-  std::size_t Count() const { return Switches.size(); }
+  // The items every round ends with, in order; the visible ones are scanned.
+  void SetClosingItems(std::vector<Item> items);
+  // The item the pointer was last moved to is one of the closing items.
+  bool OnClosingItem() const;
+  // Names the items added without a name of their own, when asked.
+  void SetNamer(std::function<std::string(const SpriteClass&)> namer) { namer_ = std::move(namer); }
+  // Steps made since the items were last added or the index reset: 1 while
+  // the first item reached after a new set of choices is current.
+  int StepsSinceRebuild() const { return steps_since_rebuild_; }
+
+  // Items in one round: those added and the visible closing items.
+  std::size_t Count() const;
 
  private:
   void MoveCursorToSwitch();
+  // The item at a 1-based position of the round.
+  const Item& ItemAt(std::int32_t index) const;
+  void SpeakName(const Item& item);
 
   Form* Owner = nullptr;
-  std::vector<SpriteClass*> Switches;
+  std::vector<Item> Switches;
+  std::vector<Item> closing_;
+  std::function<std::string(const SpriteClass&)> namer_;
   std::int32_t Index = 0;
   SpriteClass* CurrentSprite = nullptr;
+  bool current_is_closing_ = false;
   std::int32_t PosX = -1;
   std::int32_t PosY = -1;
+  int steps_since_rebuild_ = 0;
 };
 
 }  // namespace tavlo

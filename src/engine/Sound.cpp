@@ -15,6 +15,8 @@ constexpr int kSettleLimitMilliseconds = 250;
 
 bool PlaySound(Application& app, std::string_view file, PlayMode mode) {
   AudioOutput& audio = app.Host().Audio();
+  // Spoken scanning must not talk over this sound.
+  app.Speech().OtherSoundStarted();
   const int length = audio.PlayWave(app.ResourcePath(file));
   if (length < 0) return false;
   if (mode == PlayMode::Synchronous) {

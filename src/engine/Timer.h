@@ -23,6 +23,9 @@ class Timer {
   // Setting either restarts the count: the next tick is one interval away.
   void SetInterval(int milliseconds);
   void SetEnabled(bool enabled);
+  // Moves the next tick this much later, once; the ticks after it keep the
+  // interval.
+  void Postpone(int milliseconds) { due_ += milliseconds; }
 
   Form& Owner() { return owner_; }
 

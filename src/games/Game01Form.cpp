@@ -75,6 +75,8 @@ void Game01Form::StartRound() {
   if (static_cast<size_t>(list.gWordIndex) >= words.size()) list.gWordIndex = 0;
 
   LayOutRound();
+  // Each picture scans its own set of buttons, from the first.
+  Switches().CleanUp();
   for (auto& button : buttons_) Switches().Add(button);
   UpdateScreen();
   platform.SetCursor(CursorShape::Arrow);

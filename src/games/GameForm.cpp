@@ -5,6 +5,7 @@
 #include "engine/MilliTimer.h"
 #include "engine/Rounding.h"
 #include "games/AnswerFeedback.h"
+#include "games/ChoiceRecording.h"
 #include "games/TextSizeKeys.h"
 #include "games/WordCursor.h"
 #include "profiles/OptionDialogs.h"
@@ -22,6 +23,10 @@ constexpr int kSecondInformationOfListFailure = 1;
 constexpr int kFirstInformationOfMissingPicture = 2;
 constexpr int kSecondInformationOfMissingPicture = 3;
 constexpr int kListTooLong = 13;
+// The menu texts that name the frame buttons when scanning speaks.
+constexpr int kListenText = 28;
+constexpr int kNextText = 29;
+constexpr int kStopText = 30;
 
 }  // namespace
 
@@ -33,8 +38,11 @@ GameForm::GameForm(const GameContext& context, int game_number)
       main_menu_(context.MainMenu),
       game_number_(game_number),
       game_id_(GameIdOf(game_number)),
-      one_key_timer_(*this, [this] { OneKeyTimer_Timer(); }) {
+      one_key_timer_(*this, switches_, [this] { OneKeyTimer_Timer(); }) {
   Caption = "Tavlo";
+  switches_.SetNamer([this](const SpriteClass& choice) {
+    return ChoiceRecording(state_, game_id_, choice);
+  });
 }
 
 void GameForm::Form_Load() {
@@ -91,6 +99,7 @@ bool GameForm::SetUpGame() {
     one_key_timer_.SetInterval(profile.OneKeyInterval * 1000);
     one_key_timer_.SetEnabled(true);
   }
+  ScanFrameButtons();
   state_.gFontName = profile.GetFontName(game_id_);
   state_.gFontSize = profile.GetFontSize(game_id_);
   // Input is free from now on; a lock left from an earlier game could lie
@@ -113,6 +122,19 @@ void GameForm::LoadFrameButtons() {
   gListenButton.Y = 5;
 }
 
+void GameForm::ScanFrameButtons() {
+  if (!state_.Profiles.Access.ScanFrameButtons) {
+    switches_.SetClosingItems({});
+    return;
+  }
+  const LanguageTexts& texts = state_.Texts;
+  // Listen and next come before stop, so that a child who scans on past the
+  // choices reaches help first and the way out last.
+  switches_.SetClosingItems({{&gListenButton, texts.SpokenLine("menu", kListenText)},
+                             {&gNextButton, texts.SpokenLine("menu", kNextText)},
+                             {&gStopButton, texts.SpokenLine("menu", kStopText)}});
+}
+
 void GameForm::FreeFrameButtons() {
   gNextButton.CleanUp();
   gStopButton.CleanUp();
@@ -131,6 +153,9 @@ void GameForm::ExitForm() {
 }
 
 void GameForm::DrawFrameButtons(FrameButtonSet buttons) {
+  gStopButton.Visible = buttons.Stop;
+  gListenButton.Visible = buttons.Listen;
+  gNextButton.Visible = buttons.Next;
   if (buttons.Stop) gStopButton.DrawTransp(*this);
   if (buttons.Listen) gListenButton.DrawTransp(*this);
   if (buttons.Next) gNextButton.DrawTransp(*this);
@@ -351,7 +376,13 @@ void GameForm::Form_KeyDown(int key_code, int) {
       return;
     case keys::kEnter:
       if (!free) return;
-      SelectSwitch(switches_.GetXPos(), switches_.GetYPos());
+      // A frame button in the scanning list is clicked as the frame's own,
+      // whatever selecting means to the game.
+      if (switches_.OnClosingItem()) {
+        Form_MouseDown(mouse_buttons::kLeft, 0, switches_.GetXPos(), switches_.GetYPos());
+      } else {
+        SelectSwitch(switches_.GetXPos(), switches_.GetYPos());
+      }
       if (!IsLoaded()) return;
       UpdateScreen();
       LockInput();

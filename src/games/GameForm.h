@@ -10,6 +10,7 @@
 #include "engine/Form.h"
 #include "games/BusyPointer.h"
 #include "engine/KeySwitchClass.h"
+#include "engine/ScanTimer.h"
 #include "engine/Sound.h"
 #include "engine/SpriteClass.h"
 #include "engine/Timer.h"
@@ -100,9 +101,10 @@ class GameForm : public Form {
   // unless the game gives selecting a meaning of its own.
   virtual void SelectSwitch(int x, int y);
 
-  // Drawing: the frame buttons a game shows, see-through; then, after the
-  // game's own sprites, the blue borders of the highlighted frame buttons;
-  // the game's name centred above the game.
+  // Drawing: the frame buttons a game shows, see-through (only those are
+  // scanned when the frame buttons are); then, after the game's own sprites,
+  // the blue borders of the highlighted frame buttons; the game's name
+  // centred above the game.
   void DrawFrameButtons(FrameButtonSet buttons = {});
   // The start of every redraw: the window cleared, the game's picture (if it
   // has one filling the window) and the frame buttons; then the game draws
@@ -176,7 +178,7 @@ class GameForm : public Form {
   // One tick of the scanning timer: a scanning step. A game that does not
   // scan gives the tick a meaning of its own.
   virtual void OneKeyTimer_Timer();
-  Timer& OneKeyTimer() { return one_key_timer_; }
+  ScanTimer& OneKeyTimer() { return one_key_timer_; }
 
   ProgramState& state_;
   MediaControl& media_;
@@ -187,14 +189,18 @@ class GameForm : public Form {
  private:
   void LoadFrameButtons();
   void FreeFrameButtons();
+  // Makes the frame buttons the scanning list's closing items, or none, as
+  // the profile's access settings say.
+  void ScanFrameButtons();
   // Shows a dialog, then sets the game up again as the dialog asks.
   void AfterOptionsDialog();
 
   Form& main_menu_;
   int game_number_;
   std::string game_id_;
+
   KeySwitchClass switches_;
-  Timer one_key_timer_;
+  ScanTimer one_key_timer_;
   // Where the pointer was last seen over the window; off the window until then.
   int pointer_x_ = -1;
   int pointer_y_ = -1;

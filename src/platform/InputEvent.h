@@ -55,6 +55,11 @@ enum class EventType {
   MouseDown,
   MouseUp,
   MouseMove,
+  // A button of a joystick or gamepad, any of them: Button holds its number
+  // (from 0, as the device counts them). Screens never see these; the
+  // application makes them switch presses when the profile chose them.
+  JoystickButtonDown,
+  JoystickButtonUp,
   // The user asked the window manager to close the window.
   CloseRequested,
   // The window's picture was lost (uncovered, resized) and must be shown again.

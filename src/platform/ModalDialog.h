@@ -36,6 +36,12 @@ class ModalDialog {
   // reach the dialog here and only here, so the switch rules are the dialog's
   // own and not the drawing library's.
   virtual void OnKey(int key_code, int shift) = 0;
+  // A button of a joystick or gamepad (numbered from 0), while the program
+  // watches them. A dialog that takes no switch buttons ignores it.
+  virtual void OnJoystickButton(int /*button*/) {}
+  // While true, keys and joystick buttons reach the dialog as they are, not
+  // as the profile's switches make them (a dialog learning a new switch).
+  virtual bool WantsRawInput() const { return false; }
   // Text the user typed, as UTF-8, after the key presses that made it. A
   // dialog without a text box ignores it.
   virtual void OnText(const std::string& /*utf8*/) {}
@@ -44,6 +50,8 @@ class ModalDialog {
   // to close), tests use it to script the user's answer.
   virtual void Answer(DialogAnswer answer) = 0;
   virtual bool Closed() const = 0;
+  // The dialog itself, where this one only passes another's input on.
+  virtual ModalDialog& Underlying() { return *this; }
 };
 
 }  // namespace tavlo

@@ -24,6 +24,7 @@ class NullPlatform : public Platform {
   // Sleeps out the timeout; with no timeout there is no input to wait for, so
   // the program is asked to close.
   std::optional<InputEvent> WaitEvent(int timeout_ms) override;
+  void WatchJoysticks(bool) override {}
 
   MessageAnswer ShowMessageBox(const std::string&, const std::string&, MessageButtons buttons,
                                MessageIcon) override {

@@ -65,6 +65,11 @@ class Platform {
   // The next event, waiting at most timeout_ms milliseconds for it (-1: as long
   // as it takes). Nothing when the time ran out. Key auto-repeat never arrives.
   virtual std::optional<InputEvent> WaitEvent(int timeout_ms) = 0;
+  // While watched, the buttons of every joystick and gamepad arrive as
+  // events (and in dialogs), devices plugged in later included. Watching
+  // costs a little time even when idle, so only a profile whose switch is
+  // such a button asks for it.
+  virtual void WatchJoysticks(bool watch) = 0;
 
   // A modal message box inside the program window (or on its own where no
   // window could be made). Returns the button the user chose.

@@ -75,7 +75,8 @@ void SdlImGuiHost::ReleaseTextures() {
   textures_.clear();
 }
 
-void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_background) {
+void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_background,
+                       const std::function<void(const SDL_Event&)>& device_events) {
   int frames_to_draw = kFramesPerEvent;
   SDL_ShowCursor(SDL_ENABLE);
   // Typed text arrives as text events as well as key presses.
@@ -101,6 +102,14 @@ void SdlImGuiHost::Run(ModalDialog& dialog, const std::function<void()>& draw_ba
         dialog.OnText(event.text.text);
         break;
       case SDL_KEYUP:
+      case SDL_JOYBUTTONUP:
+        break;
+      case SDL_JOYBUTTONDOWN:
+        dialog.OnJoystickButton(event.jbutton.button);
+        break;
+      case SDL_JOYDEVICEADDED:
+      case SDL_JOYDEVICEREMOVED:
+        if (device_events) device_events(event);
         break;
       case SDL_QUIT:
         // Put back for the program, which ends in order once the dialog is gone.

@@ -10,6 +10,7 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Surface;
 struct SDL_Texture;
+union SDL_Event;
 
 namespace tavlo {
 
@@ -27,10 +28,13 @@ class SdlImGuiHost : public DialogPictures {
   SdlImGuiHost& operator=(const SdlImGuiHost&) = delete;
 
   // Runs the dialog until it closes. draw_background draws the picture behind
-  // the dialog on the renderer. Keys go to the dialog's OnKey and typed text
-  // to its OnText, never to ImGui; the mouse goes to ImGui. A request to end
-  // the program cancels the dialog and is put back for the program to act on.
-  void Run(ModalDialog& dialog, const std::function<void()>& draw_background);
+  // the dialog on the renderer. Keys go to the dialog's OnKey, joystick
+  // buttons to its OnJoystickButton and typed text to its OnText, never to
+  // ImGui; the mouse goes to ImGui. Joysticks plugged in or out meanwhile go
+  // to device_events. A request to end the program cancels the dialog and is
+  // put back for the program to act on.
+  void Run(ModalDialog& dialog, const std::function<void()>& draw_background,
+           const std::function<void(const SDL_Event&)>& device_events = {});
 
   // True once the system asked the program to end during a dialog.
   bool QuitRequested() const { return quit_requested_; }

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/SdlImGuiHost.h"
+#include "platform/SdlJoysticks.h"
 #include "platform/SdlKeys.h"
 #include "platform/SdlMessageBox.h"
 #include "platform/ProgramLocation.h"
@@ -20,6 +22,9 @@ namespace {
 
 constexpr int kPictureWidth = 800;
 constexpr int kPictureHeight = 600;
+// How often the wait looks for joystick input: a switch press is seen within
+// this time, and an idle program wakes no more than this often.
+constexpr int kJoystickPollMilliseconds = 10;
 
 SDL_MessageBoxFlags SdlIconFlag(MessageIcon icon) {
   switch (icon) {
@@ -81,7 +86,8 @@ bool IsUnseenFallbackDriver() {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() : instance_lock_(InstanceLock::DefaultLockFile()) {
+SdlPlatform::SdlPlatform()
+    : joysticks_(std::make_unique<SdlJoysticks>()), instance_lock_(InstanceLock::DefaultLockFile()) {
   // Full screen scales the 800 x 600 picture; smooth scaling reads better.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "1");
   // SDL would show the software renderer's pixels through an OpenGL texture,
@@ -102,6 +108,7 @@ SdlPlatform::SdlPlatform() : instance_lock_(InstanceLock::DefaultLockFile()) {
 }
 
 SdlPlatform::~SdlPlatform() {
+  joysticks_.reset();
   CloseWindow();
   if (arrow_cursor_) SDL_FreeCursor(arrow_cursor_);
   if (wait_cursor_) SDL_FreeCursor(wait_cursor_);
@@ -299,6 +306,22 @@ void SdlPlatform::WarpPointer(int x, int y) {
   SDL_WarpMouseInWindow(window_, window_x, window_y);
 }
 
+void SdlPlatform::WatchJoysticks(bool watch) {
+  if (video_) joysticks_->Watch(watch);
+}
+
+bool SdlPlatform::NextSdlEvent(SDL_Event& event, int timeout_ms) {
+  if (!joysticks_->Watching()) {
+    return (timeout_ms < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, timeout_ms)) != 0;
+  }
+  joysticks_->ReadTestFeed();
+  if (SDL_PollEvent(&event)) return true;
+  const int nap = timeout_ms < 0 ? kJoystickPollMilliseconds
+                                 : std::min(timeout_ms, kJoystickPollMilliseconds);
+  if (nap > 0) SDL_Delay(static_cast<Uint32>(nap));
+  return false;
+}
+
 std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
   if (!video_) return InputEvent{EventType::CloseRequested};
   const Uint64 start = SDL_GetTicks64();
@@ -312,10 +335,10 @@ std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
     int wait = remaining;
     const int housekeeping = HousekeepingBeforeWait();
     if (housekeeping >= 0 && (wait < 0 || housekeeping < wait)) wait = housekeeping;
-    const int got = wait < 0 ? SDL_WaitEvent(&event) : SDL_WaitEventTimeout(&event, wait);
-    if (!got) {
-      // Woken for housekeeping only: wait on for the caller's time.
-      if (wait == remaining) return std::nullopt;
+    if (!NextSdlEvent(event, wait)) {
+      // Woken for housekeeping (or to look for joystick input) only: wait on
+      // for the caller's time.
+      if (remaining == 0 || (wait == remaining && !joysticks_->Watching())) return std::nullopt;
       continue;
     }
     switch (event.type) {
@@ -348,6 +371,17 @@ std::optional<InputEvent> SdlPlatform::WaitEvent(int timeout_ms) {
         result.Shift = ShiftStateFromSdl(event.key.keysym.mod);
         return result;
       }
+      case SDL_JOYBUTTONDOWN:
+      case SDL_JOYBUTTONUP: {
+        InputEvent result{event.type == SDL_JOYBUTTONDOWN ? EventType::JoystickButtonDown
+                                                          : EventType::JoystickButtonUp};
+        result.Button = event.jbutton.button;
+        return result;
+      }
+      case SDL_JOYDEVICEADDED:
+      case SDL_JOYDEVICEREMOVED:
+        joysticks_->HandleDeviceEvent(event);
+        break;
       case SDL_TEXTINPUT: {
         InputEvent result{EventType::TextInput};
         result.Text = event.text.text;
@@ -399,7 +433,8 @@ void SdlPlatform::RunModalDialog(ModalDialog& dialog) {
     dialog.Answer(DialogAnswer::Cancel);
     return;
   }
-  DialogHost().Run(dialog, [this] { DrawPicture(); });
+  DialogHost().Run(dialog, [this] { DrawPicture(); },
+                   [this](const SDL_Event& event) { joysticks_->HandleDeviceEvent(event); });
   quit_requested_ = quit_requested_ || imgui_host_->QuitRequested();
   redraw_all_ = true;
   if (!last_picture_.Empty()) Present(last_picture_);

@@ -14,10 +14,12 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Cursor;
+union SDL_Event;
 
 namespace tavlo {
 
 class SdlImGuiHost;
+class SdlJoysticks;
 class SdlMessageBox;
 
 // The real desktop: an SDL window that shows the front form's picture scaled
@@ -46,6 +48,7 @@ class SdlPlatform : public Platform {
   void WarpPointer(int x, int y) override;
 
   std::optional<InputEvent> WaitEvent(int timeout_ms) override;
+  void WatchJoysticks(bool watch) override;
 
   MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
                                MessageButtons buttons, MessageIcon icon) override;
@@ -80,6 +83,10 @@ class SdlPlatform : public Platform {
   void DestroyRenderer();
   // The dialogs' ImGui context, made for the first dialog.
   SdlImGuiHost& DialogHost();
+  // The next SDL event within timeout_ms (-1: no limit); false when none
+  // came. While joysticks are watched, SDL cannot sleep until their input
+  // comes, so the wait looks for events every few milliseconds instead.
+  bool NextSdlEvent(SDL_Event& event, int timeout_ms);
   // Does what is due before a wait (a waiting picture, closing an idle sound
   // device) and returns how long the wait may last at most; -1: no limit.
   int HousekeepingBeforeWait();
@@ -106,6 +113,7 @@ class SdlPlatform : public Platform {
   std::unique_ptr<SdlImGuiHost> imgui_host_;
   std::unique_ptr<SdlMessageBox> message_box_;
   MessageButtonWords button_words_;
+  std::unique_ptr<SdlJoysticks> joysticks_;
   InstanceLock instance_lock_;
   std::unique_ptr<InstanceLock> data_folder_lock_;
   AudioSdl audio_;

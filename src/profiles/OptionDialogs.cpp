@@ -4,6 +4,8 @@
 
 #include "engine/Application.h"
 #include "platform/Fonts.h"
+#include "profiles/AccessOptionsDialog.h"
+#include "profiles/AccessOptionsModel.h"
 #include "profiles/FontDialog.h"
 #include "profiles/FontDialogModel.h"
 #include "profiles/GeneralOptionsDialog.h"
@@ -19,6 +21,10 @@ namespace {
 
 // The option text that names the steering game's speed frame.
 constexpr int kSpeedCaption = 4;
+// The option texts of the access dialog, in the order of its captions.
+constexpr int kFirstAccessCaption = 5;
+// The menu text that is the access dialog's title.
+constexpr int kAccessTitle = 26;
 
 // The options belong to one game, so the dialog's title names it.
 std::string GeneralOptionsTitle(const ProgramState& state, const std::string& game_id) {
@@ -43,7 +49,7 @@ std::int16_t ShowGeneralOptions(Application& app, ProgramState& state, const std
   GeneralOptionsKeys keys(model);
   GeneralOptionsDialog dialog(model, keys, captions,
                               LoadDialogChrome(app, GeneralOptionsTitle(state, game_id)));
-  app.Host().RunModalDialog(dialog);
+  app.RunDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }
 
@@ -52,7 +58,7 @@ std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::st
                         FontLibrary::MatchingFamily(state.Profiles.GetFontName(game_id)));
   FontDialogKeys keys(model);
   FontDialog dialog(model, keys, LoadDialogChrome(app, state.Texts.MenuText(0)));
-  app.Host().RunModalDialog(dialog);
+  app.RunDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }
 
@@ -66,7 +72,21 @@ std::int16_t ShowOptions15(Application& app, ProgramState& state) {
   Options15Keys keys(model);
   Options15Dialog dialog(model, keys, captions,
                          LoadDialogChrome(app, GeneralOptionsTitle(state, game_id)));
-  app.Host().RunModalDialog(dialog);
+  app.RunDialog(dialog);
+  return SetDialogResult(state, dialog.Outcome());
+}
+
+std::int16_t ShowAccessOptions(Application& app, ProgramState& state) {
+  const LanguageTexts& texts = state.Texts;
+  const auto caption = [&](int i) { return texts.OptionText(kFirstAccessCaption + i); };
+  AccessOptionsCaptions captions{caption(0), caption(1), caption(2), caption(3),
+                                 caption(4), caption(5), caption(6), caption(7),
+                                 caption(8), caption(9), caption(10)};
+  AccessOptionsModel model(state.Profiles);
+  AccessOptionsKeys keys(model);
+  AccessOptionsDialog dialog(model, keys, std::move(captions),
+                             LoadDialogChrome(app, texts.MenuText(kAccessTitle)));
+  app.RunDialog(dialog);
   return SetDialogResult(state, dialog.Outcome());
 }
 

@@ -26,4 +26,10 @@ std::int16_t ShowFontDialog(Application& app, ProgramState& state, const std::st
 // does.
 std::int16_t ShowOptions15(Application& app, ProgramState& state);
 
+// Shows the access dialog of the current profile modally over the current
+// screen: its switches, spoken scanning and the times of scanning. OK stores
+// the settings in the profile, which takes them at once; the caller saves
+// them. Sets and returns gDialogResult as ShowGeneralOptions does.
+std::int16_t ShowAccessOptions(Application& app, ProgramState& state);
+
 }  // namespace tavlo

@@ -56,7 +56,7 @@ std::string AskNewProfileName(Application& app, ProgramState& state) {
                          texts.ProfilesText(kNameRefusedText)});
   NewProfileKeys keys(model);
   NewProfileDialog dialog(model, keys, LoadDialogChrome(app, texts.MenuText(0)));
-  app.Host().RunModalDialog(dialog);
+  app.RunDialog(dialog);
   return dialog.Outcome() == DialogOutcome::Confirmed ? model.Name() : std::string();
 }
 
@@ -71,7 +71,7 @@ void ShowProfileDialog(Application& app, ProgramState& state) {
   while (true) {
     ProfileDialogKeys keys(model, focus);
     ProfileDialog dialog(model, keys, look, LoadDialogChrome(app, state.Texts.MenuText(0)));
-    app.Host().RunModalDialog(dialog);
+    app.RunDialog(dialog);
     if (dialog.Outcome() != DialogOutcome::Confirmed) return;
     look.Notice.clear();
     switch (keys.Requested()) {

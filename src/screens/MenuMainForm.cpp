@@ -25,6 +25,10 @@ constexpr int kTitleFirstTick = 1500;
 constexpr int kTitleStepTime = 5;
 constexpr double kCloudSpeed = -50;  // pixels per second, upwards
 constexpr const char* kClickSound = "sfx\\click.wav";
+// The menu texts that name the small buttons.
+constexpr int kQuitText = 4;
+constexpr int kOptionsText = 2;
+constexpr int kMusicText = 3;
 
 std::string GameButtonPicture(const std::string& language, int index) {
   const int number = index + 1;
@@ -40,7 +44,7 @@ MenuMainForm::MenuMainForm(Application& app, ProgramState& state, MediaControl& 
       state_(state),
       navigator_(navigator),
       music_(media, app.Host()),
-      one_key_timer_(*this, [this] { OneKeyTimer_Timer(); }),
+      one_key_timer_(*this, switches_, [this] { OneKeyTimer_Timer(); }),
       image_timer_(*this, [this] { ImageTimer_Timer(); }) {
   Caption = "Tavlo";
   image_timer_.SetInterval(kTitleFirstTick);
@@ -153,12 +157,15 @@ void MenuMainForm::UpdateMusic() {
 void MenuMainForm::BuildScanList() {
   switches_.CleanUp();
   switches_.Init(*this);
+  const LanguageTexts& texts = state_.Texts;
   for (size_t i = 0; i < game_buttons_.size(); ++i) {
-    if (state_.Profiles.Games[i].ShowInMenu) switches_.Add(game_buttons_[i]);
+    if (state_.Profiles.Games[i].ShowInMenu) {
+      switches_.Add(game_buttons_[i], texts.SpokenLine("games", static_cast<int>(i)));
+    }
   }
-  switches_.Add(stop_button_);
-  switches_.Add(options_button_);
-  switches_.Add(music_button_);
+  switches_.Add(stop_button_, texts.SpokenLine("menu", kQuitText));
+  switches_.Add(options_button_, texts.SpokenLine("menu", kOptionsText));
+  switches_.Add(music_button_, texts.SpokenLine("menu", kMusicText));
 }
 
 void MenuMainForm::StartOneKeyTimer() {

@@ -6,6 +6,7 @@
 #include "engine/Form.h"
 #include "engine/KeySwitchClass.h"
 #include "engine/MMedia.h"
+#include "engine/ScanTimer.h"
 #include "engine/SpriteClass.h"
 #include "engine/Timer.h"
 #include "state/GameNumbers.h"
@@ -51,7 +52,7 @@ class MenuMainForm : public Form {
   const std::array<SpriteClass, kGameCount>& GameButtons() const { return game_buttons_; }
   const KeySwitchClass& Switches() const { return switches_; }
   const SpriteClass& TitleCloud() const { return title_cloud_; }
-  Timer& OneKeyTimer() { return one_key_timer_; }
+  ScanTimer& OneKeyTimer() { return one_key_timer_; }
   Timer& ImageTimer() { return image_timer_; }
 
  private:
@@ -64,7 +65,7 @@ class MenuMainForm : public Form {
   ScreenNavigator& navigator_;
   MMedia music_;
   KeySwitchClass switches_;
-  Timer one_key_timer_;
+  ScanTimer one_key_timer_;
   Timer image_timer_;
 
   SpriteClass title_picture_;

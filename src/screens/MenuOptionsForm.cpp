@@ -16,7 +16,8 @@ constexpr Color kBackColor = RGB(230, 240, 250);
 constexpr Color kTextColor = RGB(0, 114, 188);
 constexpr const char* kClickSound = "sfx\\click.wav";
 constexpr int kProfileGap = 15;
-constexpr int kButtonGap = 20;
+// Eleven buttons fill the row; with wider gaps the last would leave the screen.
+constexpr int kButtonGap = 12;
 constexpr int kFirstIconX = 30;
 constexpr int kFirstIconY = 150;
 constexpr int kIconGapX = 22;
@@ -24,15 +25,19 @@ constexpr int kIconGapY = 50;
 constexpr int kIconsPerRow = 5;
 constexpr int kMarkGap = 4;
 constexpr int kHintY = 126;
-// The menu texts that say what the buttons do, in the buttons' order.
+// The menu texts that say what the buttons do, in the buttons' order; the
+// access button, which came later, has its text further on.
 constexpr int kFirstButtonTip = 11;
 constexpr int kHintText = 25;
+constexpr int kAccessTip = 26;
+// The menu text that names a game's star when scanning speaks.
+constexpr int kStarText = 27;
 
 constexpr std::array<const char*, kOptionsButtonCount> kButtonPictures = {
     "gfx\\menu\\stop.gif",        "gfx\\menu\\profile.gif",    "gfx\\menu\\stats.gif",
     "gfx\\menu\\music.gif",       "gfx\\menu\\sound.gif",      "gfx\\menu\\twoContacts.gif",
     "gfx\\menu\\oneContact.gif",  "gfx\\menu\\scanTime.gif",   "gfx\\menu\\help.gif",
-    "gfx\\menu\\about.gif"};
+    "gfx\\menu\\about.gif",       "gfx\\menu\\access.gif"};
 
 // The order in which a click is tested: the sound button before the music
 // button, as the screen always did.
@@ -40,7 +45,13 @@ constexpr std::array<OptionsButton, kOptionsButtonCount> kClickOrder = {
     OptionsButton::Stop,      OptionsButton::Profile,     OptionsButton::Statistics,
     OptionsButton::Sound,     OptionsButton::Music,       OptionsButton::TwoSwitches,
     OptionsButton::OneSwitch, OptionsButton::ScanTime,    OptionsButton::Help,
-    OptionsButton::About};
+    OptionsButton::About,     OptionsButton::Access};
+
+int ButtonTip(std::size_t button) {
+  return button == static_cast<std::size_t>(OptionsButton::Access)
+             ? kAccessTip
+             : kFirstButtonTip + static_cast<int>(button);
+}
 
 constexpr int kLongestScanStep = 6;
 
@@ -51,7 +62,7 @@ MenuOptionsForm::MenuOptionsForm(Application& app, ProgramState& state,
     : Form(app),
       state_(state),
       navigator_(navigator),
-      one_key_timer_(*this, [this] { Form_KeyDown(keys::kSpace, 0); }) {
+      one_key_timer_(*this, switches_, [this] { HandleScanKey(*this, switches_, keys::kSpace); }) {
   Caption = "Tavlo";
 }
 
@@ -130,10 +141,13 @@ void MenuOptionsForm::LayOut() {
 void MenuOptionsForm::BuildScanList() {
   switches_.CleanUp();
   switches_.Init(*this);
-  for (auto& button : buttons_) switches_.Add(button);
+  const LanguageTexts& texts = state_.Texts;
+  for (size_t i = 0; i < buttons_.size(); ++i) {
+    switches_.Add(buttons_[i], texts.SpokenLine("menu", ButtonTip(i)));
+  }
   for (int i = 0; i < kGameCount; ++i) {
-    switches_.Add(game_icons_[static_cast<size_t>(i)]);
-    switches_.Add(favourite_marks_[static_cast<size_t>(i)]);
+    switches_.Add(game_icons_[static_cast<size_t>(i)], texts.SpokenLine("games", i));
+    switches_.Add(favourite_marks_[static_cast<size_t>(i)], texts.SpokenLine("menu", kStarText));
   }
 }
 
@@ -198,7 +212,7 @@ void MenuOptionsForm::DrawScreen(int x, int y) {
     if (!buttons_[i].IsUnder(x, y)) continue;
     buttons_[i].DrawBorder(kHighlightBlue, 4, *this);
     DrawToolTip(*this, static_cast<int>(buttons_[i].MiddleX()), buttons_[i].Bottom() + 4,
-                state_.Texts.MenuText(kFirstButtonTip + static_cast<int>(i)));
+                state_.Texts.MenuText(ButtonTip(i)));
   }
   for (size_t i = 0; i < game_icons_.size(); ++i) {
     if (favourite_marks_[i].IsUnder(x, y)) favourite_marks_[i].DrawBorder(kHighlightBlue, 4, *this);
@@ -287,6 +301,12 @@ void MenuOptionsForm::ClickButton(OptionsButton button) {
     case OptionsButton::About:
       one_key_timer_.SetEnabled(false);
       navigator_.OpenAbout();
+      UpdateOneKeyTimer();
+      break;
+    case OptionsButton::Access:
+      one_key_timer_.SetEnabled(false);
+      // Saved at once: the settings live in a file of their own.
+      if (ShowAccessOptions(App(), state_) == 1) profile.SaveAccessSettings();
       UpdateOneKeyTimer();
       break;
   }

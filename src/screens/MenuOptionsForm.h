@@ -4,6 +4,7 @@
 
 #include "engine/Form.h"
 #include "engine/KeySwitchClass.h"
+#include "engine/ScanTimer.h"
 #include "engine/SpriteClass.h"
 #include "engine/Timer.h"
 #include "state/GameNumbers.h"
@@ -25,12 +26,14 @@ enum class OptionsButton {
   ScanTime,
   Help,
   About,
+  // The switches, the acceptance time and the pauses of scanning.
+  Access,
 };
-inline constexpr int kOptionsButtonCount = 10;
+inline constexpr int kOptionsButtonCount = 11;
 
 // The settings screen of the current profile: a row of buttons for the
 // profile dialog, the statistics, the sound and switch settings, help and
-// about, and the fifteen games with the star that shows each on the main
+// about, and the access dialog, and the fifteen games with the star that shows each on the main
 // menu. A game's icon opens its option dialog. Changes act at once; the
 // profile is saved when the screen is left and before the profile dialog
 // opens. It scans like every screen, by itself in one-switch mode.
@@ -59,7 +62,7 @@ class MenuOptionsForm : public Form {
   const std::array<SpriteClass, kGameCount>& GameIcons() const { return game_icons_; }
   const std::array<SpriteClass, kGameCount>& FavouriteMarks() const { return favourite_marks_; }
   const KeySwitchClass& Switches() const { return switches_; }
-  Timer& OneKeyTimer() { return one_key_timer_; }
+  ScanTimer& OneKeyTimer() { return one_key_timer_; }
 
  private:
   void LoadPictures();
@@ -77,7 +80,7 @@ class MenuOptionsForm : public Form {
   ProgramState& state_;
   ScreenNavigator& navigator_;
   KeySwitchClass switches_;
-  Timer one_key_timer_;
+  ScanTimer one_key_timer_;
   std::array<SpriteClass, kOptionsButtonCount> buttons_;
   SpriteClass on_mark_;
   SpriteClass off_mark_;

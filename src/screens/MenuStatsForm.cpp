@@ -59,7 +59,9 @@ void PrintCentred(Canvas& canvas, const std::string& text, int x, int y) {
 }  // namespace
 
 MenuStatsForm::MenuStatsForm(Application& app, ProgramState& state)
-    : Form(app), state_(state), one_key_timer_(*this, [this] { Form_KeyDown(keys::kSpace, 0); }) {
+    : Form(app),
+      state_(state),
+      one_key_timer_(*this, switches_, [this] { Form_KeyDown(keys::kSpace, 0); }) {
   Caption = "Tavlo";
 }
 
@@ -95,10 +97,13 @@ void MenuStatsForm::Form_Load() {
   }
   switches_.CleanUp();
   switches_.Init(*this);
-  for (SpriteClass* button :
-       {&stop_button_, &print_button_, &reset_button_, &page_up_button_, &page_down_button_}) {
-    switches_.Add(*button);
-  }
+  // Each button is named by its label.
+  const std::pair<SpriteClass*, int> named[] = {{&stop_button_, kBackTip},
+                                                {&print_button_, kPrintTip},
+                                                {&reset_button_, kResetTip},
+                                                {&page_up_button_, kPageUpTip},
+                                                {&page_down_button_, kPageDownTip}};
+  for (const auto& [button, tip] : named) switches_.Add(*button, state_.Texts.SpokenLine("menu", tip));
   // A one-switch user could not leave the screen without its own stepping.
   if (state_.Profiles.OneKeyMode) {
     one_key_timer_.SetInterval(state_.Profiles.OneKeyInterval * 1000);

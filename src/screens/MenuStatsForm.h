@@ -6,6 +6,7 @@
 
 #include "engine/Form.h"
 #include "engine/KeySwitchClass.h"
+#include "engine/ScanTimer.h"
 #include "engine/SpriteClass.h"
 #include "engine/Timer.h"
 #include "state/GameNumbers.h"
@@ -45,7 +46,7 @@ class MenuStatsForm : public Form {
   const SpriteClass& ResetButton() const { return reset_button_; }
   const SpriteClass& PageUpButton() const { return page_up_button_; }
   const SpriteClass& PageDownButton() const { return page_down_button_; }
-  Timer& OneKeyTimer() { return one_key_timer_; }
+  ScanTimer& OneKeyTimer() { return one_key_timer_; }
 
  private:
   void PrintPage(bool for_printer);
@@ -56,7 +57,7 @@ class MenuStatsForm : public Form {
 
   ProgramState& state_;
   KeySwitchClass switches_;
-  Timer one_key_timer_;
+  ScanTimer one_key_timer_;
   SpriteClass stop_button_;
   SpriteClass print_button_;
   SpriteClass reset_button_;

@@ -49,6 +49,10 @@ std::filesystem::path LanguageTexts::LanguageFile(const std::string& name) const
   return ResolvePath(program_folder_, "lang/" + gLanguage + "/" + name);
 }
 
+std::string LanguageTexts::SpokenLine(const std::string& file, int line) const {
+  return "lang/" + gLanguage + "/spoken/" + file + "-" + std::to_string(line) + ".wav";
+}
+
 std::vector<std::string> LanguageTexts::ReadRequired(const std::filesystem::path& file) const {
   auto lines = ReadTextLines(file);
   if (!lines) throw LanguageFileMissing(file);

@@ -104,6 +104,12 @@ class LanguageTexts {
   std::string GetDefaultWordList();
 
   std::filesystem::path LanguageFile(const std::string& name) const;
+  // The recording of a line of one of the language's files, by the file's
+  // name without ".txt" ("menu", "games", "Game01data") and the line's number
+  // (for a game's data, its number among the lines that are not empty), as
+  // a name in the program folder. Spoken scanning says the screens' buttons
+  // with these.
+  std::string SpokenLine(const std::string& file, int line) const;
 
  private:
   std::vector<std::string> ReadRequired(const std::filesystem::path& file) const;

@@ -11,6 +11,7 @@
 
 #include "engine/TextFile.h"
 #include "platform/Platform.h"
+#include "state/AccessFile.h"
 #include "state/LanguageTexts.h"
 #include "state/OptionFields.h"
 
@@ -127,6 +128,10 @@ std::filesystem::path ProfileStore::OptionFile(const std::string& profile_name) 
   return std::filesystem::path(data_path_) / "profiles" / profile_name;
 }
 
+std::filesystem::path ProfileStore::AccessSettingsFile(const std::string& profile_name) const {
+  return OptionFile(profile_name).string() + kAccessFileEnding;
+}
+
 std::filesystem::path ProfileStore::ProfileListFile() const {
   return std::filesystem::path(data_path_) / "profile.txt";
 }
@@ -170,7 +175,7 @@ bool ProfileStore::ProfileExists(const std::string& name) const {
 bool ProfileStore::RemoveProfile(const std::string& name) {
   if (!ProfileExists(name)) return false;
   std::error_code error;
-  std::filesystem::remove(OptionFile(name).string() + kAccessFileEnding, error);
+  std::filesystem::remove(AccessSettingsFile(name), error);
   return std::filesystem::remove(OptionFile(name), error) && !error;
 }
 
@@ -242,7 +247,10 @@ bool ProfileStore::ReadOptionFile(const std::string& profile_name) {
 
 void ProfileStore::LoadProfileOptions() {
   if (gProfileName.empty()) return;
-  if (ReadOptionFile(gProfileName)) return;
+  if (ReadOptionFile(gProfileName)) {
+    LoadAccessSettings();
+    return;
+  }
 
   const std::string failed_profile = gProfileName;
   WriteCurrentProfile(FallbackProfileName());
@@ -255,18 +263,41 @@ void ProfileStore::LoadProfileOptions() {
   if (!fallback_exists) {
     SaveProfileOptions();
   } else if (gProfileName == failed_profile || !ReadOptionFile(gProfileName)) {
-    KeepDamagedCopy(gProfileName);
+    KeepDamagedCopy(OptionFile(gProfileName));
     ResetProfileOptions();
   }
+  LoadAccessSettings();
 }
 
-void ProfileStore::KeepDamagedCopy(const std::string& profile_name) {
-  const std::filesystem::path folder = OptionFile(profile_name).parent_path();
+void ProfileStore::LoadAccessSettings() {
+  AccessFile contents;
+  const std::filesystem::path file = AccessSettingsFile(gProfileName);
+  // A damaged file is replaced at the next save, so a copy of it is kept.
+  if (AccessFile::Read(file, contents) == AccessFileRead::Damaged) KeepDamagedCopy(file);
+  Access = contents.Settings;
+  other_access_lines_ = std::move(contents.OtherLines);
+}
+
+bool ProfileStore::SaveAccessSettings() {
+  if (gProfileName.empty()) return false;
+  const std::filesystem::path file = AccessSettingsFile(gProfileName);
+  std::error_code error;
+  // Existing profiles keep working as they always did, without a new file.
+  if (Access == AccessSettings{} && other_access_lines_.empty() &&
+      !std::filesystem::exists(file, error)) {
+    return true;
+  }
+  return AccessFile{Access, other_access_lines_}.Write(file);
+}
+
+void ProfileStore::KeepDamagedCopy(const std::filesystem::path& file) {
+  const std::filesystem::path folder = file.parent_path();
   // Hidden, so that the list of profiles never shows it as a player.
-  const std::string prefix = "." + CutUtf8(profile_name, kLongestCopiedName) + kDamagedMark;
+  const std::string prefix =
+      "." + CutUtf8(file.filename().string(), kLongestCopiedName) + kDamagedMark;
   const std::string copy_name = prefix + DateStamp();
   std::error_code error;
-  std::filesystem::copy_file(OptionFile(profile_name), folder / copy_name,
+  std::filesystem::copy_file(file, folder / copy_name,
                              std::filesystem::copy_options::overwrite_existing, error);
   if (error) return;
 
@@ -310,7 +341,10 @@ bool ProfileStore::SaveProfileOptions() {
   // Counts must not be lost to a profiles folder someone deleted.
   std::error_code error;
   std::filesystem::create_directory(std::filesystem::path(data_path_) / "profiles", error);
-  if (WriteTextLinesAtomically(OptionFile(gProfileName), lines)) return true;
+  if (WriteTextLinesAtomically(OptionFile(gProfileName), lines)) {
+    SaveAccessSettings();
+    return true;
+  }
   if (!save_failure_told_) {
     save_failure_told_ = true;
     Tell(texts_.InformationText(kSaveFailedText));
@@ -326,6 +360,8 @@ void ProfileStore::ResetProfileOptions() {
   RewardSounds = true;
   game15_setting_ = "75";
   Games.fill(GameEntry{});
+  Access = AccessSettings{};
+  other_access_lines_.clear();
   // One look-up for all fifteen games: when the default list is unknown, the
   // user hears about it once, not fifteen times.
   const std::string default_list = texts_.GetDefaultWordList();

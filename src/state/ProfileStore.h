@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/AccessSettings.h"
 #include "engine/Sound.h"
 #include "state/GameNumbers.h"
 
@@ -72,6 +73,9 @@ class ProfileStore : public SoundOptions {
   std::int16_t OneKeyInterval = 1;  // seconds
   bool MenuMusic = true;
   std::array<GameEntry, kGameCount> Games;
+  // The switches and scanning of this profile, kept in its access file
+  // beside the option file. Loaded and saved with the options.
+  AccessSettings Access;
 
   // Reads profile.txt; when it names no usable profile, the first menu text
   // becomes the current profile and is written there.
@@ -99,16 +103,23 @@ class ProfileStore : public SoundOptions {
   // text, made into a name that is always a usable file name.
   std::string FallbackProfileName() const;
 
-  // Loads the current profile's option file. A missing, short or damaged file
-  // makes the fallback profile current with default options; that profile's
-  // own file is loaded when it is readable and written when missing. When it
-  // exists but is damaged, a dated copy of it is kept beside it before
-  // anything can replace it, and the user is told once.
+  // Loads the current profile's option file, then its access file. A
+  // missing, short or damaged option file makes the fallback profile current
+  // with default options; that profile's own file is loaded when it is
+  // readable and written when missing. When it exists but is damaged, a
+  // dated copy of it is kept beside it before anything can replace it, and
+  // the user is told once. A damaged access file is kept the same way, and
+  // its settings are the defaults.
   void LoadProfileOptions();
-  // Writes the current profile's option file; false when it could not. The
-  // first failure of a run is reported to the user.
+  // Writes the current profile's option file, and its access file when the
+  // profile has one or needs one; false when the options could not be
+  // written. The first failure of a run is reported to the user.
   bool SaveProfileOptions();
+  // The defaults for everything, access settings included.
   void ResetProfileOptions();
+  // Writes the access file alone (after the access dialog); false when it
+  // could not. A profile with the default settings and no file gets none.
+  bool SaveAccessSettings();
 
   // Per-game options by game id ("Game01" .. "Game15"). An id outside the
   // fifteen games reads as 0 or "" and is not written.
@@ -128,6 +139,7 @@ class ProfileStore : public SoundOptions {
   void SetGame15Setting(int value);
 
   std::filesystem::path OptionFile(const std::string& profile_name) const;
+  std::filesystem::path AccessSettingsFile(const std::string& profile_name) const;
 
   // Reads a profile's option file into this store without making it current
   // and without writing anything; false, with the store unchanged, when the
@@ -144,8 +156,9 @@ class ProfileStore : public SoundOptions {
     std::string FontSize;
   };
 
-  // Keeps a dated copy of a damaged option file and tells the user.
-  void KeepDamagedCopy(const std::string& profile_name);
+  // Keeps a dated copy of a damaged option or access file and tells the user.
+  void KeepDamagedCopy(const std::filesystem::path& file);
+  void LoadAccessSettings();
   void Tell(const std::string& text) const;
   GameTexts* TextsOf(const std::string& game_id);
   const GameTexts* TextsOf(const std::string& game_id) const;
@@ -157,6 +170,8 @@ class ProfileStore : public SoundOptions {
   bool save_failure_told_ = false;
   std::array<GameTexts, kGameCount> game_texts_;
   std::string game15_setting_ = "75";
+  // The access file's lines this program does not know, written back as read.
+  std::vector<std::string> other_access_lines_;
 };
 
 }  // namespace tavlo

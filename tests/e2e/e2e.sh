@@ -40,5 +40,16 @@ quit_from_game() {
   pid=
 }
 
+# The program's first start: it makes the data folder and the default
+# profile, which a test may then change before it starts the program again.
+first_start() {
+  start_program window
+  press Return 1.5   # yes, make the data folder
+  press Return 1     # skip the title
+  press Escape
+  wait_for_exit "$pid" 30 || fail "the program did not end"
+  pid=
+}
+
 # A line of the default profile's saved option file, without its line end.
 option_line() { sed -n "${1}p" "$home/Documents/Tavlo/profiles/Tavlo" | tr -d '\r '; }

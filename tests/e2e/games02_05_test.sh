@@ -54,12 +54,7 @@ play_set() {
 }
 
 begin_e2e
-start_program window
-press Return 1.5   # yes, make the data folder
-press Return 1     # skip the title
-press Escape
-wait_for_exit "$pid" 30 || fail "the program did not end"
-pid=
+first_start
 sed -i '3s/.*/0\r/' "$(option_file)"   # sound effects off
 
 start_program window

@@ -25,10 +25,10 @@ import -window "$window" "$output/settings-statistics.png"
 steps 1            # the statistics' stop button
 press Return 1
 
-steps 11           # from statistics on to game 2's star
+steps 12           # from statistics on to game 2's star
 press Return 1
 import -window "$window" "$output/settings-star-off.png"
-steps 27           # round the forty choices to the stop button
+steps 27           # round the forty-one choices to the stop button
 press Return 1.5
 import -window "$window" "$output/settings-menu.png"
 

@@ -93,6 +93,17 @@ TEST(DrawToolTipTests, AFramedYellowLabelCentredOnTheGivenPoint) {
   EXPECT_EQ(form.Picture().GetPixel(left + width + 1, top + height + 1), kToolTipYellow);
   EXPECT_EQ(form.Picture().GetPixel(left - 3, top), kGrey);
   EXPECT_EQ(form.Picture().GetPixel(left + width + 3, top), kGrey);
+  // Near an edge, the label moves inside the picture, framed whole.
+  for (const int x : {0, form.Picture().Width() - 1}) {
+    form.Picture().Clear(kGrey);
+    DrawToolTip(form, x, 300, "Hello");
+    // The frame, 4 pixels wider than the text, keeps 4 pixels from the edge.
+    const int shown_left = x == 0 ? 4 : form.Picture().Width() - 4 - (width + 4);
+    EXPECT_EQ(form.Picture().GetPixel(shown_left, top - 2), kBlack) << x;
+    EXPECT_EQ(form.Picture().GetPixel(shown_left + width + 4, top - 2), kBlack) << x;
+  }
+  form.Picture().Clear(kGrey);
+  DrawToolTip(form, 400, 300, "Hello");
   // Some text was printed inside: dark pixels within the text box.
   int dark = 0;
   for (int y = top; y < top + height; ++y) {

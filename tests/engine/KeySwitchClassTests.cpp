@@ -161,5 +161,34 @@ TEST_F(KeySwitchClassTests, InitForgetsThePositionButKeepsTheList) {
   EXPECT_EQ(switches.Count(), 3u);
 }
 
+TEST_F(KeySwitchClassTests, ClosingItemsEndEveryRoundAndHiddenOnesArePassedOver) {
+  SpriteClass closing[2];
+  closing[0].X = 700;
+  closing[1].X = 750;
+  switches.SetClosingItems({{&closing[0], ""}, {&closing[1], ""}});
+  switches.Add(items[0]);
+  closing[0].Visible = false;
+  EXPECT_EQ(switches.Count(), 2u);
+  switches.NextSwitch();
+  EXPECT_FALSE(switches.OnClosingItem());
+  switches.NextSwitch();
+  EXPECT_TRUE(switches.OnClosingItem());
+  EXPECT_EQ(switches.GetXPos(), 750);
+  switches.NextSwitch();
+  EXPECT_EQ(switches.GetIndex(), 1);
+
+  // A new set of choices keeps them at its end.
+  switches.CleanUp();
+  switches.Add(items[1]);
+  switches.Add(items[2]);
+  closing[0].Visible = true;
+  std::vector<int> xs;
+  for (int i = 0; i < 4; ++i) {
+    switches.NextSwitch();
+    xs.push_back(switches.GetXPos());
+  }
+  EXPECT_EQ(xs, (std::vector<int>{210, 310, 700, 750}));
+}
+
 }  // namespace
 }  // namespace tavlo

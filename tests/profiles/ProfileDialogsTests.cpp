@@ -80,7 +80,7 @@ TEST_F(ProfileDialogsTests, ARefusedNameIsExplainedInTheDialogAndCreatesNothing)
             dialog.OnText(name);
             dialog.Answer(DialogAnswer::Ok);
             closed = dialog.Closed();
-            problem = static_cast<NewProfileDialog&>(dialog).Model().Problem();
+            problem = static_cast<NewProfileDialog&>(dialog.Underlying()).Model().Problem();
             dialog.Answer(DialogAnswer::Cancel);
           },
           kOk});

@@ -29,13 +29,14 @@ TEST_F(MenuOptionsFormTests, TheButtonRowAndTheGamesStandWhereTheyBelong) {
   EXPECT_EQ(Get(Button::Stop).X, 4);
   EXPECT_EQ(Get(Button::Stop).Y, 4);
   // The profile button 15 pixels right of stop, its top at stop's middle;
-  // every further one 20 pixels right of the one before.
+  // every further one 12 pixels right of the one before, so that all eleven
+  // fit the screen.
   EXPECT_EQ(Get(Button::Profile).X, 4 + 60 + 15);
   EXPECT_EQ(Get(Button::Profile).Y, 34);
   double x = Get(Button::Profile).Right();
   for (int i = 2; i < kOptionsButtonCount; ++i) {
     const SpriteClass& button = Get(static_cast<Button>(i));
-    EXPECT_EQ(button.X, x + 20) << i;
+    EXPECT_EQ(button.X, x + 12) << i;
     EXPECT_EQ(button.Y, 34) << i;
     x = button.Right();
   }
@@ -51,7 +52,7 @@ TEST_F(MenuOptionsFormTests, TheButtonRowAndTheGamesStandWhereTheyBelong) {
 
 TEST_F(MenuOptionsFormTests, ScanningVisitsTheButtonsThenEachGameAndItsStar) {
   Open();
-  ASSERT_EQ(options().Switches().Count(), 10u + 2u * 15u);
+  ASSERT_EQ(options().Switches().Count(), 11u + 2u * 15u);
   std::vector<const SpriteClass*> expected;
   for (int i = 0; i < kOptionsButtonCount; ++i) expected.push_back(&Get(static_cast<Button>(i)));
   for (int game = 0; game < 3; ++game) {
@@ -117,7 +118,7 @@ TEST_F(MenuOptionsFormTests, AStarSwitchedOffHidesTheGameOnTheMainMenuAndIsSaved
   StartProgram();
   // Everything happens while the options menu is open over the main menu.
   platform.PushKey(keys::kF1);
-  for (int i = 0; i < 14; ++i) platform.PushKey(keys::kSpace);
+  for (int i = 0; i < 15; ++i) platform.PushKey(keys::kSpace);
   platform.PushKey(keys::kEnter);
   platform.PushKey(keys::kEscape);
   app.DoEvents();
@@ -167,6 +168,24 @@ TEST_F(MenuOptionsFormTests, AGameIconOpensThatGamesOptionDialog) {
   Click(options().GameIcons()[14]);
   EXPECT_EQ(titles, (std::vector<std::string>{"Game07", "Game15"}));
   EXPECT_EQ(state.gGameName, state.Texts.GameName(14));
+}
+
+TEST_F(MenuOptionsFormTests, TheAccessButtonOpensTheAccessDialogAndOkSavesItsFileAtOnce) {
+  Open();
+  const auto access_file = DataFolder() / "profiles" / (state.Profiles.gProfileName + ".access");
+  platform.OnDialog = [](ModalDialog& dialog) { dialog.Answer(DialogAnswer::Cancel); };
+  Click(Get(Button::Access));
+  EXPECT_FALSE(std::filesystem::exists(access_file)) << "cancelled: the profile keeps no file";
+  // Enter on the first control, spoken scanning, then OK.
+  platform.OnDialog = [](ModalDialog& dialog) {
+    dialog.OnKey(keys::kEnter, 0);
+    dialog.Answer(DialogAnswer::Ok);
+  };
+  Click(Get(Button::Access));
+  EXPECT_TRUE(state.Profiles.Access.SpeakHighlight);
+  const auto lines = testing::ReadLines(access_file);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "speak_highlight=1"), lines.end());
+  EXPECT_EQ(OptionFile().size(), 141u);
 }
 
 class OptionsMenuAnswersTests : public testing::GameTest<Game01Form> {};

@@ -47,6 +47,17 @@ void FakePlatform::PushText(const std::string& text) {
   PushEvent(typed);
 }
 
+void FakePlatform::PushJoystickButton(int button, EventType type) {
+  InputEvent event{type};
+  event.Button = button;
+  PushEvent(event);
+}
+
+void FakePlatform::PushJoystickPress(int button) {
+  PushJoystickButton(button, EventType::JoystickButtonDown);
+  PushJoystickButton(button, EventType::JoystickButtonUp);
+}
+
 void FakePlatform::PushPause(int milliseconds) {
   if (milliseconds > 0) events_.push_back({InputEvent{}, milliseconds});
 }

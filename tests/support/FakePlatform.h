@@ -53,6 +53,10 @@ class FakePlatform : public NullPlatform {
   void PushMouseMove(int x, int y);
   // Characters typed (UTF-8), as the keyboard delivers them after a key-down.
   void PushText(const std::string& text);
+  // A joystick or gamepad button going down or up, and a press of one (down,
+  // then up); the program sees them whether or not it watches joysticks.
+  void PushJoystickButton(int button, EventType type);
+  void PushJoystickPress(int button);
   void PushEvent(const InputEvent& event) { events_.push_back({event, 0}); }
   // Nothing happens for this long before the next queued event: the program
   // waits through it, its timers ticking as the time passes.
@@ -63,6 +67,8 @@ class FakePlatform : public NullPlatform {
   // (there will never be more input) and is counted.
   std::optional<InputEvent> WaitEvent(int timeout_ms) override;
   int EndlessWaits = 0;
+  void WatchJoysticks(bool watch) override { JoysticksWatched = watch; }
+  bool JoysticksWatched = false;
   // Called before each queued event is handed out, once the program has
   // finished with the one before: a place to check what must always hold.
   std::function<void()> BeforeEvent;

@@ -577,7 +577,10 @@ def scene_picture(game, scene, pictures):
 
 # ---------------------------------------------------------------- speech
 
-def make_recording(lang, text, path, tmp):
+def make_recording(lang, text, path, tmp, compressed=True):
+    """The text said by eSpeak NG in the language's voice, levelled, as a wave file: IMA ADPCM
+    for the data folder, where the many recordings would be large, or plain 16-bit PCM
+    (compressed=False) for the program folder, whose sounds are all plain waves."""
     raw = os.path.join(tmp, "raw.wav")
     pcm = os.path.join(tmp, "pcm.wav")
     # A clear, slow voice: 115 words a minute with a small gap between words.
@@ -592,7 +595,10 @@ def make_recording(lang, text, path, tmp):
                     "pad", "0.08", "0.12"], check=True)
     level(pcm, SPEECH_RMS)
     os.makedirs(os.path.dirname(path), exist_ok=True)
-    subprocess.run(["sox", "-R", "-D", pcm, "-e", "ima-adpcm", path], check=True)
+    if compressed:
+        subprocess.run(["sox", "-R", "-D", pcm, "-e", "ima-adpcm", path], check=True)
+    else:
+        shutil.copyfile(pcm, path)
 
 
 def active_rms(values, rate=SPEECH_RATE):

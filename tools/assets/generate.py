@@ -44,10 +44,14 @@ def make_texts():
     written = []
     write_lines(os.path.join(RESOURCES, "lang", "lang.txt"), [texts.LANGUAGE_NAME])
     written.append("lang/lang.txt")
+    # Spoken scanning names the screens' buttons with recordings of these lines.
+    import spoken
     for language in languages.ALL:
         for name, lines in language.texts.items():
             write_lines(os.path.join(RESOURCES, "lang", language.code, name), lines)
             written.append(f"lang/{language.code}/{name}")
+        shutil.rmtree(os.path.join(RESOURCES, "lang", language.code, "spoken"), ignore_errors=True)
+        written += spoken.make_all(RESOURCES, language)
     shutil.copyfile(NOTICE, os.path.join(RESOURCES, "NOTICE.txt"))
     written.append("NOTICE.txt")
     return written

@@ -365,6 +365,16 @@ def make_options_menu(out):
         return draw
     out.keyed(round_button(60, (236, 239, 241), draw_symbol=switches(2)), "gfx/menu/twoContacts.gif", matte=matte)
     out.keyed(round_button(60, (236, 239, 241), draw_symbol=switches(1)), "gfx/menu/oneContact.gif", matte=matte)
+
+    def switch_that_speaks(img):
+        # The access button: one switch, as on the switch-mode buttons, that speaks.
+        big = new(240, 240)
+        d = ImageDraw.Draw(big)
+        d.ellipse((34, 110, 134, 200), fill=(60, 60, 70, 255))
+        d.ellipse((42, 102, 126, 182), fill=(255, 235, 59, 255), outline=(153, 141, 35, 255), width=6)
+        img.alpha_composite(big.resize((60, 60), Image.LANCZOS))
+        paste_center(img, emoji("🔊", 24), 40, 21)
+    out.keyed(round_button(60, (38, 198, 218), draw_symbol=switch_that_speaks), "gfx/menu/access.gif", matte=matte)
     out.keyed(round_button(28, (67, 160, 71), draw_symbol=check_symbol(weight=0.16)), "gfx/menu/on.gif", matte=matte)
     out.keyed(round_button(28, (189, 189, 189), draw_symbol=cross_symbol(weight=0.14)), "gfx/menu/off.gif", matte=matte)
 

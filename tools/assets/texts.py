@@ -32,6 +32,12 @@ ENGLISH = {
         "Next page",                               # 24
         "Click a game to choose its word list and rewards; "
         "the star shows it in the menu.",          # 25 options menu: under the games
+        "Switches and scanning",                   # 26 options menu: the access button, its dialog
+        "Show this game in the menu",              # 27 options menu: a game's star, spoken
+        # 28 to 30: the game's frame buttons, spoken when scanning reaches them
+        "Listen",                                  # 28
+        "Next",                                    # 29
+        "Stop",                                    # 30
     ],
     "games.txt": [
         "A or an?",
@@ -66,6 +72,18 @@ ENGLISH = {
         "Show the reward animal",                  # 2
         "Rounds before the animal comes",          # 3
         "Speed",                                   # 4 game 15
+        # 5 to 15: the switches and scanning dialog
+        "Say each choice the frame reaches",       # 5
+        "Switch that moves the frame",             # 6
+        "Switch that chooses",                     # 7
+        "Press the switch now",                    # 8 shown while a switch is learnt
+        "A press counts after",                    # 9 acceptance time
+        "Pause after choosing",                    # 10
+        "Extra time on the first choice",          # 11
+        "Rounds before the frame rests",           # 12
+        "never",                                   # 13 the rounds' value 0
+        "In games, also scan listen, next and stop",  # 14
+        "The two switches must be different.",     # 15
     ],
     "profiles.txt": [
         "New player",                              # 0

@@ -33,6 +33,12 @@ DANISH = {
         "Næste side",                              # 24
         "Klik på et spil for at vælge dets ordliste og belønninger; "
         "stjernen viser det i menuen.",            # 25 options menu: under the games
+        "Kontakter og skanning",                   # 26 options menu: the access button, its dialog
+        "Vis dette spil i menuen",                 # 27 options menu: a game's star, spoken
+        # 28 to 30: the game's frame buttons, spoken when scanning reaches them
+        "Lyt",                                     # 28
+        "Næste",                                   # 29
+        "Stop",                                    # 30
     ],
     "games.txt": [
         "En eller et?",
@@ -67,6 +73,18 @@ DANISH = {
         "Vis belønningsdyret",                     # 2
         "Runder før dyret kommer",                 # 3
         "Fart",                                    # 4 game 15
+        # 5 to 15: the switches and scanning dialog
+        "Sig hvert valg højt, når rammen når det",  # 5
+        "Kontakten der flytter rammen",            # 6
+        "Kontakten der vælger",                    # 7
+        "Tryk på kontakten nu",                    # 8 shown while a switch is learnt
+        "Et tryk tæller efter",                    # 9 acceptance time
+        "Pause efter et valg",                     # 10
+        "Ekstra tid på det første valg",           # 11
+        "Runder før rammen hviler",                # 12
+        "aldrig",                                  # 13 the rounds' value 0
+        "I spil skannes også lyt, næste og stop",  # 14
+        "De to kontakter skal være forskellige.",  # 15
     ],
     "profiles.txt": [
         "Ny spiller",                              # 0

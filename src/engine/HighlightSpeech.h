@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+
+namespace tavlo {
+
+class AudioOutput;
+
+// The voice of spoken scanning: the name of each item the highlight reaches,
+// played on the one wave voice without waiting, so the scan keeps its pace. A
+// new name cuts off the one before, but never a sound of the program's own (a
+// game's speech, an answer's sound): while one of those plays, the highlight
+// stays silent.
+class HighlightSpeech {
+ public:
+  explicit HighlightSpeech(AudioOutput& audio) : audio_(audio) {}
+
+  // Says the recording; an empty path, or one that cannot be played, only
+  // silences the name said before.
+  void Say(const std::filesystem::path& recording);
+  // Every other sound played on the wave voice is told here first.
+  void OtherSoundStarted() { voice_is_ours_ = false; }
+
+ private:
+  AudioOutput& audio_;
+  // The wave voice last played a name of this speech.
+  bool voice_is_ours_ = false;
+};
+
+}  // namespace tavlo

@@ -1,0 +1,172 @@
+// A child with one switch plays a game from the main menu: the access
+// settings at work through the frame, with no code of the game's own.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "games/ChoiceRecording.h"
+#include "games/Game01Form.h"
+#include "support/TempFolder.h"
+#include "support/GameTest.h"
+
+namespace tavlo {
+namespace {
+
+constexpr int kSwitchButton = 0;
+
+class SwitchAccessGameTests : public testing::GameTest<Game01Form> {
+ protected:
+  SwitchAccessGameTests() {
+    SetFeedbackSoundLengths();
+    for (const char* name : {"Game01data-0.wav", "Game01data-1.wav", "games-0.wav", "menu-28.wav",
+                             "menu-29.wav", "menu-30.wav"}) {
+      platform.Sound.SetLength(name, 400);
+    }
+  }
+
+  // Every word wants "an", so that the same choice is always right.
+  Game01Form& Open(const std::function<void(ProfileStore&)>& configure) {
+    std::vector<testing::TableRow> rows;
+    for (const char* word : {"apple", "egg", "ant", "owl", "orange"}) {
+      rows.push_back({{"Word", word}, {"Image", "x.png"}, {"Sound", std::string(word) + ".wav"},
+                      {"Correct0", "0"}, {"Correct1", "1"}});
+    }
+    WriteWordList(GameIdOf(Game01Form::kGameNumber), kDefaultList, rows);
+    StartProgram(configure);
+    return Game();
+  }
+
+  bool HighlightOn(const SpriteClass& sprite) const {
+    return !platform.Warps.empty() && platform.Warps.back() == testing::MiddleOf(sprite);
+  }
+
+  // Waits, as the child does, for the scan to reach the sprite, then holds
+  // the joystick button long enough to count; false when the scan never
+  // reached it within the time.
+  bool PressSwitchOn(const SpriteClass& sprite, int hold = 600, int most_milliseconds = 60'000) {
+    for (int waited = 0; waited < most_milliseconds; waited += 100) {
+      if (HighlightOn(sprite)) {
+        platform.PushJoystickButton(kSwitchButton, EventType::JoystickButtonDown);
+        Wait(hold);
+        platform.PushJoystickButton(kSwitchButton, EventType::JoystickButtonUp);
+        Wait(100);
+        return true;
+      }
+      Wait(100);
+    }
+    return false;
+  }
+
+  std::size_t TimesSaid(const std::string& name) const {
+    const auto names = platform.Sound.WaveNames();
+    return static_cast<std::size_t>(std::count(names.begin(), names.end(), name));
+  }
+};
+
+TEST_F(SwitchAccessGameTests, OneGamepadButtonPlaysGameOneFromTheMenuAndLeavesByTheStopButton) {
+  Open([](ProfileStore& profile) {
+    profile.OneKeyMode = true;
+    profile.OneKeyInterval = 2;
+    profile.Access.Switch2 = SwitchSource::Joystick(kSwitchButton);
+    profile.Access.SpeakHighlight = true;
+    profile.Access.AcceptMilliseconds = 500;
+    profile.Access.PostSelectPauseMilliseconds = 1000;
+    profile.Access.ScanFrameButtons = true;
+  });
+  // A tremor is no press: the game does not open.
+  ASSERT_TRUE(PressSwitchOn(menu.GameButtons()[0], 200));
+  EXPECT_TRUE(platform.JoysticksWatched);
+  EXPECT_FALSE(Game().IsLoaded());
+  ASSERT_TRUE(PressSwitchOn(menu.GameButtons()[0]));
+  ASSERT_TRUE(Game().IsLoaded());
+  EXPECT_GE(TimesSaid("games-0.wav"), 1u);
+
+  const SpriteClass& an_button = Game().Buttons()[1];
+  // Five answers: the fifth word is on the next picture, whose round is
+  // again the two choices and the three frame buttons.
+  constexpr int kLongestRound = 5 * 2000 + 1000 + 500;
+  for (int answer = 1; answer <= 5; ++answer) {
+    ASSERT_TRUE(PressSwitchOn(an_button, 600, kLongestRound)) << answer;
+    Wait(3000);
+    EXPECT_EQ(Counts().CorrectCount, answer);
+    EXPECT_EQ(Counts().WrongCount, 0);
+  }
+  // Each choice was heard as the highlight reached it.
+  EXPECT_GE(TimesSaid("Game01data-0.wav"), 5u);
+  EXPECT_GE(TimesSaid("Game01data-1.wav"), 5u);
+
+  // The new picture's round: a, an and the three frame buttons, no more.
+  int steps = 0;
+  const std::size_t warps = platform.Warps.size();
+  while (!HighlightOn(Game().gStopButton) && steps < 20) {
+    Wait(2000);
+    ++steps;
+  }
+  const std::size_t round_start = platform.Warps.size();
+  do {
+    Wait(2000);
+  } while (!HighlightOn(Game().gStopButton) && platform.Warps.size() < round_start + 20);
+  EXPECT_GT(round_start, warps);
+  EXPECT_EQ(platform.Warps.size() - round_start, 5u);
+
+  // The frame's buttons end every round, each saying its name; the stop
+  // button leaves.
+  ASSERT_TRUE(PressSwitchOn(Game().gStopButton, 600, kLongestRound));
+  EXPECT_FALSE(Game().IsLoaded());
+  EXPECT_TRUE(menu.IsLoaded());
+  EXPECT_GE(TimesSaid("menu-28.wav"), 1u);
+  EXPECT_GE(TimesSaid("menu-29.wav"), 1u);
+  EXPECT_GE(TimesSaid("menu-30.wav"), 1u);
+}
+
+TEST_F(SwitchAccessGameTests, WithoutScanFrameButtonsTheRoundIsTheChoicesAlone) {
+  Open([](ProfileStore& profile) {
+    profile.OneKeyMode = true;
+    profile.OneKeyInterval = 1;
+  });
+  ASSERT_TRUE(ScanAndSelect(menu.GameButtons()[0]));
+  ASSERT_TRUE(Game().IsLoaded());
+  std::vector<std::pair<int, int>> reached;
+  for (int i = 0; i < 6; ++i) {
+    Wait(1000);
+    reached.push_back(platform.Warps.back());
+  }
+  for (const SpriteClass* frame_button :
+       {&Game().gStopButton, &Game().gListenButton, &Game().gNextButton}) {
+    EXPECT_EQ(std::count(reached.begin(), reached.end(), testing::MiddleOf(*frame_button)), 0);
+  }
+}
+
+TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecording) {
+  StartProgram();
+  state.Texts.gGameData = {"a", "an"};
+  for (const char* name : {"cat.wav", "the-cat-sat.wav"}) {
+    testing::WriteLines(state.SpeechFile(name), {"RIFF"});
+  }
+  struct Case {
+    std::string Label;
+    std::string Text;
+    std::string Recording;
+  };
+  const Case cases[] = {
+      {"an", "", "lang/eng/spoken/Game01data-1.wav"},       // a fixed answer
+      {"", "a", "lang/eng/spoken/Game01data-0.wav"},
+      {"apple.wav", "apple", state.SpeechFile("apple.wav")},  // the word's own recording
+      {"", "cat", state.SpeechFile("cat.wav")},               // named after its text
+      {"", "The cat sat.", state.SpeechFile("the-cat-sat.wav")},
+      {"", "dog", ""},                                        // no recording: silence
+      {"../../secret.wav", "", ""},                           // never outside the data folder
+  };
+  for (const Case& test : cases) {
+    SpriteClass choice;
+    choice.Label = test.Label;
+    choice.Text = test.Text;
+    EXPECT_EQ(ChoiceRecording(state, "Game01", choice), test.Recording) << test.Label << test.Text;
+  }
+}
+
+}  // namespace
+}  // namespace tavlo
