@@ -70,45 +70,38 @@ void Game06Form::StartRound() {
 }
 
 void Game06Form::DealPictures() {
-  WordListState& list = state_.WordLists;
-  const auto& words = list.gWords;
-  const int upper = static_cast<int>(words.size()) - 1;
   // The colours of one set are kept apart, so that each pot stands for one
   // picture's colour: a row of a colour already dealt is passed over. After
   // as many passes as the list has rows beyond the first, rows are taken as
   // they come, so that a list of too few colours still fills the set.
+  const int most_skips = static_cast<int>(state_.WordLists.gWords.size()) - 1;
   std::vector<std::int32_t> dealt;
   int skips = 0;
-  auto advance = [&] {
-    list.gWordIndex += 1;
-    if (list.gWordIndex > upper) list.gWordIndex = 0;
-  };
   for (int slot = 0; slot < kPictures; ++slot) {
-    const WordRecord* row = &words[static_cast<size_t>(list.gWordIndex)];
-    while (skips < upper && std::find(dealt.begin(), dealt.end(), row->Numbers[0]) != dealt.end()) {
+    WordRecord row = TakeWord();
+    while (skips < most_skips &&
+           std::find(dealt.begin(), dealt.end(), NumberOf(row, 0)) != dealt.end()) {
       ++skips;
-      advance();
-      row = &words[static_cast<size_t>(list.gWordIndex)];
+      row = TakeWord();
     }
-    advance();
-    dealt.push_back(row->Numbers[0]);
+    dealt.push_back(NumberOf(row, 0));
 
     SpriteClass& picture = coloured_[static_cast<size_t>(slot)];
     SpriteClass& plain = uncoloured_[static_cast<size_t>(slot)];
     picture.CleanUp();
     plain.CleanUp();
-    LoadItemPicture(picture, PictureFolder::Images, "paint/color/" + row->Image);
-    LoadItemPicture(plain, PictureFolder::Images, "paint/nocolor/" + row->Image);
-    picture.Text = row->Word;
-    picture.Label = row->Sound;
-    picture.Text2 = row->Texts[0];
-    picture.Value3 = row->Numbers[0];
+    LoadItemPicture(picture, PictureFolder::Images, "paint/color/" + row.Image);
+    LoadItemPicture(plain, PictureFolder::Images, "paint/nocolor/" + row.Image);
+    picture.Text = row.Word;
+    picture.Label = row.Sound;
+    picture.Text2 = TextOf(row, 0);
+    picture.Value3 = NumberOf(row, 0);
     picture.Selected = false;
 
     SpriteClass& pot = pots_[static_cast<size_t>(slot)];
     pot.Width = kPotWidth;
     pot.Height = kPotHeight;
-    pot.Value3 = row->Numbers[0];
+    pot.Value3 = NumberOf(row, 0);
   }
 }
 

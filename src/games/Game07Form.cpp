@@ -48,9 +48,9 @@ void Game07Form::StartRound() {
   size_t next_button = 0;
   for (const WordRecord& row : DealScene(scene_, kMostSentences)) {
     SpriteClass& sentence = sentences_.emplace_back();
-    sentence.Label = row.Texts.size() > 0 ? row.Texts[0] : "";
-    sentence.Text = row.Texts.size() > 1 ? row.Texts[1] : "";
-    sentence.Text2 = row.Texts.size() > 2 ? row.Texts[2] : "";
+    sentence.Label = TextOf(row, 0);
+    sentence.Text = TextOf(row, 1);
+    sentence.Text2 = TextOf(row, 2);
     sentence.Text3 = row.Sound;
     sentence.Selected = false;
     SpriteClass& button = buttons_[next_button++];

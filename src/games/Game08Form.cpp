@@ -6,7 +6,6 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/TextFit.h"
-#include "games/WordCursor.h"
 
 namespace tavlo {
 namespace {
@@ -57,16 +56,10 @@ void Game08Form::FreeGameGraphics() {
 void Game08Form::StartRound() {
   current_row_ = 0;
   for (int i = 0; i < kRows; ++i) {
-    const WordRecord row = TakeRow(state_.WordLists);
-    const std::string& beginning = row.Texts.size() > 0 ? row.Texts[0] : "";
-    const std::string& right = row.Texts.size() > 1 ? row.Texts[1] : "";
-    const std::string& wrong = row.Texts.size() > 2 ? row.Texts[2] : "";
-
-    SpriteClass& picture = pictures_[Index(i)];
-    picture.CleanUp();
-    LoadItemPicture(picture, PictureFolder::Images, row.Image);
-    picture.Label = row.Sound;
-    picture.Selected = false;
+    const WordRecord row = DealPicture(pictures_[Index(i)]);
+    const std::string beginning = TextOf(row, 0);
+    const std::string right = TextOf(row, 1);
+    const std::string wrong = TextOf(row, 2);
     text_frames_[Index(i)].Text = beginning;
     text_frames_[Index(i)].Label = beginning;
 

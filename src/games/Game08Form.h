@@ -20,7 +20,7 @@ class Game08Form : public GameForm {
   std::vector<SpriteClass*> ChoiceSprites() override;
 
   int CurrentRow() const { return current_row_; }
-  // The pictures: Label = the row's recording; Selected once the row is done.
+  // The pictures: Text = the word, Label = the row's recording; Selected once the row is done.
   const std::vector<SpriteClass>& Pictures() const { return pictures_; }
   // Label = the sentence as shown; Text = its beginning.
   const std::vector<SpriteClass>& TextFrames() const { return text_frames_; }

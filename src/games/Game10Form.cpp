@@ -60,9 +60,9 @@ void Game10Form::StartRound() {
     questions_.clear();
     for (const WordRecord& row : DealScene(scene_, kMostQuestions)) {
       SpriteClass& question = questions_.emplace_back();
-      question.Text = row.Texts.empty() ? "" : row.Texts[0];
+      question.Text = TextOf(row, 0);
       question.Text2 = row.Sound;
-      question.Value1 = row.Numbers.empty() ? 0 : row.Numbers[0];
+      question.Value1 = NumberOf(row, 0);
     }
     LayOutRound();
     Switches().CleanUp();

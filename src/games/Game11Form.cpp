@@ -71,7 +71,7 @@ void Game11Form::StartRound() {
   // A sentence is a scene of its own: its row alone, with its picture.
   const std::vector<WordRecord> rows = DealScene(scene_, 1);
   const WordRecord row = rows.empty() ? WordRecord{} : rows.front();
-  sentence_ = row.Texts.empty() ? "" : row.Texts[0];
+  sentence_ = TextOf(row, 0);
   sound_ = row.Sound;
   next_word_ = 0;
   words_.clear();

@@ -5,7 +5,6 @@
 #include "engine/Rounding.h"
 #include "games/BusyPointer.h"
 #include "games/FittedText.h"
-#include "games/RoundRecords.h"
 #include "games/WordGrid.h"
 
 namespace tavlo {
@@ -55,14 +54,13 @@ void Game12Form::FreeGameGraphics() {
 void Game12Form::StartRound() {
   BusyPointer busy(App().Host());
   current_box_ = 0;
-  const auto records = TakeWordRecords(state_.WordLists, kBoxCount);
-  for (int b = 0; b < static_cast<int>(records.size()); ++b) {
-    const WordRecord& record = *records[static_cast<size_t>(b)];
-    const int right = NumberSlot(record, 0, -1);
+  for (int b = 0; b < kBoxCount; ++b) {
+    const WordRecord record = TakeWord();
+    const int right = NumberOf(record, 0);
     for (int k = 0; k < kWordsPerBox; ++k) {
       WordItem& item = items_[static_cast<size_t>(kWordsPerBox * b + k)];
       item = WordItem();
-      item.Place.Text = TextSlot(record, static_cast<size_t>(k));
+      item.Place.Text = TextOf(record, static_cast<size_t>(k));
       item.Right = k == right;
       if (item.Right) item.Sound = record.Sound;
     }

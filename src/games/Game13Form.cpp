@@ -6,7 +6,6 @@
 #include "engine/Random.h"
 #include "games/BusyPointer.h"
 #include "games/FittedText.h"
-#include "games/RoundRecords.h"
 #include "games/WordGrid.h"
 
 namespace tavlo {
@@ -50,28 +49,25 @@ void Game13Form::FreeGameGraphics() {
 void Game13Form::StartRound() {
   BusyPointer busy(App().Host());
   answered_count_ = 0;
-  int g = 0;
-  for (const WordRecord* record : TakeWordRecords(state_.WordLists, kGroupCount)) {
+  for (int g = 0; g < kGroupCount; ++g) {
     Group& group = groups_[static_cast<size_t>(g)];
     group.Answered = false;
-    group.Picture.CleanUp();
-    LoadItemPicture(group.Picture, PictureFolder::Images, record->Image);
-    group.Sound = record->Sound;
+    const WordRecord record = DealPicture(group.Picture);
+    group.Sound = record.Sound;
 
     // The words stand in a random order, so the right one is found by
     // reading, never by its place.
     std::vector<int> order = {0, 1, 2, 3};
     ShuffleObjects(order);
-    const int right = NumberSlot(*record, 0, -1);
+    const int right = NumberOf(record, 0);
     for (int k = 0; k < kWordsPerGroup; ++k) {
       WordItem& word =
           words_[static_cast<size_t>(kWordsPerGroup * g + order[static_cast<size_t>(k)])];
       word = WordItem();
-      word.Place.Text = TextSlot(*record, static_cast<size_t>(k));
+      word.Place.Text = TextOf(record, static_cast<size_t>(k));
       word.GroupNumber = g;
       word.Right = k == right;
     }
-    ++g;
   }
   ScanNextGroup();
   LayOutRound();

@@ -7,7 +7,6 @@
 #include "engine/Rounding.h"
 #include "games/BusyPointer.h"
 #include "games/FittedText.h"
-#include "games/RoundRecords.h"
 #include "wordlists/NumberText.h"
 
 namespace tavlo {
@@ -35,16 +34,12 @@ Game14Form::Game14Form(const GameContext& context) : GameForm(context, kGameNumb
 void Game14Form::StartRound() {
   BusyPointer busy(App().Host());
   current_item_ = 0;
-  const auto records = TakeWordRecords(state_.WordLists, kItemCount);
-  for (size_t i = 0; i < records.size(); ++i) {
-    const WordRecord& record = *records[i];
-    Item& item = items_[i];
-    item.Picture.CleanUp();
-    LoadItemPicture(item.Picture, PictureFolder::Images, record.Image);
+  for (Item& item : items_) {
+    const WordRecord record = DealPicture(item.Picture);
     item.Sound = record.Sound;
-    item.NumberWord = TextSlot(record, 1);
-    item.Frame.Extra = ParseInt32(TextSlot(record, 2)).value_or(0) - 1;
-    item.Button.Text = TextSlot(record, 0);
+    item.NumberWord = TextOf(record, 1);
+    item.Frame.Extra = ParseInt32(TextOf(record, 2)).value_or(0) - 1;
+    item.Button.Text = TextOf(record, 0);
     item.Button.Selected = false;
   }
 
