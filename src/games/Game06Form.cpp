@@ -24,19 +24,6 @@ constexpr int kPotHeight = 75;
 constexpr int kPotGap = 50;
 constexpr int kFirstPotX = 125;
 constexpr int kPauseBeforeNextOrder = 1000;
-constexpr double kSmallestOrderSize = 6;
-
-// The largest point size up to the wanted one at which the text fits the
-// width and height, so that a large font never runs an order out of its frame.
-double FittedFontSize(Canvas& canvas, const std::string& text, double wanted, int width,
-                      int height) {
-  canvas.FontSize = wanted;
-  while (canvas.FontSize > kSmallestOrderSize &&
-         (canvas.TextWidth(text) > width || canvas.TextHeight(text) > height)) {
-    canvas.FontSize = std::max(kSmallestOrderSize, canvas.FontSize - 1);
-  }
-  return canvas.FontSize;
-}
 
 }  // namespace
 
@@ -170,8 +157,9 @@ void Game06Form::DrawOrders() {
     const SpriteClass& picture = coloured_[i];
     const SpriteClass& frame = frames_[i];
     const int top = picture.Bottom() + kOrderBelowPicture;
-    FittedFontSize(canvas, picture.Text2, state_.gFontSize * state_.gTextScale,
-                   frame.Width - 2 * kOrderMargin, frame.Bottom() - kOrderMargin - top);
+    // Each order gets the largest size its own frame has room for.
+    order_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, picture.Text2,
+                          frame.Width - 2 * kOrderMargin, frame.Bottom() - kOrderMargin - top);
     canvas.CurrentX = picture.MiddleX() - canvas.TextWidth(picture.Text2) / 2;
     canvas.CurrentY = top;
     canvas.Print(picture.Text2);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -55,6 +56,7 @@ class Game06Form : public GameForm {
   SpriteClass current_frame_;
   SpriteClass done_frame_;
   int current_picture_ = 0;
+  std::array<FittedFont, kPictures> order_fonts_;
 };
 
 }  // namespace tavlo

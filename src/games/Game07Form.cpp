@@ -3,7 +3,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
+#include "games/CentredText.h"
 
 namespace tavlo {
 namespace {
@@ -69,7 +69,8 @@ void Game07Form::LayOutRound() {
   canvas.FontName = state_.gFontName;
   std::vector<std::string> texts;
   for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kSentenceWidth, kSentenceStepY, texts);
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kSentenceWidth,
+                       kSentenceStepY);
   // A sentence covers its line as printed, so the buttons keep clear of it.
   for (size_t i = 0; i < sentences_.size(); ++i) {
     SpriteClass& sentence = sentences_[i];
@@ -115,7 +116,8 @@ void Game07Form::UpdateScreen() {
   canvas.FontName = state_.gFontName;
   std::vector<std::string> texts;
   for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kSentenceWidth, kSentenceStepY, texts);
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kSentenceWidth,
+                       kSentenceStepY);
   for (size_t i = 0; i < sentences_.size(); ++i) {
     canvas.ForeColor =
         static_cast<int>(i) == current_sentence_ ? kCurrentSentenceColor : kBlack;
@@ -128,13 +130,10 @@ void Game07Form::UpdateScreen() {
   std::vector<std::string> words;
   for (const SpriteClass& button : buttons_) words.push_back(button.Text);
   const SpriteClass& shape = buttons_[0];
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kButtonTextMargin,
-              shape.Height, words);
+  word_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, words,
+                   shape.Width - 2 * kButtonTextMargin, shape.Height);
   for (const SpriteClass& button : buttons_) {
-    if (!button.Visible) continue;
-    canvas.CurrentX = button.MiddleX() - canvas.TextWidth(button.Text) / 2.0;
-    canvas.CurrentY = button.MiddleY() - canvas.TextHeight() / 2.0;
-    canvas.Print(button.Text);
+    if (button.Visible) PrintCentredOn(canvas, button.Text, button);
   }
   EndScreen();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -54,6 +55,8 @@ class Game07Form : public GameForm {
   std::vector<SpriteClass> buttons_ = std::vector<SpriteClass>(kMostSentences);
   SpriteClass highlighted_button_;
   int current_sentence_ = 0;
+  FittedFont sentence_font_;
+  FittedFont word_font_;
 };
 
 }  // namespace tavlo

@@ -5,7 +5,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
+#include "games/CentredText.h"
 
 namespace tavlo {
 namespace {
@@ -19,7 +19,7 @@ constexpr int kFirstFrameX = 60, kFirstFrameY = 100, kFrameGap = 20;
 constexpr int kFirstPictureX = 125, kPicturesBelowFrames = 45, kPictureStep = 50;
 constexpr int kImageFrameOffset = 7;
 // Texts keep this far from the sides of their frames.
-constexpr int kTextMargin = 12;
+constexpr int kFrameTextMargin = 12;
 
 size_t Index(int i) { return static_cast<size_t>(i); }
 
@@ -133,8 +133,8 @@ void Game08Form::DrawTextFrames() {
   std::vector<std::string> sentences;
   for (int i = 0; i < kRows; ++i) sentences.push_back(FinishedSentence(i));
   const SpriteClass& shape = text_frames_[0];
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kTextMargin,
-              shape.Height, sentences);
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, sentences,
+                       shape.Width - 2 * kFrameTextMargin, shape.Height);
   for (int i = 0; i < kRows; ++i) {
     SpriteClass& frame = text_frames_[Index(i)];
     const int x = nint(frame.X);
@@ -146,7 +146,7 @@ void Game08Form::DrawTextFrames() {
     } else {
       frame.DrawTransp(*this);
     }
-    canvas.CurrentX = x + kTextMargin;
+    canvas.CurrentX = x + kFrameTextMargin;
     canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
     canvas.Print(frame.Label);
   }
@@ -165,15 +165,13 @@ void Game08Form::DrawChoiceFrames() {
   std::vector<std::string> endings;
   for (const SpriteClass& frame : choice_frames_) endings.push_back(frame.Text);
   const SpriteClass& shape = choice_frames_[0];
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kTextMargin,
-              shape.Height, endings);
+  ending_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, endings,
+                     shape.Width - 2 * kFrameTextMargin, shape.Height);
   for (int k = 2 * current_row_; k < 2 * kRows; ++k) {
     SpriteClass& frame = choice_frames_[Index(k)];
     frame.DrawTransp(*this);
     if (frame.Selected) current_choice_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    canvas.CurrentX = frame.MiddleX() - canvas.TextWidth(frame.Label) / 2.0;
-    canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
-    canvas.Print(frame.Label);
+    PrintCentredOn(canvas, frame.Label, frame);
   }
 }
 

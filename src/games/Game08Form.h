@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -65,6 +66,8 @@ class Game08Form : public GameForm {
   SpriteClass image_frame_;
   SpriteClass done_image_frame_;
   int current_row_ = 0;
+  FittedFont sentence_font_;
+  FittedFont ending_font_;
 };
 
 }  // namespace tavlo

@@ -4,7 +4,6 @@
 
 #include "engine/Application.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
 
 namespace tavlo {
 namespace {
@@ -133,8 +132,8 @@ void Game10Form::DrawQuestions() {
   std::vector<std::string> texts;
   for (const SpriteClass& question : questions_) texts.push_back(question.Text);
   // A question may grow into the gap below its place, never past it.
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kQuestionWidth,
-              kQuestionHeight + kQuestionGap - 2 * kCardMargin, texts);
+  question_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kQuestionWidth,
+                       kQuestionHeight + kQuestionGap - 2 * kCardMargin);
   const int height = canvas.TextHeight();
   for (size_t i = 0; i < questions_.size(); ++i) {
     const SpriteClass& question = questions_[i];

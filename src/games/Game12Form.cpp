@@ -4,7 +4,7 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/BusyPointer.h"
-#include "games/FittedText.h"
+#include "games/CentredText.h"
 #include "games/WordGrid.h"
 
 namespace tavlo {
@@ -120,18 +120,20 @@ void Game12Form::UpdateScreen() {
   }
 
   canvas.FontName = state_.gFontName;
-  canvas.FontSize = state_.gFontSize * state_.gTextScale;
   canvas.ForeColor = kBlack;
-  for (auto& item : items_) {
-    const int x = nint(item.Place.X);
-    const int y = nint(item.Place.Y);
-    if (item.Done) {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    SpriteClass& place = items_[i].Place;
+    const int x = nint(place.X);
+    const int y = nint(place.Y);
+    if (items_[i].Done) {
       selected_image_.DrawTranspAt(*this, x, y);
-    } else if (item.Missed) {
+    } else if (items_[i].Missed) {
       wrong_image_.DrawTranspAt(*this, x, y);
     }
-    PrintCentredIn(canvas, item.Place.Text, item.Place, kWordMargin);
-    DrawHighlightBorder(item.Place);
+    word_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, place.Text,
+                         place.Width - 2 * kWordMargin, place.Height);
+    PrintCentredOn(canvas, place.Text, place);
+    DrawHighlightBorder(place);
   }
 
   DrawFrameButtons();

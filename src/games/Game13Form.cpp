@@ -5,7 +5,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "games/BusyPointer.h"
-#include "games/FittedText.h"
+#include "games/CentredText.h"
 #include "games/WordGrid.h"
 
 namespace tavlo {
@@ -117,14 +117,16 @@ void Game13Form::UpdateScreen() {
   DrawFrameButtons();
 
   canvas.FontName = state_.gFontName;
-  canvas.FontSize = state_.gFontSize * state_.gTextScale;
-  for (auto& word : words_) {
-    if (!word.Place.Visible) continue;
-    const bool found = groups_[static_cast<size_t>(word.GroupNumber)].Answered;
+  for (size_t i = 0; i < words_.size(); ++i) {
+    SpriteClass& place = words_[i].Place;
+    if (!place.Visible) continue;
+    const bool found = groups_[static_cast<size_t>(words_[i].GroupNumber)].Answered;
     canvas.ForeColor = found ? kFoundWordColor : kBlack;
     canvas.FontBold = found;
-    PrintCentredIn(canvas, word.Place.Text, word.Place, kWordMargin);
-    DrawHighlightBorder(word.Place);
+    word_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, place.Text,
+                         place.Width - 2 * kWordMargin, place.Height);
+    PrintCentredOn(canvas, place.Text, place);
+    DrawHighlightBorder(place);
   }
   canvas.FontBold = false;
   canvas.ForeColor = kBlack;

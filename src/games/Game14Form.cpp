@@ -6,7 +6,7 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/BusyPointer.h"
-#include "games/FittedText.h"
+#include "games/CentredText.h"
 #include "wordlists/NumberText.h"
 
 namespace tavlo {
@@ -153,7 +153,6 @@ void Game14Form::UpdateScreen() {
 
   if (!Rewards.gRewardShowing) {
     canvas.FontName = state_.gFontName;
-    canvas.FontSize = state_.gFontSize * state_.gTextScale;
     for (size_t i = 0; i < items_.size(); ++i) {
       SpriteClass& button = items_[i].Button;
       if (button.Selected) {
@@ -163,7 +162,9 @@ void Game14Form::UpdateScreen() {
       }
       canvas.ForeColor =
           static_cast<int>(i) < current_item_ ? kUsedButtonTextColor : kButtonTextColor;
-      PrintCentredIn(canvas, button.Text, button, kButtonMargin);
+      button_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, button.Text,
+                             button.Width - 2 * kButtonMargin, button.Height);
+      PrintCentredOn(canvas, button.Text, button);
     }
     canvas.ForeColor = kBlack;
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -62,6 +63,8 @@ class Game14Form : public GameForm {
   std::array<SpriteClass, kItemCount * kCopiesPerFrame> copies_;
   SpriteClass selected_frame_;
   SpriteClass selected_button_;
+  // Each button's words at the largest size the button has room for.
+  std::array<FittedFont, kItemCount> button_fonts_;
   int current_item_ = 0;
 };
 
