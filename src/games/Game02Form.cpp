@@ -95,9 +95,7 @@ void Game02Form::FitChoiceWords() {
 }
 
 void Game02Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   frames_.Draw(*this, current_slot_);
 
   canvas.ForeColor = kBlack;
@@ -113,7 +111,6 @@ void Game02Form::UpdateScreen() {
     const std::string line = SentenceLine(i);
     if (!line.empty()) PrintCentred(canvas, line, target.MiddleX(), target.Bottom() + kTextGap);
   }
-  DrawTitle();
 
   if (!Rewards.gRewardShowing) {
     set_.DrawChoices(*this, 8, 9);
@@ -123,7 +120,7 @@ void Game02Form::UpdateScreen() {
     }
   }
   DrawFrameHighlights();
-  Refresh();
+  EndScreen();
 }
 
 std::vector<SpriteClass*> Game02Form::ChoiceSprites() { return set_.ChoiceSprites(); }

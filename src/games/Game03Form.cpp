@@ -91,9 +91,7 @@ void Game03Form::LayOutRound() {
 }
 
 void Game03Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   frames_.Draw(*this, current_question_);
 
   // One size for every question, whether or not its answer is written after it.
@@ -110,13 +108,12 @@ void Game03Form::UpdateScreen() {
                        frames_[0].Width - 2 * kTextMargin, frames_[0].Height - 2 * kTextMargin);
   for (std::size_t i = 0; i < kQuestions; ++i) PrintCentredOn(canvas, frames_[i].Label, frames_[i]);
 
-  DrawTitle();
   if (!Rewards.gRewardShowing) {
     DrawPictures();
     DrawAnswerButtons();
   }
   DrawFrameHighlights();
-  Refresh();
+  EndScreen();
 }
 
 void Game03Form::DrawPictures() {

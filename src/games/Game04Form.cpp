@@ -72,9 +72,7 @@ void Game04Form::ScanCurrentPair() {
 }
 
 void Game04Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   frames_.Draw(*this, current_picture_);
   for (SpriteClass& target : targets_) target.Draw(*this);
 
@@ -96,9 +94,8 @@ void Game04Form::UpdateScreen() {
       PrintCentredOn(canvas, button.Label, buttons_[i - i % 2]);
     }
   }
-  DrawTitle();
   DrawFrameHighlights();
-  Refresh();
+  EndScreen();
 }
 
 std::vector<SpriteClass*> Game04Form::ChoiceSprites() {

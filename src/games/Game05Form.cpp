@@ -56,9 +56,7 @@ void Game05Form::LayOutRound() {
 std::vector<SpriteClass*> Game05Form::ChoiceSprites() { return set_.ChoiceSprites(); }
 
 void Game05Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   frames_.Draw(*this, current_question_);
 
   std::vector<std::string> questions;
@@ -75,9 +73,8 @@ void Game05Form::UpdateScreen() {
     set_.DrawSlot(*this, i);
   }
   if (!Rewards.gRewardShowing) set_.DrawChoices(*this, kFrameOffset, kFrameOffset);
-  DrawTitle();
   DrawFrameHighlights();
-  Refresh();
+  EndScreen();
 }
 
 void Game05Form::GameMouseDown(int button, int, int x, int y) {

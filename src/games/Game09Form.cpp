@@ -97,9 +97,7 @@ void Game09Form::LayOutRound(const Crossword& crossword) {
 std::vector<SpriteClass*> Game09Form::ChoiceSprites() { return PointersTo(pictures_); }
 
 void Game09Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  BeginScreen();
   for (size_t w = 0; w < pictures_.size(); ++w) {
     SpriteClass& picture = pictures_[w];
     SpriteClass& frame =
@@ -112,8 +110,7 @@ void Game09Form::UpdateScreen() {
   DrawSquares();
   DrawLetters();
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game09Form::DrawSquares() {

@@ -108,13 +108,11 @@ std::vector<SpriteClass*> Game13Form::ChoiceSprites() {
 }
 
 void Game13Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
+  Canvas& canvas = BeginScreen();
   for (auto& group : groups_) {
     group.Frame.DrawTransp(*this);
     group.Picture.Draw(*this);
   }
-  DrawFrameButtons();
 
   canvas.FontName = state_.gFontName;
   for (size_t i = 0; i < words_.size(); ++i) {
@@ -132,8 +130,7 @@ void Game13Form::UpdateScreen() {
   canvas.ForeColor = kBlack;
 
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game13Form::GameMouseDown(int button, int, int x, int y) {

@@ -137,9 +137,7 @@ std::vector<SpriteClass*> Game14Form::ChoiceSprites() {
 }
 
 void Game14Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   DrawFrameHighlights();
   for (size_t i = 0; i < items_.size(); ++i) {
     SpriteClass& frame = items_[i].Frame;
@@ -168,8 +166,7 @@ void Game14Form::UpdateScreen() {
     }
     canvas.ForeColor = kBlack;
   }
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game14Form::GameMouseDown(int button, int, int x, int y) {
