@@ -31,17 +31,14 @@ Game06Form::Game06Form(const GameContext& context) : GameForm(context, kGameNumb
 
 void Game06Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
-  for (auto& frame : frames_) frame.LoadDCImage(*this, "gfx\\game06\\todoframe.gif");
-  current_frame_.LoadDCImage(*this, "gfx\\game06\\currentframe.gif");
-  done_frame_.LoadDCImage(*this, "gfx\\game06\\doneframe.gif");
+  // The frames' corners are not the window's grey: they are drawn see-through.
+  frames_.Load(*this, "gfx\\game06\\", kPictures, FrameDrawing::SeeThrough);
 }
 
 void Game06Form::FreeGameGraphics() {
   for (auto& picture : coloured_) picture.CleanUp();
   for (auto& picture : uncoloured_) picture.CleanUp();
-  for (auto& frame : frames_) frame.CleanUp();
-  current_frame_.CleanUp();
-  done_frame_.CleanUp();
+  frames_.CleanUp();
 }
 
 void Game06Form::StartRound() {
@@ -93,7 +90,7 @@ void Game06Form::DealPictures() {
 }
 
 void Game06Form::LayOutRound() {
-  for (size_t i = 0; i < frames_.size(); ++i) {
+  for (size_t i = 0; i < frames_.Count(); ++i) {
     SpriteClass& frame = frames_[i];
     frame.X = i % 2 == 0 ? kFirstFrameX : frames_[0].Right() + kFrameGapX;
     frame.Y = i < 2 ? kFirstFrameY : frames_[0].Bottom() + kFrameGapY;
@@ -112,24 +109,10 @@ void Game06Form::LayOutRound() {
 std::vector<SpriteClass*> Game06Form::ChoiceSprites() { return PointersTo(pots_); }
 
 void Game06Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
-  for (int i = 0; i < kPictures; ++i) {
-    SpriteClass& frame = frames_[static_cast<size_t>(i)];
-    if (i < current_picture_) {
-      done_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    } else if (i == current_picture_) {
-      current_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    } else {
-      frame.DrawTransp(*this);
-    }
-    SpriteClass& picture = coloured_[static_cast<size_t>(i)];
-    if (picture.Selected) {
-      picture.Draw(*this);
-    } else {
-      uncoloured_[static_cast<size_t>(i)].Draw(*this);
-    }
+  Canvas& canvas = BeginScreen();
+  frames_.Draw(*this, current_picture_);
+  for (size_t i = 0; i < coloured_.size(); ++i) {
+    (coloured_[i].Selected ? coloured_[i] : uncoloured_[i]).Draw(*this);
   }
   DrawOrders();
   if (!Rewards.gRewardShowing) {
@@ -145,8 +128,7 @@ void Game06Form::UpdateScreen() {
     }
   }
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game06Form::DrawOrders() {

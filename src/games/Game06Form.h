@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/ProgressFrames.h"
 #include "games/TextFitting.h"
 
 namespace tavlo {
@@ -51,10 +52,8 @@ class Game06Form : public GameForm {
 
   std::array<SpriteClass, kPictures> coloured_;
   std::array<SpriteClass, kPictures> uncoloured_;
-  std::array<SpriteClass, kPictures> frames_;
+  ProgressFrames frames_;
   std::vector<SpriteClass> pots_ = std::vector<SpriteClass>(kPictures);
-  SpriteClass current_frame_;
-  SpriteClass done_frame_;
   int current_picture_ = 0;
   std::array<FittedFont, kPictures> order_fonts_;
 };

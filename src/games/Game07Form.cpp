@@ -66,11 +66,7 @@ void Game07Form::StartRound() {
 
 void Game07Form::LayOutRound() {
   Canvas& canvas = Graphics();
-  canvas.FontName = state_.gFontName;
-  std::vector<std::string> texts;
-  for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
-  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kSentenceWidth,
-                       kSentenceStepY);
+  const std::vector<std::string> texts = FitSentences();
   // A sentence covers its line as printed, so the buttons keep clear of it.
   for (size_t i = 0; i < sentences_.size(); ++i) {
     SpriteClass& sentence = sentences_[i];
@@ -101,6 +97,16 @@ std::string Game07Form::SentenceAsShown(const SpriteClass& sentence) const {
   return sentence.Label + " " + sentence.Text + " " + sentence.Text2;
 }
 
+std::vector<std::string> Game07Form::FitSentences() {
+  Canvas& canvas = Graphics();
+  canvas.FontName = state_.gFontName;
+  std::vector<std::string> texts;
+  for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kSentenceWidth,
+                       kSentenceStepY);
+  return texts;
+}
+
 void Game07Form::UpdateScreen() {
   Canvas& canvas = BeginScreen(scene_);
   for (SpriteClass& button : buttons_) {
@@ -113,11 +119,7 @@ void Game07Form::UpdateScreen() {
   }
   DrawFrameHighlights();
 
-  canvas.FontName = state_.gFontName;
-  std::vector<std::string> texts;
-  for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
-  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kSentenceWidth,
-                       kSentenceStepY);
+  const std::vector<std::string> texts = FitSentences();
   for (size_t i = 0; i < sentences_.size(); ++i) {
     canvas.ForeColor =
         static_cast<int>(i) == current_sentence_ ? kCurrentSentenceColor : kBlack;

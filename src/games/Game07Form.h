@@ -39,6 +39,9 @@ class Game07Form : public GameForm {
   void StartRound() override;
   void LayOutRound();
   std::string SentenceAsShown(const SpriteClass& sentence) const;
+  // The sentences as shown, with the canvas set to the one size that fits
+  // them all.
+  std::vector<std::string> FitSentences();
 
   // A word button: the left button fills the gap with it, the right one speaks it.
   void GameMouseDown(int button, int shift, int x, int y) override;

@@ -27,30 +27,27 @@ size_t Index(int i) { return static_cast<size_t>(i); }
 
 void Game08Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
+  text_frames_.Load(*this, "gfx\\game08\\", kRows, FrameDrawing::Plain, "text");
   const std::pair<SpriteClass*, const char*> pictures[] = {
-      {&done_text_frame_, "donetextframe"},       {&current_text_frame_, "currenttextframe"},
-      {&current_choice_frame_, "currentchoiceframe"}, {&image_frame_, "imageframe0"},
+      {&current_choice_frame_, "currentchoiceframe"},
+      {&image_frame_, "imageframe0"},
       {&done_image_frame_, "imageframe1"}};
   for (const auto& [sprite, name] : pictures) {
     sprite->LoadDCImage(*this, std::string("gfx\\game08\\") + name + ".gif");
   }
-  for (SpriteClass& frame : text_frames_) frame.LoadDCImage(*this, "gfx\\game08\\todotextframe.gif");
   for (SpriteClass& frame : choice_frames_) {
     frame.LoadDCImage(*this, "gfx\\game08\\todochoiceframe.gif");
   }
 }
 
-std::vector<SpriteClass*> Game08Form::AllSprites() {
-  std::vector<SpriteClass*> sprites = {&done_text_frame_, &current_text_frame_,
-                                       &current_choice_frame_, &image_frame_, &done_image_frame_};
-  for (auto* group : {&pictures_, &text_frames_, &choice_frames_}) {
-    for (SpriteClass& sprite : *group) sprites.push_back(&sprite);
-  }
-  return sprites;
-}
-
 void Game08Form::FreeGameGraphics() {
-  for (SpriteClass* sprite : AllSprites()) sprite->CleanUp();
+  text_frames_.CleanUp();
+  for (SpriteClass* sprite : {&current_choice_frame_, &image_frame_, &done_image_frame_}) {
+    sprite->CleanUp();
+  }
+  for (auto* group : {&pictures_, &choice_frames_}) {
+    for (SpriteClass& sprite : *group) sprite.CleanUp();
+  }
 }
 
 void Game08Form::StartRound() {
@@ -93,7 +90,7 @@ void Game08Form::LayOutRound() {
     second.X = first.Right() + kFrameGap;
     second.Y = frame.Y;
   }
-  const int pictures_top = text_frames_.back().Bottom() + kPicturesBelowFrames;
+  const int pictures_top = text_frames_[kRows - 1].Bottom() + kPicturesBelowFrames;
   for (int j = 0; j < kRows; ++j) {
     SpriteClass& picture = pictures_[Index(j)];
     picture.X = (picture.Width + kPictureStep) * j + kFirstPictureX;
@@ -135,18 +132,9 @@ void Game08Form::DrawTextFrames() {
   const SpriteClass& shape = text_frames_[0];
   sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, sentences,
                        shape.Width - 2 * kFrameTextMargin, shape.Height);
-  for (int i = 0; i < kRows; ++i) {
-    SpriteClass& frame = text_frames_[Index(i)];
-    const int x = nint(frame.X);
-    const int y = nint(frame.Y);
-    if (i < current_row_) {
-      done_text_frame_.DrawTranspAt(*this, x, y);
-    } else if (i == current_row_) {
-      current_text_frame_.DrawTranspAt(*this, x, y);
-    } else {
-      frame.DrawTransp(*this);
-    }
-    canvas.CurrentX = x + kFrameTextMargin;
+  text_frames_.Draw(*this, current_row_);
+  for (const SpriteClass& frame : text_frames_) {
+    canvas.CurrentX = nint(frame.X) + kFrameTextMargin;
     canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
     canvas.Print(frame.Label);
   }
