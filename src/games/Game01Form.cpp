@@ -17,8 +17,6 @@ constexpr int kButtonHeight = 64;
 
 }  // namespace
 
-Game01Form::Game01Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game01Form::PrepareChoices() { LabelButtonsWithGameData(buttons_); }
 
 void Game01Form::LoadGameGraphics() {
@@ -149,7 +147,7 @@ void Game01Form::GameMouseDown(int button, int, int x, int y) {
       if (right) {
         AnswerCorrect(static_cast<int>(i));
       } else {
-        AnswerWrong();
+        ReportWrong();
       }
     } else {
       PlaySpeech("game01/" + buttons_[i].Label + ".wav");
@@ -172,8 +170,6 @@ void Game01Form::AnswerCorrect(int i) {
   CompleteItem(ItemReward::SoundOnly);
   StartRound();
 }
-
-void Game01Form::AnswerWrong() { ReportWrong(); }
 
 void Game01Form::SpeakAnswer(int i) {
   if (current_word_ >= static_cast<int>(word_info_.size())) return;

@@ -17,8 +17,6 @@ constexpr int kWordGap = 5;
 
 }  // namespace
 
-Game02Form::Game02Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game02Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   frames_.Load(*this, "gfx\\game02\\", kSlots);

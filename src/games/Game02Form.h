@@ -23,7 +23,7 @@ class Game02Form : public GameForm {
   static constexpr int kGameNumber = 2;
   static constexpr std::size_t kSlots = CoveredPictures::kCount;
 
-  explicit Game02Form(const GameContext& context);
+  explicit Game02Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;

@@ -19,8 +19,6 @@ const std::string kAnswerSpeech = "game03/yesno/";
 
 }  // namespace
 
-Game03Form::Game03Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game03Form::PrepareChoices() {
   const auto& lines = state_.Texts.gGameData;
   yes_button_.Label = lines.empty() ? "" : lines[0];

@@ -8,8 +8,6 @@
 
 namespace tavlo {
 
-Game04Form::Game04Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game04Form::LoadGameGraphics() {
   frames_.Load(*this, "gfx\\game04\\", kPictures);
   for (SpriteClass& button : buttons_) button.LoadDCImage(*this, "gfx\\game04\\button0.gif");

@@ -13,8 +13,6 @@ constexpr int kFrameOffset = 9;
 
 }  // namespace
 
-Game05Form::Game05Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game05Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   frames_.Load(*this, "gfx\\game05\\", kQuestions);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <string>
 #include <vector>
 
 #include "games/CoveredPictures.h"
@@ -23,7 +21,7 @@ class Game05Form : public GameForm {
   static constexpr int kGameNumber = 5;
   static constexpr std::size_t kQuestions = CoveredPictures::kCount;
 
-  explicit Game05Form(const GameContext& context);
+  explicit Game05Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;

@@ -27,8 +27,6 @@ constexpr int kPauseBeforeNextOrder = 1000;
 
 }  // namespace
 
-Game06Form::Game06Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game06Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   // The frames' corners are not the window's grey: they are drawn see-through.
@@ -159,7 +157,7 @@ void Game06Form::GameMouseDown(int, int, int x, int y) {
     if (pot.Value3 == coloured_[static_cast<size_t>(current_picture_)].Value3) {
       AnswerCorrect();
     } else {
-      AnswerWrong();
+      ReportWrong();
     }
     return;
   }
@@ -179,8 +177,6 @@ void Game06Form::AnswerCorrect() {
   CompleteItem();
   StartRound();
 }
-
-void Game06Form::AnswerWrong() { ReportWrong(); }
 
 void Game06Form::SpeakAnswer(int) {
   if (current_picture_ < kPictures) SpeakOrder(current_picture_);

@@ -19,7 +19,7 @@ class Game06Form : public GameForm {
   static constexpr int kGameNumber = 6;
   static constexpr int kPictures = 4;
 
-  explicit Game06Form(const GameContext& context);
+  explicit Game06Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   // The paint pots, in their order on the screen.
@@ -46,7 +46,6 @@ class Game06Form : public GameForm {
   void DealPictures();
   void LayOutRound();
   void AnswerCorrect();
-  void AnswerWrong();
   void SpeakOrder(int picture);
   void DrawOrders();
 

@@ -173,13 +173,7 @@ void Game08Form::DrawPictures() {
 }
 
 void Game08Form::GameMouseDown(int button, int, int x, int y) {
-  for (SpriteClass& picture : pictures_) {
-    if (picture.IsUnder(x, y)) {
-      PlaySpeech(picture.Label, PlayMode::Asynchronous);
-      return;
-    }
-  }
-  if (button != mouse_buttons::kLeft) return;
+  if (SayPictureUnder(pictures_, x, y) || button != mouse_buttons::kLeft) return;
   for (SpriteClass* frame : ChoiceSprites()) {
     if (!frame->IsUnder(x, y)) continue;
     if (frame->Value3 == 1) {

@@ -27,8 +27,6 @@ constexpr int kWordMargin = 3;
 
 }  // namespace
 
-Game12Form::Game12Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game12Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   const int n = RandomInt(0, kBackgroundCount - 1);

@@ -30,7 +30,7 @@ class Game12Form : public GameForm {
   static constexpr int kWordsPerBox = 4;
   static constexpr int kItemCount = kBoxCount * kWordsPerBox;
 
-  explicit Game12Form(const GameContext& context);
+  explicit Game12Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;

@@ -26,8 +26,6 @@ constexpr Color kFoundWordColor = RGB(46, 125, 50);
 
 }  // namespace
 
-Game13Form::Game13Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game13Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   groups_[0].Frame.LoadDCImage(*this, "gfx\\game13\\frame.gif");

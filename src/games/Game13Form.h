@@ -41,7 +41,7 @@ class Game13Form : public GameForm {
   // How many pictures of this round were answered.
   int AnsweredCount() const { return answered_count_; }
 
-  explicit Game13Form(const GameContext& context);
+  explicit Game13Form(const GameContext& context) : GameForm(context, kGameNumber) {}
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 

@@ -29,8 +29,6 @@ constexpr Color kUsedButtonTextColor = RGB(150, 150, 150);
 
 }  // namespace
 
-Game14Form::Game14Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game14Form::StartRound() {
   BusyPointer busy(App().Host());
   current_item_ = 0;

@@ -19,7 +19,7 @@ class Game14Form : public GameForm {
   static constexpr int kGameNumber = 14;
   static constexpr int kItemCount = 4;
   static constexpr int kCopiesPerFrame = 4;
-  explicit Game14Form(const GameContext& context);
+  explicit Game14Form(const GameContext& context) : GameForm(context, kGameNumber) {}
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 
