@@ -145,17 +145,14 @@ std::vector<SpriteClass*> Game03Form::ChoiceSprites() { return {&yes_button_, &n
 
 void Game03Form::GameMouseDown(int button, int, int x, int y) {
   if (SayPictureUnder(targets_, x, y, kQuestionSpeech)) return;
-  if (current_question_ >= static_cast<int>(kQuestions)) return;
-  for (const SpriteClass* answer : {&yes_button_, &no_button_}) {
-    if (!answer->IsUnder(x, y)) continue;
-    if (button != mouse_buttons::kLeft) {
-      PlaySpeech(kAnswerSpeech + answer->Label + ".wav", PlayMode::Asynchronous);
-    } else if (answer->Value3 == frames_[static_cast<std::size_t>(current_question_)].Value3) {
-      AnswerCorrect(*answer);
-    } else {
-      ReportWrong();
-    }
-    return;
+  const SpriteClass* answer = ChoiceUnder(x, y);
+  if (current_question_ >= static_cast<int>(kQuestions) || answer == nullptr) return;
+  if (button != mouse_buttons::kLeft) {
+    PlaySpeech(kAnswerSpeech + answer->Label + ".wav", PlayMode::Asynchronous);
+  } else if (answer->Value3 == frames_[static_cast<std::size_t>(current_question_)].Value3) {
+    AnswerCorrect(*answer);
+  } else {
+    ReportWrong();
   }
 }
 

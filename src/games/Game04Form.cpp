@@ -103,16 +103,13 @@ std::vector<SpriteClass*> Game04Form::ChoiceSprites() {
 }
 
 void Game04Form::GameMouseDown(int button, int, int x, int y) {
-  if (SayPictureUnder(targets_, x, y)) return;
-  if (button != mouse_buttons::kLeft) return;
-  for (const SpriteClass* sentence : ChoiceSprites()) {
-    if (!sentence->IsUnder(x, y)) continue;
-    if (sentence->Value3 == 1) {
-      AnswerCorrect();
-    } else {
-      ReportWrong();
-    }
-    return;
+  if (SayPictureUnder(targets_, x, y) || button != mouse_buttons::kLeft) return;
+  const SpriteClass* sentence = ChoiceUnder(x, y);
+  if (sentence == nullptr) return;
+  if (sentence->Value3 == 1) {
+    AnswerCorrect();
+  } else {
+    ReportWrong();
   }
 }
 

@@ -150,16 +150,13 @@ void Game06Form::GameMouseDown(int, int, int x, int y) {
   for (int i = 0; i < kPictures; ++i) {
     if (coloured_[static_cast<size_t>(i)].IsUnder(x, y)) SpeakOrder(i);
   }
-  if (current_picture_ >= kPictures) return;
-  for (const auto& pot : pots_) {
-    if (!pot.IsUnder(x, y)) continue;
-    // Two pictures of one colour make either of its pots right for both.
-    if (pot.Value3 == coloured_[static_cast<size_t>(current_picture_)].Value3) {
-      AnswerCorrect();
-    } else {
-      ReportWrong();
-    }
-    return;
+  const SpriteClass* pot = ChoiceUnder(x, y);
+  if (current_picture_ >= kPictures || pot == nullptr) return;
+  // Two pictures of one colour make either of its pots right for both.
+  if (pot->Value3 == coloured_[static_cast<size_t>(current_picture_)].Value3) {
+    AnswerCorrect();
+  } else {
+    ReportWrong();
   }
 }
 

@@ -145,18 +145,16 @@ bool Game07Form::HasCurrentSentence() const {
 }
 
 void Game07Form::GameMouseDown(int button, int, int x, int y) {
-  for (SpriteClass& word_button : buttons_) {
-    if (!word_button.Visible || !word_button.IsUnder(x, y)) continue;
-    if (button == mouse_buttons::kRight) {
-      PlaySpeech(word_button.Text + ".wav", PlayMode::Asynchronous);
-    } else if (button == mouse_buttons::kLeft && HasCurrentSentence()) {
-      if (word_button.Text == sentences_[static_cast<size_t>(current_sentence_)].Text) {
-        AnswerCorrect();
-      } else {
-        ReportWrong();
-      }
+  const SpriteClass* word_button = ChoiceUnder(x, y);
+  if (word_button == nullptr) return;
+  if (button == mouse_buttons::kRight) {
+    PlaySpeech(word_button->Text + ".wav", PlayMode::Asynchronous);
+  } else if (button == mouse_buttons::kLeft && HasCurrentSentence()) {
+    if (word_button->Text == sentences_[static_cast<size_t>(current_sentence_)].Text) {
+      AnswerCorrect();
+    } else {
+      ReportWrong();
     }
-    return;
   }
 }
 

@@ -174,14 +174,12 @@ void Game08Form::DrawPictures() {
 
 void Game08Form::GameMouseDown(int button, int, int x, int y) {
   if (SayPictureUnder(pictures_, x, y) || button != mouse_buttons::kLeft) return;
-  for (SpriteClass* frame : ChoiceSprites()) {
-    if (!frame->IsUnder(x, y)) continue;
-    if (frame->Value3 == 1) {
-      AnswerCorrect();
-    } else {
-      ReportWrong();
-    }
-    return;
+  const SpriteClass* ending = ChoiceUnder(x, y);
+  if (ending == nullptr) return;
+  if (ending->Value3 == 1) {
+    AnswerCorrect();
+  } else {
+    ReportWrong();
   }
 }
 

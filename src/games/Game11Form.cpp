@@ -161,16 +161,14 @@ void Game11Form::UpdateScreen() {
 }
 
 void Game11Form::GameMouseDown(int button, int, int x, int y) {
-  for (SpriteClass& word : words_) {
-    if (!word.IsUnder(x, y)) continue;
-    if (button != mouse_buttons::kLeft) {
-      SpeakWord(word);
-    } else if (word.Value1 == next_word_) {
-      AnswerCorrect(word);
-    } else {
-      ReportWrong();
-    }
-    return;
+  SpriteClass* word = ChoiceUnder(x, y);
+  if (word == nullptr) return;
+  if (button != mouse_buttons::kLeft) {
+    SpeakWord(*word);
+  } else if (word->Value1 == next_word_) {
+    AnswerCorrect(*word);
+  } else {
+    ReportWrong();
   }
 }
 

@@ -198,6 +198,13 @@ void GameForm::RefreshHover() {
   for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, pointer_x_, pointer_y_);
 }
 
+SpriteClass* GameForm::ChoiceUnder(int x, int y) {
+  for (SpriteClass* choice : ChoiceSprites()) {
+    if (choice->IsUnder(x, y)) return choice;
+  }
+  return nullptr;
+}
+
 void GameForm::DrawTitle() {
   Canvas& canvas = Graphics();
   canvas.ForeColor = kBlack;

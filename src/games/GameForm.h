@@ -120,6 +120,9 @@ class GameForm : public Form {
   // Tests the highlights of the choices again where the pointer last was,
   // for a round whose choices moved while the pointer stood still.
   void RefreshHover();
+  // The first of the choices (as ChoiceSprites hands them out) under the
+  // point, or none.
+  SpriteClass* ChoiceUnder(int x, int y);
 
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
