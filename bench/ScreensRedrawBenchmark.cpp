@@ -10,6 +10,7 @@
 #include "engine/Application.h"
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
+#include "games/Game15Form.h"
 #include "games/GameForm.h"
 #include "platform/NullPlatform.h"
 #include "state/ProgramState.h"
@@ -21,6 +22,12 @@ namespace {
 class BuiltProgram : public NullPlatform {
  public:
   std::filesystem::path ProgramFolder() override { return TAVLO_PROGRAM_FOLDER; }
+  // A benchmark that plays by the frame sets the clock itself.
+  std::int64_t MonotonicNanoseconds() override {
+    return SteppedClock ? Now : NullPlatform::MonotonicNanoseconds();
+  }
+  bool SteppedClock = false;
+  std::int64_t Now = 1'000'000'000'000;
 };
 
 class Program {
@@ -41,6 +48,7 @@ class Program {
   MenuOptionsForm& Options() { return screens_.OptionsMenu(); }
   MenuStatsForm& Statistics() { return screens_.Statistics(); }
   ProgramState& State() { return state_; }
+  BuiltProgram& Platform() { return platform_; }
   GameForm* Game(int number) { return screens_.Games().Get(number); }
   Application& App() { return app_; }
 
@@ -124,6 +132,34 @@ void GameRedraw(benchmark::State& run) {
   for (auto _ : run) game->UpdateScreen();
 }
 BENCHMARK(GameRedraw)->DenseRange(1, 15)->Unit(benchmark::kMicrosecond);
+
+// One pass of the steering game's own loop, a step and a full redraw, with
+// the animal running: it turns every quarter of a second, so that it runs
+// round a small square in the space kept free of labels and never crashes.
+void Game15LoopPass(benchmark::State& run) {
+  Program program;
+  program.Platform().SteppedClock = true;
+  auto* game = static_cast<Game15Form*>(program.Game(Game15Form::kGameNumber));
+  program.App().Show(*game);
+  if (!game->IsLoaded()) {
+    run.SkipWithError("the game did not start: is the default word list built?");
+    return;
+  }
+  constexpr std::int64_t kFrame = Application::kFrameNanoseconds;
+  constexpr int kFramesPerTurn = 15;
+  while (game->GameState() != Game15State::Running) {
+    program.Platform().Now += kFrame;
+    game->LoopPass();
+  }
+  int frame = 0;
+  for (auto _ : run) {
+    program.Platform().Now += kFrame;
+    if (++frame % kFramesPerTurn == 0) game->Form_KeyDown(keys::kSpace, 0);
+    game->LoopPass();
+  }
+  if (game->GameState() != Game15State::Running) run.SkipWithError("the animal crashed");
+}
+BENCHMARK(Game15LoopPass)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tavlo

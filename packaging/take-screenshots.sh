@@ -20,7 +20,7 @@ press a 3          # Game 1
 import -window "$window" "$shots/game01.png"
 press Escape 1.5
 press Escape
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 # Smaller files, same pixels.
 for shot in "$shots"/*.png; do

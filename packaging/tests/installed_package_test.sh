@@ -70,7 +70,7 @@ colours=$(convert "$output/game01.png" -format %k info:)
 [ "$colours" -gt 1000 ] || fail "Game 1 shows only $colours colours"
 press Escape 1.5   # back to the menu
 press Escape       # and the end
-wait_for_exit "$pid" 10 || fail "Escape did not end the program"
+wait_for_exit "$pid" 30 || fail "Escape did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
 [ -f "$data/profiles/Tavlo" ] || fail "no option file was saved"

@@ -107,14 +107,34 @@ void Application::Run() {
   while (!quit_ && FrontForm()) Step();
 }
 
-void Application::Step() {
+void Application::Step(int most_milliseconds) {
   if (close_requested_) {
     close_requested_ = false;
     Dispatch(InputEvent{EventType::CloseRequested});
     return;
   }
-  if (auto event = platform_.WaitEvent(MillisecondsToNextTimer())) Dispatch(*event);
+  int timeout = MillisecondsToNextTimer();
+  if (most_milliseconds >= 0 && (timeout < 0 || timeout > most_milliseconds)) {
+    timeout = most_milliseconds;
+  }
+  if (auto event = platform_.WaitEvent(timeout)) Dispatch(*event);
   FireDueTimers();
+}
+
+void Application::WaitForNextFrame() {
+  constexpr std::int64_t kPerMillisecond = 1'000'000;
+  next_frame_nanoseconds_ += kFrameNanoseconds;
+  if (next_frame_nanoseconds_ <= platform_.MonotonicNanoseconds()) {
+    DoEvents();
+    next_frame_nanoseconds_ = platform_.MonotonicNanoseconds();
+    return;
+  }
+  while (!quit_) {
+    const std::int64_t remaining = next_frame_nanoseconds_ - platform_.MonotonicNanoseconds();
+    if (remaining <= 0) break;
+    // Rounded up, so that the frame is never cut short by a part of a millisecond.
+    Step(static_cast<int>((remaining + kPerMillisecond - 1) / kPerMillisecond));
+  }
 }
 
 void Application::DoEvents() {

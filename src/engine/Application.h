@@ -42,6 +42,13 @@ class Application {
   // Handles the events that are waiting and the timers that are due, without
   // waiting for more.
   void DoEvents();
+  // Handles events and timers as they come until the next display frame is
+  // due (60 frames a second), waiting without using the processor meanwhile.
+  // A screen with a loop of its own calls it once per frame: its frames keep
+  // an even pace and its input stays live. A frame that ran late starts a
+  // fresh pace instead of rushing to catch up.
+  void WaitForNextFrame();
+  static constexpr std::int64_t kFrameNanoseconds = 1'000'000'000 / 60;
   // Pauses for the given time. The window stays alive, but input that arrives
   // meanwhile is dropped: a child's extra presses during a sound do nothing.
   void Wait(int milliseconds);
@@ -68,8 +75,9 @@ class Application {
   void FireDueTimers();
   // Milliseconds until the next timer is due; -1 when none is running.
   int MillisecondsToNextTimer() const;
-  // Waits for one event or the next timer, and handles what came.
-  void Step();
+  // Waits for one event or the next timer, at most the given milliseconds
+  // (-1: no limit), and handles what came.
+  void Step(int most_milliseconds = -1);
   void BringToFront(Form& form);
 
   Platform& platform_;
@@ -81,6 +89,8 @@ class Application {
   std::vector<Timer*> timers_;
   bool quit_ = false;
   bool close_requested_ = false;
+  // When the frame of WaitForNextFrame is due, on the platform's clock.
+  std::int64_t next_frame_nanoseconds_ = 0;
   // The last key-down brought another form to the front.
   bool typed_at_screen_left_ = false;
 };

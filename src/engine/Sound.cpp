@@ -6,7 +6,6 @@
 namespace tavlo {
 namespace {
 
-constexpr int kRewardPauseMilliseconds = 2500;
 // The mixer may still be emptying its last buffer when the clock says the
 // sound is over; a synchronous play waits for that too, but never for long.
 constexpr int kSettleStepMilliseconds = 10;

@@ -27,8 +27,12 @@ bool PlaySound(Application& app, std::string_view file, PlayMode mode = PlayMode
 bool PlayEffectSound(Application& app, const SoundOptions& options, std::string_view file,
                      PlayMode mode = PlayMode::Synchronous);
 
+// How long a reward sound takes, as far as the pace of a game goes: with
+// reward sounds off, the game pauses this long instead.
+inline constexpr int kRewardPauseMilliseconds = 2500;
+
 // A reward sound. With reward sounds off the game pauses as long as a reward
-// sound would take instead (2.5 seconds), so its pace stays the same.
+// sound would take instead, so its pace stays the same.
 bool PlayRewardSound(Application& app, const SoundOptions& options, std::string_view file,
                      PlayMode mode = PlayMode::Synchronous);
 

@@ -14,6 +14,7 @@
 #include "games/Game12Form.h"
 #include "games/Game13Form.h"
 #include "games/Game14Form.h"
+#include "games/Game15Form.h"
 
 namespace tavlo {
 namespace {
@@ -44,6 +45,8 @@ std::unique_ptr<GameForm> MakeGame(int game_number, const GameContext& context) 
     case 8: return std::make_unique<Game08Form>(context);
     case 10: return std::make_unique<Game10Form>(context);
     case 11: return std::make_unique<Game11Form>(context);
+    case 15:
+      return std::make_unique<Game15Form>(context);
     default:
       return nullptr;
   }

@@ -221,12 +221,16 @@ bool GameForm::LoadItemPicture(SpriteClass& sprite, PictureFolder folder,
       sprite.LoadDCImage(*this, state_.gDataPath + folder_name + image)) {
     return true;
   }
+  ShowMissingPicture(image);
+  return false;
+}
+
+void GameForm::ShowMissingPicture(const std::string& image) {
   const LanguageTexts& texts = state_.Texts;
   App().Host().ShowMessageBox(texts.InformationText(kFirstInformationOfMissingPicture) + " " +
                                   image + " " +
                                   texts.InformationText(kSecondInformationOfMissingPicture),
                               "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
-  return false;
 }
 
 WordRecord GameForm::TakeWord() {

@@ -127,6 +127,8 @@ class GameForm : public Form {
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
   bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
+  // The message that names a picture the game could not read.
+  void ShowMissingPicture(const std::string& image);
   // The row the next item takes. The cursor moves on to the row after it,
   // from the last row back to the first, keeping the list's order: a game in
   // random order had its list shuffled once, at set-up. A cursor left outside
@@ -178,6 +180,11 @@ class GameForm : public Form {
   bool InputLocked() const;
   void LockInput();
 
+  // One tick of the scanning timer: a scanning step. A game that does not
+  // scan gives the tick a meaning of its own.
+  virtual void OneKeyTimer_Timer();
+  Timer& OneKeyTimer() { return one_key_timer_; }
+
   ProgramState& state_;
   MediaControl& media_;
   RewardShow Rewards;
@@ -187,7 +194,6 @@ class GameForm : public Form {
  private:
   void LoadFrameButtons();
   void FreeFrameButtons();
-  void OneKeyTimer_Timer();
   // Shows a dialog, then sets the game up again as the dialog asks.
   void AfterOptionsDialog();
 

@@ -10,12 +10,11 @@ namespace {
 
 constexpr int kSmallestSize = 6;
 constexpr int kLargestSize = 32;
-constexpr int kStandardSize = 17;
 constexpr const char* kStandardFont = "Arial";
 
 }  // namespace
 
-bool ApplyTextSizeKey(ProgramState& state, int key_code) {
+bool ApplyTextSizeKey(ProgramState& state, int key_code, int standard_size) {
   int size = state.gFontSize;
   switch (key_code) {
     case keys::F(5):
@@ -27,10 +26,10 @@ bool ApplyTextSizeKey(ProgramState& state, int key_code) {
       size = std::min(size + 1, kLargestSize);
       break;
     case keys::F(7):
-      size = kStandardSize;
+      size = standard_size;
       break;
     case keys::F(8):
-      size = kStandardSize;
+      size = standard_size;
       state.gFontName = kStandardFont;
       state.Profiles.SetFontName(state.gGameId, state.gFontName);
       break;

@@ -34,6 +34,7 @@ void Options15Dialog::DrawControls(DialogPictures& /*pictures*/) {
   }
   if (keys_.Focused() == Options15Control::RandomWord) dialog_look::DrawFocusBorder();
   ImGui::Spacing();
+
   DrawSpeeds();
 }
 
@@ -41,7 +42,9 @@ void Options15Dialog::DrawSpeeds() {
   // The speeds stand in a framed row under their caption, slow to fast,
   // each named by its pixels a second.
   ImGui::TextUnformatted(captions_.SpeedLabel.c_str());
-  ImGui::BeginChild("speedLabel", ImVec2(0, ImGui::GetFrameHeightWithSpacing() * 1.6f), true);
+  const ImGuiStyle& style = ImGui::GetStyle();
+  const float frame_height = ImGui::GetFrameHeight() + 2 * style.WindowPadding.y;
+  ImGui::BeginChild("speedLabel", ImVec2(0, frame_height), true, ImGuiWindowFlags_NoScrollbar);
   for (int i = 0; i < static_cast<int>(kGame15Speeds.size()); ++i) {
     const auto control =
         static_cast<Options15Control>(static_cast<int>(Options15Control::SlowSpeed) + i);
@@ -51,9 +54,7 @@ void Options15Dialog::DrawSpeeds() {
       model_.SelectSpeed(i);
       keys_.Focus(control);
     }
-    if (keys_.Focused() == control) {
-      dialog_look::DrawFocusBorder(dialog_look::LastItemRect(), BorderPlace::Inside);
-    }
+    if (keys_.Focused() == control) dialog_look::DrawFocusBorder();
   }
   ImGui::EndChild();
 }

@@ -30,3 +30,15 @@ start_program() {
   sleep 1
   xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
+
+# Leaves the game and then the program with Escape, as a user does, and waits
+# for the program to end in order: it saves the profile then.
+quit_from_game() {
+  press Escape 1.5
+  press Escape
+  wait_for_exit "$pid" 30 || fail "the program did not end"
+  pid=
+}
+
+# A line of the default profile's saved option file, without its line end.
+option_line() { sed -n "${1}p" "$home/Documents/Tavlo/profiles/Tavlo" | tr -d '\r '; }

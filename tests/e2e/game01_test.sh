@@ -24,7 +24,7 @@ import -window root "$output/game01-answered.png"
 
 press Escape 1.5   # back to the menu
 press Escape
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 option_file="$home/Documents/Tavlo/profiles/Tavlo"

@@ -58,7 +58,7 @@ start_program window
 press Return 1.5   # yes, make the data folder
 press Return 1     # skip the title
 press Escape
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 sed -i '3s/.*/0\r/' "$(option_file)"   # sound effects off
 
@@ -75,7 +75,7 @@ play_set 5 e 0.2 133,111 133,213 133,315 133,417
 played[5]=$presses; size[5]=4
 
 press Escape
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 for game in 2 3 4 5; do

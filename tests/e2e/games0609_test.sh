@@ -73,7 +73,7 @@ press Return 5     # the last word spoken, the reward sound, a new crossword
 import -window root "$output/game09-next-crossword.png"
 press Escape 1.5
 press Escape
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 # Each game's counts stand in the option file's lines 6 + 3 (game - 1) + 1 and + 2.

@@ -26,7 +26,7 @@ press Return 1.5   # yes, make the data folder
 press Return 1.5   # skip the title
 import -window root "$output/first-run.png"
 press Escape
-wait_for_exit "$pid" 5 || { press Escape; wait_for_exit "$pid" 10; } || fail "the first run did not end"
+wait_for_exit "$pid" 5 || { press Escape; wait_for_exit "$pid" 30; } || fail "the first run did not end"
 pid=
 [ -f "$option_file" ] || fail "no option file"
 sed -i '3s/.*/0\r/' "$option_file"
@@ -51,7 +51,7 @@ play m 24 game13
 play n 21 game14
 
 press Escape
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 # count GAME TRIES: a whole round is four right answers, and no press counts twice.

@@ -39,7 +39,7 @@ IFS=, read -r red green blue <<<"$pixel"
 
 steps 15           # the fourteen games left, then the stop button
 press Return
-wait_for_exit "$pid" 10 || fail "the program did not end"
+wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 option_file="$home/Documents/Tavlo/profiles/Tavlo"

@@ -35,7 +35,7 @@ windows=$(xdotool search --name '^Tavlo$' | wc -l)
 [ "$windows" -eq 1 ] || fail "the second instance opened a window"
 
 xdotool key Escape
-wait_for_exit "$pid" 10 || fail "Escape did not end the program"
+wait_for_exit "$pid" 30 || fail "Escape did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
 

@@ -205,6 +205,27 @@ TEST_F(ApplicationTests, ACloseRequestDuringAWaitIsHandledAfterIt) {
   EXPECT_EQ(platform.EndlessWaits, 0);
 }
 
+TEST_F(ApplicationTests, FramesKeepAnEvenPaceAndDeliverInputMeanwhile) {
+  RecordingForm game(app, "game", log);
+  app.Show(game);
+  log.clear();
+  app.WaitForNextFrame();
+  const std::int64_t start = MilliTimer64();
+  platform.PushPause(5);
+  platform.PushKey(32);
+  for (int frame = 0; frame < 60; ++frame) app.WaitForNextFrame();
+  EXPECT_EQ(MilliTimer64() - start, 1000);
+  EXPECT_EQ(log, (std::vector<std::string>{"game key 32"}));
+
+  // A frame that overran its time is not made up for by rushing the next ones.
+  platform.AdvanceMilliseconds(100);
+  const std::int64_t late = MilliTimer64();
+  app.WaitForNextFrame();
+  EXPECT_EQ(MilliTimer64(), late);
+  app.WaitForNextFrame();
+  EXPECT_EQ(MilliTimer64() - late, 17);
+}
+
 TEST_F(ApplicationTests, RefreshShowsOnlyTheFrontForm) {
   RecordingForm menu(app, "menu", log);
   RecordingForm game(app, "game", log);

@@ -62,15 +62,23 @@ std::optional<InputEvent> FakePlatform::WaitEvent(int timeout_ms) {
     if (timeout_ms >= 0) return std::nullopt;
   }
   if (!events_.empty()) {
-    InputEvent event = events_.front().Event;
+    const Queued next = events_.front();
     events_.pop_front();
-    return event;
+    if (!next.FromProgram) {
+      idle_milliseconds_ = 0;
+      if (BeforeEvent) BeforeEvent();
+    }
+    return next.Event;
   }
   if (timeout_ms < 0) {
     ++EndlessWaits;
     return InputEvent{EventType::CloseRequested};
   }
+  if (CloseWhenIdleFor >= 0 && idle_milliseconds_ >= CloseWhenIdleFor) {
+    return InputEvent{EventType::CloseRequested};
+  }
   AdvanceMilliseconds(timeout_ms);
+  idle_milliseconds_ += timeout_ms;
   return std::nullopt;
 }
 
@@ -82,7 +90,8 @@ MessageAnswer FakePlatform::ShowMessageBox(const std::string& text, const std::s
     ScriptedAnswers.pop_front();
     return answer;
   }
-  return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  return DeclineQuestions ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
 void FakePlatform::RunModalDialog(ModalDialog& dialog) {
@@ -107,11 +116,15 @@ bool FakePlatform::OpenWindow(const std::string& title) {
 void FakePlatform::Present(const Surface& picture) {
   ++Presents;
   LastPicture = picture;
+  AdvanceMilliseconds(PresentMilliseconds);
 }
 
 void FakePlatform::WarpPointer(int x, int y) {
   Warps.emplace_back(x, y);
-  PushMouseMove(x, y);
+  InputEvent move{EventType::MouseMove};
+  move.X = x;
+  move.Y = y;
+  events_.push_back({move, 0, true});
 }
 
 bool FakePlatform::ChangeDisplayMode(const DisplayMode& mode) {

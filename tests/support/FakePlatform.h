@@ -64,17 +64,26 @@ class FakePlatform : public NullPlatform {
   // (there will never be more input) and is counted.
   std::optional<InputEvent> WaitEvent(int timeout_ms) override;
   int EndlessWaits = 0;
+  // Called before each queued event is handed out, once the program has
+  // finished with the one before: a place to check what must always hold.
+  std::function<void()> BeforeEvent;
+  // When not negative: once the queue is empty and this much time has passed
+  // on the clock without input, every wait asks the program to close, so that
+  // a screen that animates or scans by itself for ever still comes to an end.
+  int CloseWhenIdleFor = -1;
 
-  // Message boxes: answered from the script, else Yes or OK.
+  // Message boxes: answered from the script, else Yes or OK (No to every
+  // question while DeclineQuestions is set).
   MessageAnswer ShowMessageBox(const std::string& text, const std::string& title,
                                MessageButtons buttons, MessageIcon icon) override;
   std::deque<MessageAnswer> ScriptedAnswers;
+  bool DeclineQuestions = false;
   std::vector<ShownMessage> Messages;
 
   // Modal dialogs: OnDialog plays the user. It gets the open dialog and
   // answers it with keys (dialog.OnKey), typed text (dialog.OnText) and
-  // buttons (dialog.Answer), as a user would; a dialog it leaves open, or any dialog without a script, is
-  // cancelled, since nobody else can answer it. Dialog views are never drawn.
+  // buttons (dialog.Answer), as a user would; a dialog it leaves open, or any dialog without a
+  // script, is cancelled, since nobody else can answer it. Dialog views are never drawn.
   // DialogScripts answer the next dialogs one each, in order, before
   // OnDialog answers the rest.
   void RunModalDialog(ModalDialog& dialog) override;
@@ -96,6 +105,8 @@ class FakePlatform : public NullPlatform {
   std::string WindowTitle;
   CursorShape Cursor = CursorShape::Arrow;
   int Presents = 0;
+  // Showing a picture takes this long on the clock, as on a slow machine.
+  int PresentMilliseconds = 0;
   Surface LastPicture;
   std::vector<std::pair<int, int>> Warps;
 
@@ -135,8 +146,11 @@ class FakePlatform : public NullPlatform {
   struct Queued {
     InputEvent Event;
     int PauseMilliseconds = 0;
+    // Made by the program itself (a pointer warp), not given by the user.
+    bool FromProgram = false;
   };
   std::deque<Queued> events_;
+  int idle_milliseconds_ = 0;
 };
 
 }  // namespace tavlo::testing

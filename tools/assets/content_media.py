@@ -38,6 +38,8 @@ WORD_PICTURE = 85        # the frames and slots of the games are sized for 85 x 
 SCENE_BACKGROUND_QUALITY = 82
 
 # Default font sizes of the games, in points at 96 dots per inch.
+# The largest text size the games' F6 key gives.
+LARGEST_POINTS = 32
 FONT_POINTS = {1: 17, 2: 12, 3: 13, 4: 12, 5: 12, 6: 13, 7: 16, 8: 13, 9: 16, 10: 13, 11: 14, 12: 12,
                13: 13, 14: 14, 15: 25}
 
@@ -75,8 +77,8 @@ class Fit:
     def __init__(self):
         self.errors = []
 
-    def __call__(self, game, text, width, what):
-        w = text_width(text, FONT_POINTS[game])
+    def __call__(self, game, text, width, what, points=None):
+        w = text_width(text, points or FONT_POINTS[game])
         if w > width:
             self.errors.append(f"Game {game:02d}: {what} {text!r} is {w} px wide; its place has {width}")
 
@@ -309,7 +311,9 @@ def build_tables():
         for w in words:
             image, sound = word(w)
             rows.append([name, w, image, sound])
-            fit(15, w, 380, "label")
+            # A label must fit its quarter of the field (395 px, less its 3 px
+            # margins) at the largest size the text keys allow.
+            fit(15, w, 395 - 6, "label", points=LARGEST_POINTS)
     tables[15] = rows
 
     for i, text in enumerate(REWARD_TEXTS()):
