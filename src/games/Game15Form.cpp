@@ -319,7 +319,7 @@ void Game15Form::StepRunning(int elapsed) {
   }
   if (target_index_ == kItemCount) {
     // Won the moment the last word is reached; the reward follows the sound.
-    state_.Profiles.Games[kGameNumber - 1].CorrectCount += 1;
+    ReportCorrect(AnswerSound::Silent);
     Enter(Game15State::Won);
     HoldAfterSound(0);
     return;
@@ -333,7 +333,7 @@ void Game15Form::StepRunning(int elapsed) {
 
 void Game15Form::StepWrong() {
   if (phase_ == 0) {
-    state_.Profiles.Games[kGameNumber - 1].WrongCount += 1;
+    state_.Profiles.Games[kGameNumber - 1].AddWrong();
     PlayEffectSound(App(), state_.Profiles, "sfx\\game15\\wrong0.wav", PlayMode::Asynchronous);
     HoldAfterSound(0);
     phase_ = 1;

@@ -317,13 +317,13 @@ void GameForm::PlaySpeech(std::string_view relative_file, PlayMode mode) {
 }
 
 void GameForm::ReportCorrect(AnswerSound sound) {
-  state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].CorrectCount += 1;
+  state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].AddCorrect();
   if (sound == AnswerSound::Play) PlayCorrectSound(App(), state_.Profiles);
 }
 
 void GameForm::ReportWrong() {
   PlayWrongSound(App(), state_.Profiles);
-  state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].WrongCount += 1;
+  state_.Profiles.Games[static_cast<size_t>(game_number_ - 1)].AddWrong();
 }
 
 void GameForm::CompleteItem(ItemReward reward) {

@@ -97,6 +97,17 @@ TEST_F(GameFormTests, AnswersReachTheCountsWithTheirSounds) {
   EXPECT_EQ(names[1], "correct0.wav");
 }
 
+TEST_F(GameFormTests, CountsThatHaveReachedTheirMostStayThere) {
+  Open();
+  GameEntry& entry = state.Profiles.Games[TinyGame::kGameNumber - 1];
+  entry.CorrectCount = GameEntry::kMostAnswers;
+  entry.WrongCount = GameEntry::kMostAnswers;
+  Click(tiny.Wrong);
+  Click(tiny.Right);
+  EXPECT_EQ(Counts().CorrectCount, GameEntry::kMostAnswers);
+  EXPECT_EQ(Counts().WrongCount, GameEntry::kMostAnswers);
+}
+
 TEST_F(GameFormTests, TheStepSwitchHighlightsAChoiceAndTheSelectSwitchAnswersWithIt) {
   Open();
   ASSERT_TRUE(ScanAndSelect(tiny.Wrong));
