@@ -31,13 +31,13 @@ TEST_F(Game05FormTests, FourQuestionsInListOrderAndTheirPicturesAsChoices) {
   OpenGame(kFive);
   ASSERT_TRUE(Game().IsLoaded());
   for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(Game().Questions()[i].Label, kFive[i].at("Word"));
-    EXPECT_EQ(Game().Questions()[i].Text2, kFive[i].at("Question"));
+    EXPECT_EQ(Game().Frames()[i].Label, kFive[i].at("Word"));
+    EXPECT_EQ(Game().Frames()[i].Text2, kFive[i].at("Question"));
     EXPECT_FALSE(Game().Pictures().Slots()[i].Selected);
   }
   for (const char* word : {"bee", "cow", "dog", "hen"}) EXPECT_EQ(ChoiceFor(word).Text, word);
   // The choices stand in one row under the last question.
-  EXPECT_EQ(Game().Pictures().Choices()[0].Y, Game().Questions()[3].Bottom() + 50);
+  EXPECT_EQ(Game().Pictures().Choices()[0].Y, Game().Frames()[3].Bottom() + 50);
 }
 
 TEST_F(Game05FormTests, ARightPickUncoversThePictureAndSaysItsWordAWrongOneOnlyCounts) {
@@ -45,11 +45,11 @@ TEST_F(Game05FormTests, ARightPickUncoversThePictureAndSaysItsWordAWrongOneOnlyC
   OpenGame(kFive);
   Click(ChoiceFor("dog"));
   EXPECT_EQ(Counts().WrongCount, 1);
-  EXPECT_EQ(Game().CurrentQuestion(), 0);
+  EXPECT_EQ(Game().Current(), 0);
   Click(ChoiceFor("bee"));
   EXPECT_EQ(Counts().CorrectCount, 1);
   EXPECT_TRUE(Game().Pictures().Slots()[0].Selected);
-  EXPECT_EQ(Game().CurrentQuestion(), 1);
+  EXPECT_EQ(Game().Current(), 1);
   EXPECT_EQ(platform.Sound.WaveNames().back(), "bee.wav");
 }
 
@@ -58,9 +58,9 @@ TEST_F(Game05FormTests, AfterTheFourthAnswerANewSetFollowsOnFromTheNextRow) {
   for (const char* word : {"bee", "cow", "dog", "hen"}) ASSERT_TRUE(ScanAndSelect(ChoiceFor(word)));
   EXPECT_EQ(Counts().CorrectCount, 4);
   EXPECT_EQ(Counts().WrongCount, 0);
-  EXPECT_EQ(Game().CurrentQuestion(), 0);
-  EXPECT_EQ(Game().Questions()[0].Label, "owl");
-  EXPECT_EQ(Game().Questions()[1].Label, "bee");
+  EXPECT_EQ(Game().Current(), 0);
+  EXPECT_EQ(Game().Frames()[0].Label, "owl");
+  EXPECT_EQ(Game().Frames()[1].Label, "bee");
 }
 
 TEST_F(Game05FormTests, EitherPictureOfAWordTwiceInASetAnswersBoth) {
@@ -72,7 +72,7 @@ TEST_F(Game05FormTests, EitherPictureOfAWordTwiceInASetAnswersBoth) {
   Click(*second_cat);
   Click(*second_cat);
   EXPECT_EQ(Counts().CorrectCount, 2);
-  EXPECT_EQ(Game().CurrentQuestion(), 2);
+  EXPECT_EQ(Game().Current(), 2);
 }
 
 TEST_F(Game05FormTests, ARightClickOnAChoiceSaysItsWordAndAnswersNothing) {
