@@ -1,13 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include "engine/Application.h"
-#include "engine/MilliTimer.h"
-#include "platform/Fonts.h"
 #include "state/ProgramState.h"
-#include "support/FakePlatform.h"
-#include "support/TempFolder.h"
+#include "support/BareApplicationTest.h"
 
 namespace tavlo::testing {
 
@@ -15,23 +9,11 @@ namespace tavlo::testing {
 // folder that starts empty: for tests of one part of the program that put
 // into the folder only the files the part reads (a sound, a picture folder, a
 // language file), where the program's own resources would be in the way.
-class BareProgramTest : public ::testing::Test {
+class BareProgramTest : public BareApplicationTest {
  protected:
-  BareProgramTest() : app(WithProgramFolder(), fonts), state(platform, folder.Path()) {}
+  BareProgramTest() : state(platform, folder.Path()) {}
 
-  TempFolder folder;
-  FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
   ProgramState state;
-
- private:
-  // The platform, told its program folder before the application asks for it.
-  FakePlatform& WithProgramFolder() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
-  }
 };
 
 }  // namespace tavlo::testing
