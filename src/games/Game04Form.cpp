@@ -104,12 +104,8 @@ std::vector<SpriteClass*> Game04Form::ChoiceSprites() {
 
 void Game04Form::GameMouseDown(int button, int, int x, int y) {
   if (SayPictureUnder(targets_, x, y) || button != mouse_buttons::kLeft) return;
-  const SpriteClass* sentence = ChoiceUnder(x, y);
-  if (sentence == nullptr) return;
-  if (sentence->Value3 == 1) {
+  if (PickedRight(x, y, [](const SpriteClass& sentence) { return sentence.Value3 == 1; })) {
     AnswerCorrect();
-  } else {
-    ReportWrong();
   }
 }
 

@@ -150,13 +150,11 @@ void Game06Form::GameMouseDown(int, int, int x, int y) {
   for (int i = 0; i < kPictures; ++i) {
     if (coloured_[static_cast<size_t>(i)].IsUnder(x, y)) SpeakOrder(i);
   }
-  const SpriteClass* pot = ChoiceUnder(x, y);
-  if (current_picture_ >= kPictures || pot == nullptr) return;
+  if (current_picture_ >= kPictures) return;
   // Two pictures of one colour make either of its pots right for both.
-  if (pot->Value3 == coloured_[static_cast<size_t>(current_picture_)].Value3) {
+  const int colour = coloured_[static_cast<size_t>(current_picture_)].Value3;
+  if (PickedRight(x, y, [colour](const SpriteClass& pot) { return pot.Value3 == colour; })) {
     AnswerCorrect();
-  } else {
-    ReportWrong();
   }
 }
 

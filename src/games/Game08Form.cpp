@@ -174,12 +174,8 @@ void Game08Form::DrawPictures() {
 
 void Game08Form::GameMouseDown(int button, int, int x, int y) {
   if (SayPictureUnder(pictures_, x, y) || button != mouse_buttons::kLeft) return;
-  const SpriteClass* ending = ChoiceUnder(x, y);
-  if (ending == nullptr) return;
-  if (ending->Value3 == 1) {
+  if (PickedRight(x, y, [](const SpriteClass& ending) { return ending.Value3 == 1; })) {
     AnswerCorrect();
-  } else {
-    ReportWrong();
   }
 }
 

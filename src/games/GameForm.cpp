@@ -205,6 +205,15 @@ SpriteClass* GameForm::ChoiceUnder(int x, int y) {
   return nullptr;
 }
 
+bool GameForm::PickedRight(int x, int y,
+                           const std::function<bool(const SpriteClass&)>& is_right) {
+  const SpriteClass* choice = ChoiceUnder(x, y);
+  if (choice == nullptr) return false;
+  if (is_right(*choice)) return true;
+  ReportWrong();
+  return false;
+}
+
 void GameForm::DrawTitle() {
   Canvas& canvas = Graphics();
   canvas.ForeColor = kBlack;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -123,6 +124,10 @@ class GameForm : public Form {
   // The first of the choices (as ChoiceSprites hands them out) under the
   // point, or none.
   SpriteClass* ChoiceUnder(int x, int y);
+  // Whether the choice under the point is a right one, as is_right tells;
+  // the game then answers it. A wrong choice is reported here; no choice
+  // there is neither.
+  bool PickedRight(int x, int y, const std::function<bool(const SpriteClass&)>& is_right);
 
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
