@@ -27,7 +27,7 @@ size_t Index(int i) { return static_cast<size_t>(i); }
 
 void Game08Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
-  text_frames_.Load(*this, "gfx\\game08\\", kRows, FrameDrawing::Plain, "text");
+  text_frames_.Load(*this, "gfx\\game08\\", kRows, FrameDrawing::SeeThrough, "text");
   const std::pair<SpriteClass*, const char*> pictures[] = {
       {&current_choice_frame_, "currentchoiceframe"},
       {&image_frame_, "imageframe0"},
