@@ -12,12 +12,14 @@ int RunProgram(Platform& platform, const std::string& command_line) {
   AssembledProgram program(platform);
   MenuMainForm& menu = program.Screens.MainMenu();
   program.Screens.Desktop().FullScreen = FullScreenKindFrom(std::getenv("TAVLO_DISPLAY_MODE"));
-  menu.QuitRequested =
-      !InitialiseProgram(program.App, program.State, command_line, program.Screens.Desktop());
+  const StartUp start =
+      InitialiseProgram(program.App, program.State, command_line, program.Screens.Desktop());
+  menu.QuitRequested = start != StartUp::MenuReady;
   program.App.Show(menu);
   program.App.Run();
   platform.CloseWindow();
-  return 0;
+  // Scripts and desktop launchers learn from the status that nothing ran.
+  return start == StartUp::Failed ? EXIT_FAILURE : EXIT_SUCCESS;
 }
 
 }  // namespace tavlo

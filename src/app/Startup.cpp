@@ -5,6 +5,7 @@
 
 #include "engine/Application.h"
 #include "engine/TextScale.h"
+#include "platform/AtomicFile.h"
 #include "state/DataFolder.h"
 #include "state/ProgramState.h"
 
@@ -16,32 +17,37 @@ constexpr int kDataFolderInUseText = 12;
 
 }  // namespace
 
-bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
+StartUp InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
                        ProgramDesktop& desktop) {
   Platform& platform = app.Host();
-  if (!platform.AcquireSingleInstanceLock()) return false;
+  if (!platform.AcquireSingleInstanceLock()) return StartUp::EndedQuietly;
   // The window comes first, so that every question and notice of start-up
-  // appears inside it.
-  platform.OpenWindow(kCaption);
+  // appears inside it. Without one the program would run on unseen, holding
+  // its locks, so it ends (the platform has said why on the standard error).
+  if (!platform.OpenWindow(kCaption)) return StartUp::Failed;
 
   try {
     state.Texts.LoadStartupTexts();
   } catch (const LanguageFileMissing& missing) {
     platform.ShowMessageBox(missing.what(), kCaption, MessageButtons::Ok, MessageIcon::Critical);
-    return false;
+    return StartUp::Failed;
   }
 
   if (!InitDataFolder(platform, state.Texts, state.gDataPath)) {
     platform.ShowMessageBox(DataPathErrorText(state.gDataPath), "Error", MessageButtons::Ok,
                             MessageIcon::Critical);
-    return false;
+    return StartUp::Failed;
   }
   // Two programs on one data folder would each save over the other's counts.
   if (!platform.LockDataFolder(state.gDataPath)) {
     platform.ShowMessageBox(state.Texts.InformationText(kDataFolderInUseText), kCaption,
                             MessageButtons::Ok, MessageIcon::Exclamation);
-    return false;
+    return StartUp::Failed;
   }
+  // Saves cut short by a crash or a power loss leave their temporary files;
+  // with the folder locked, none of them is still being written.
+  RemoveUnfinishedSaves(state.gDataPath);
+  RemoveUnfinishedSaves(std::filesystem::path(state.gDataPath) / "profiles");
 
   state.Profiles.ReadCurrentProfile();
   state.Profiles.LoadProfileOptions();
@@ -62,7 +68,7 @@ bool InitialiseProgram(Application& app, ProgramState& state, const std::string&
     std::filesystem::current_path(app.ProgramFolder(), ignored);
   }
   state.gMenuScanIndex = -1;
-  return true;
+  return StartUp::MenuReady;
 }
 
 void ShutDownProgram(Application& app, ProgramState& state, ProgramDesktop& desktop) {

@@ -25,11 +25,17 @@ struct ProgramDesktop {
 // Prepares everything the screens read before the main menu first loads: the
 // window, the language texts, the data folder, the current profile, the text
 // scale and the display mode. command_line is the whole text after the
-// program's name; "window" runs in a window. False when the program must end
-// without showing the menu (another instance runs, or a language file or the
-// data folder is missing; the user has then been told, where there is
-// anything to tell).
-bool InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
+// program's name; "window" runs in a window.
+enum class StartUp {
+  MenuReady,
+  // Another instance runs: it has the window the user looks for.
+  EndedQuietly,
+  // No window could be opened, a language file is missing, or the data folder
+  // is missing (the user declined it), cannot be made or is in use; the user
+  // has been told wherever there was a window to tell it in.
+  Failed,
+};
+StartUp InitialiseProgram(Application& app, ProgramState& state, const std::string& command_line,
                        ProgramDesktop& desktop);
 
 // The orderly end of a run: saves the current profile's options and gives the

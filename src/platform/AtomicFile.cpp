@@ -12,6 +12,8 @@
 namespace tavlo {
 namespace {
 
+constexpr std::string_view kTemporaryPrefix = ".saving-";
+
 bool WriteAll(int descriptor, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
@@ -38,7 +40,7 @@ bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view b
   // own files.
   const std::filesystem::path folder =
       file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-  std::string temporary = (folder / ".saving-XXXXXX").string();
+  std::string temporary = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
   const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
   if (descriptor < 0) return false;
   bool ok = fchmod(descriptor, 0644) == 0 && WriteAll(descriptor, bytes);
@@ -52,6 +54,17 @@ bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view b
   }
   SyncFolder(folder);
   return true;
+}
+
+void RemoveUnfinishedSaves(const std::filesystem::path& folder) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    std::error_code ignored;
+    if (entry.path().filename().string().starts_with(kTemporaryPrefix) &&
+        entry.is_regular_file(ignored)) {
+      std::filesystem::remove(entry.path(), ignored);
+    }
+  }
 }
 
 }  // namespace tavlo

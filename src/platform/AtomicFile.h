@@ -11,4 +11,9 @@ namespace tavlo {
 // old file is then intact and no temporary file is left behind.
 bool ReplaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// Removes the temporary files that saves into the folder left behind when the
+// program was killed or the power failed half-way through one. Only for a
+// folder that no other process is saving into at the time.
+void RemoveUnfinishedSaves(const std::filesystem::path& folder);
+
 }  // namespace tavlo

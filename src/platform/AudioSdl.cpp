@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/RegularFile.h"
+
 namespace tavlo {
 namespace {
 
@@ -34,6 +36,7 @@ bool OpenMixer() {
 // itself is kept. The buffer is SDL's, so SDL's realloc shrinks it, and the
 // mixer frees it as before.
 Mix_Chunk* LoadWave(const std::filesystem::path& file) {
+  if (!IsRegularFile(file)) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(file.string().c_str());
   if (chunk && chunk->allocated && chunk->alen > 0) {
     if (void* tight = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(tight);
@@ -152,8 +155,7 @@ int AudioSdl::FreeChannel() const {
 }
 
 int AudioSdl::OpenStream(const std::filesystem::path& file, StreamKind kind) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(file, error)) return 0;
+  if (!IsRegularFile(file)) return 0;
   Stream stream;
   stream.Kind = kind;
   stream.File = file;

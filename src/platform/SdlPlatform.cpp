@@ -99,8 +99,14 @@ bool SdlPlatform::OpenWindow(const std::string& title) {
   if (!video_) return false;
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              kPictureWidth, kPictureHeight, SDL_WINDOW_SHOWN);
-  if (!window_) return false;
+  // Without a window there is nowhere to show a message, so the reason goes to
+  // the standard error, for whoever started the program from a terminal or a log.
+  if (!window_) {
+    std::fprintf(stderr, "%s: the window cannot be opened: %s\n", title.c_str(), SDL_GetError());
+    return false;
+  }
   if (!UpdateRenderer(kPictureWidth, kPictureHeight)) {
+    std::fprintf(stderr, "%s: the window cannot be drawn in: %s\n", title.c_str(), SDL_GetError());
     CloseWindow();
     return false;
   }

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include "platform/RegularFile.h"
+
 namespace tavlo {
 namespace {
 
@@ -34,6 +36,7 @@ Surface Surface::Create(int width, int height) {
 }
 
 Surface Surface::Load(const std::filesystem::path& file) {
+  if (!IsRegularFile(file)) return Surface();
   SDL_Surface* loaded = IMG_Load(file.string().c_str());
   if (!loaded) return Surface();
   SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, kPixelFormat, 0);

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "platform/RegularFile.h"
+
 namespace tavlo {
 
 std::filesystem::path ExecutableFolder() {
@@ -52,8 +54,10 @@ std::filesystem::path UserDocumentsFolder() {
   std::filesystem::path config_home;
   const char* xdg_config = std::getenv("XDG_CONFIG_HOME");
   config_home = (xdg_config && *xdg_config) ? std::filesystem::path(xdg_config) : home / ".config";
-  std::ifstream user_dirs(config_home / "user-dirs.dirs");
-  if (user_dirs) {
+  const std::filesystem::path user_dirs_file = config_home / "user-dirs.dirs";
+  std::ifstream user_dirs;
+  if (IsRegularFile(user_dirs_file)) user_dirs.open(user_dirs_file);
+  if (user_dirs.is_open()) {
     std::stringstream text;
     text << user_dirs.rdbuf();
     auto documents = DocumentsFolderFromUserDirs(text.str(), home);

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <memory>
+#include <system_error>
 #include <utility>
 
 namespace tavlo {
@@ -142,6 +143,14 @@ SqliteDatabase SqliteDatabase::Open(const std::filesystem::path& file, SqliteOpe
     flags = SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
 
   SqliteDatabase result;
+  // Opening a pipe would wait for a writer for ever, and a folder or a device
+  // is no database either.
+  std::error_code error;
+  const std::filesystem::file_status type = std::filesystem::status(file, error);
+  if (std::filesystem::exists(type) && !std::filesystem::is_regular_file(type)) {
+    result.error_ = "not a regular file";
+    return result;
+  }
   sqlite3* handle = nullptr;
   const int status = sqlite3_open_v2(file.string().c_str(), &handle, flags, nullptr);
   if (status != SQLITE_OK) {

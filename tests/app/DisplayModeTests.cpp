@@ -84,15 +84,15 @@ TEST_F(DisplayModeStartupTests, TheDisplayChangesOnlyInFullScreenAndOnlyWhenTheU
   platform.Modes = {kDesktop, Mode(32)};
   for (const char* asked : {static_cast<const char*>(nullptr), "", "800X600", "800x600 "}) {
     screens.Desktop().FullScreen = FullScreenKindFrom(asked);
-    ASSERT_TRUE(InitialiseProgram(app, state, "", screens.Desktop()));
+    ASSERT_EQ(InitialiseProgram(app, state, "", screens.Desktop()), StartUp::MenuReady);
     EXPECT_TRUE(platform.FullScreen);
     ShutDownProgram(app, state, screens.Desktop());
   }
   screens.Desktop().FullScreen = FullScreenKindFrom("800x600");
-  ASSERT_TRUE(InitialiseProgram(app, state, "window", screens.Desktop()));
+  ASSERT_EQ(InitialiseProgram(app, state, "window", screens.Desktop()), StartUp::MenuReady);
   EXPECT_TRUE(platform.ModeChanges.empty());
 
-  ASSERT_TRUE(InitialiseProgram(app, state, "", screens.Desktop()));
+  ASSERT_EQ(InitialiseProgram(app, state, "", screens.Desktop()), StartUp::MenuReady);
   EXPECT_EQ(platform.CurrentMode, Mode(32));
   ShutDownProgram(app, state, screens.Desktop());
   EXPECT_EQ(platform.ModeChanges, (std::vector<DisplayMode>{Mode(32), kDesktop}));

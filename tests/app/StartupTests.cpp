@@ -46,6 +46,14 @@ TEST_F(StartupTests, ASecondInstanceEndsWithoutWindowOrMessage) {
   EXPECT_EQ(platform.EndlessWaits, 0);
 }
 
+TEST_F(StartupTests, AWindowThatCannotOpenEndsTheProgramWithAFailureAndTouchesNoData) {
+  platform.WindowCannotOpen = true;
+  EXPECT_EQ(RunProgram(platform, "window"), 1);
+  EXPECT_FALSE(std::filesystem::exists(DataFolder()));
+  EXPECT_EQ(platform.Presents, 0);
+  EXPECT_EQ(platform.EndlessWaits, 0);
+}
+
 TEST_F(StartupTests, ADataFolderInUseByAnotherInstanceIsLeftAloneWithAMessage) {
   platform.PushKey(13);
   platform.PushPause(2000);
@@ -59,7 +67,7 @@ TEST_F(StartupTests, ADataFolderInUseByAnotherInstanceIsLeftAloneWithAMessage) {
 
   platform.DataFolderInUse = true;
   platform.PushKey(27);
-  EXPECT_EQ(RunProgram(platform, "window"), 0);
+  EXPECT_EQ(RunProgram(platform, "window"), 1);
   ASSERT_EQ(platform.Messages.size(), 1u);
   EXPECT_NE(platform.Messages[0].Text.find("already open"), std::string::npos);
   EXPECT_EQ(ReadLines(DataFolder() / "profiles/Tavlo"), saved);
@@ -115,13 +123,24 @@ TEST_F(MainMenuStartupTests, StartUpReadsTheProfileAndTheTextScale) {
   platform.TextHeight = 20;
   std::filesystem::create_directories(DataFolder() / "profiles");
   testing::WriteLines(DataFolder() / "profile.txt", {"Anna"});
-  EXPECT_TRUE(InitialiseProgram(app, state, "window", screens.Desktop()));
+  EXPECT_EQ(InitialiseProgram(app, state, "window", screens.Desktop()), StartUp::MenuReady);
   EXPECT_TRUE(platform.Messages.empty());
   EXPECT_DOUBLE_EQ(state.gTextScale, 0.8);
   EXPECT_EQ(state.gMenuScanIndex, -1);
   // Anna has no option file yet: the first menu text's profile takes over.
   EXPECT_EQ(state.Profiles.gProfileName, "Tavlo");
   EXPECT_EQ(state.gDataPath, DataFolder().string() + "/");
+}
+
+TEST_F(MainMenuStartupTests, StartUpRemovesOnlyWhatInterruptedSavesLeftBehind) {
+  const std::vector<std::string> unfinished = {".saving-Ab12Cd", "profiles/.saving-Xy34Zw"};
+  const std::vector<std::string> kept = {"profiles/.Tavlo.damaged-20240101-120000",
+                                         "profiles/saving-Anna", "images/.saving-a1b2c3"};
+  for (const auto& file : unfinished) testing::WriteFile(DataFolder() / file, "half");
+  for (const auto& file : kept) testing::WriteFile(DataFolder() / file, "whole");
+  EXPECT_EQ(InitialiseProgram(app, state, "window", screens.Desktop()), StartUp::MenuReady);
+  for (const auto& file : unfinished) EXPECT_FALSE(std::filesystem::exists(DataFolder() / file));
+  for (const auto& file : kept) EXPECT_TRUE(std::filesystem::exists(DataFolder() / file));
 }
 
 TEST_F(MainMenuStartupTests, QuittingSavesTheCountsOfThisRun) {

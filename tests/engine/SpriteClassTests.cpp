@@ -117,6 +117,11 @@ TEST_F(SpriteClassTests, AFailedLoadLeavesTheSpriteAsItWas) {
   testing::WriteFile(folder / "gfx/Game01/broken.gif", "not a picture");
   EXPECT_FALSE(sprite.LoadDCImage(form, "gfx\\Game01\\missing.gif"));
   EXPECT_FALSE(sprite.LoadDCImage(form, "gfx\\Game01\\broken.gif"));
+  // A pipe nobody writes to would keep the picture library waiting for ever.
+  testing::MakePipe(folder / "gfx/Game01/pipe.gif");
+  EXPECT_TRUE(testing::EndsWithoutAWriter(folder / "gfx/Game01/pipe.gif", [&] {
+    EXPECT_FALSE(sprite.LoadDCImage(form, "gfx\\Game01\\pipe.gif"));
+  }));
   EXPECT_EQ(sprite.ImageCount, 1);
   EXPECT_EQ(sprite.Width, 6);
   EXPECT_EQ(sprite.Height, 4);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <iterator>
 
 #include "engine/TextFile.h"
@@ -45,8 +44,9 @@ TEST(TextFileTests, MissingFileFolderOrPipeReadsAsNothingWithoutWaiting) {
   EXPECT_FALSE(ReadTextLines(folder / "missing.txt").has_value());
   EXPECT_FALSE(ReadTextLines(folder.Path()).has_value());
   // Opening a pipe nobody writes to would wait for ever.
-  ASSERT_EQ(std::system(("mkfifo '" + (folder / "pipe").string() + "'").c_str()), 0);
-  EXPECT_FALSE(ReadTextLines(folder / "pipe").has_value());
+  testing::MakePipe(folder / "pipe");
+  EXPECT_TRUE(testing::EndsWithoutAWriter(
+      folder / "pipe", [&] { EXPECT_FALSE(ReadTextLines(folder / "pipe").has_value()); }));
 }
 
 TEST(TextFileTests, OnlyTheFirstBytesAreReadAndLongLinesAreCutBetweenCharacters) {

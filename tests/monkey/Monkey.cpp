@@ -85,7 +85,8 @@ class Monkey {
     ProgramState& state = assembled.State;
     MenuMainForm& menu = assembled.Screens.MainMenu();
 
-    menu.QuitRequested = !InitialiseProgram(app, state, "window", assembled.Screens.Desktop());
+    menu.QuitRequested =
+        InitialiseProgram(app, state, "window", assembled.Screens.Desktop()) != StartUp::MenuReady;
     if (menu.QuitRequested) return "start-up failed";
     if (Chance(3)) {
       state.Profiles.OneKeyMode = true;

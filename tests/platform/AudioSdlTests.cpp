@@ -155,10 +155,13 @@ TEST_F(AudioSdlTests, ASynchronousPlayLastsTheFilesLengthAndMakesSound) {
   EXPECT_GT(LoudestSample(output), 4000);
 }
 
-TEST_F(AudioSdlTests, AMissingFileIsSilence) {
+TEST_F(AudioSdlTests, AMissingFileOrAPipeIsSilence) {
   const auto start = Clock::now();
   EXPECT_FALSE(PlaySound(app, (folder / "none.wav").string()));
   EXPECT_LT(MillisecondsSince(start), 100);
+  testing::MakePipe(folder / "pipe.wav");
+  EXPECT_TRUE(testing::EndsWithoutAWriter(
+      folder / "pipe.wav", [&] { EXPECT_FALSE(PlaySound(app, (folder / "pipe.wav").string())); }));
   platform.Sound.Shutdown();
   EXPECT_EQ(LoudestSample(output), 0);
 }

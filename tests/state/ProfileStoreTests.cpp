@@ -182,10 +182,11 @@ TEST_F(ProfileStoreTests, ADeletedOptionFileFallsBackOnTheNextLoad) {
   EXPECT_TRUE(std::filesystem::exists(OptionFile("Tavlo")));
 }
 
-TEST_F(ProfileStoreTests, ProfileNamesThatCouldLeaveTheProfilesFolderAreRefused) {
+TEST_F(ProfileStoreTests, ProfileNamesThatCouldLeaveTheProfilesFolderOrHideInItAreRefused) {
   store.WriteCurrentProfile("Anna");
   const std::vector<std::string> refused = {
-      "", ".", "..", "../evil", "a/b", "a\\b", std::string("a\0b", 3), "tab\there", "line\nbreak"};
+      "",          ".",           "..",      "../evil",       "a/b", "a\\b", std::string("a\0b", 3),
+      "tab\there", "line\nbreak", ".hidden", ".saving-Ab12Cd"};
   for (const std::string& name : refused) {
     EXPECT_FALSE(store.WriteCurrentProfile(name)) << "[" << name << "]";
     EXPECT_EQ(store.gProfileName, "Anna");

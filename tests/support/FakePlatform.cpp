@@ -107,6 +107,7 @@ void FakePlatform::RunModalDialog(ModalDialog& dialog) {
 }
 
 bool FakePlatform::OpenWindow(const std::string& title) {
+  if (WindowCannotOpen) return false;
   if (!WindowOpen) ++WindowsOpened;
   WindowOpen = true;
   WindowTitle = title;

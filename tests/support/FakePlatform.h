@@ -100,6 +100,8 @@ class FakePlatform : public NullPlatform {
   void Present(const Surface& picture) override;
   void WarpPointer(int x, int y) override;
   bool WindowOpen = false;
+  // A display that refuses the window, as an X server may under load.
+  bool WindowCannotOpen = false;
   int WindowsOpened = 0;
   bool FullScreen = false;
   std::string WindowTitle;

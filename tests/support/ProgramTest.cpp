@@ -75,7 +75,8 @@ void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
 }
 
 void ProgramTest::StartProgram(const std::function<void(ProfileStore&)>& configure, Title title) {
-  menu.QuitRequested = !InitialiseProgram(app, state, "window", screens.Desktop());
+  menu.QuitRequested =
+      InitialiseProgram(app, state, "window", screens.Desktop()) != StartUp::MenuReady;
   ASSERT_FALSE(menu.QuitRequested) << "start-up failed";
   if (configure) configure(state.Profiles);
   state.gTitleShown = title == Title::Over;

@@ -1,8 +1,13 @@
 #include "support/TempFolder.h"
 
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <stdexcept>
 
@@ -49,6 +54,24 @@ std::vector<std::string> ReadLines(const std::filesystem::path& file) {
     lines.push_back(line);
   }
   return lines;
+}
+
+void MakePipe(const std::filesystem::path& file) {
+  std::filesystem::create_directories(file.parent_path());
+  if (mkfifo(file.c_str(), 0600) != 0) throw std::runtime_error("cannot make a pipe");
+}
+
+bool EndsWithoutAWriter(const std::filesystem::path& pipe, const std::function<void()>& read) {
+  auto reading = std::async(std::launch::async, read);
+  if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::ready) {
+    reading.get();
+    return true;
+  }
+  // Without a reader waiting, this fails at once instead of waiting too.
+  const int writer = open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (writer >= 0) close(writer);
+  reading.get();
+  return false;
 }
 
 }  // namespace tavlo::testing

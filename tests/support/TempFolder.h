@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,13 @@ void WriteLines(const std::filesystem::path& file, const std::vector<std::string
 std::string ReadFile(const std::filesystem::path& file);
 // The file's lines without their line ends.
 std::vector<std::string> ReadLines(const std::filesystem::path& file);
+
+// Makes a named pipe that nobody writes to: whatever opens it to read waits
+// until a writer comes.
+void MakePipe(const std::filesystem::path& file);
+// Runs read and tells whether it ended within five seconds while nobody wrote
+// to the pipe. When it did not, the pipe is opened for writing, so that a
+// read stuck in opening it goes on and the test fails instead of hanging.
+bool EndsWithoutAWriter(const std::filesystem::path& pipe, const std::function<void()>& read);
 
 }  // namespace tavlo::testing

@@ -108,7 +108,7 @@ TEST_F(WordListStoreTests, AListNameWithAnApostropheLoadsAndQuotesCannotWidenThe
   EXPECT_TRUE(Load("Game13", "Other words", 4));
 }
 
-TEST_F(WordListStoreTests, AMissingFileTableOrColumnIsAFailedLoad) {
+TEST_F(WordListStoreTests, AMissingFileTableOrColumnOrAFileThatIsNoneIsAFailedLoad) {
   AddList("Game04", "words", 4);
   ASSERT_TRUE(Load("Game04", "words", 4));
   const auto before = state_.WordLists.gWords;
@@ -129,8 +129,16 @@ TEST_F(WordListStoreTests, AMissingFileTableOrColumnIsAFailedLoad) {
   EXPECT_FALSE(std::filesystem::exists(DatabaseFile())) << "a reader must not create the file";
   testing::WriteFile(DatabaseFile(), "not a database");
   EXPECT_FALSE(Load("Game04", "words", 4));
-
+  std::filesystem::remove(DatabaseFile());
+  std::filesystem::create_directory(DatabaseFile());
+  EXPECT_FALSE(Load("Game04", "words", 4));
   EXPECT_EQ(state_.WordLists.gWords, before);
+
+  std::filesystem::remove(DatabaseFile());
+  testing::MakePipe(DatabaseFile());
+  EXPECT_TRUE(testing::EndsWithoutAWriter(DatabaseFile(), [&] {
+    EXPECT_FALSE(ReadWordList(DatabaseFile(), "eng", "Game04", "words").has_value());
+  }));
 }
 
 TEST_F(WordListStoreTests, ANumericColumnHoldingNoWholeNumberFailsTheLoad) {
