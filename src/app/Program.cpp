@@ -2,31 +2,21 @@
 
 #include <cstdlib>
 
-#include "app/ProgramScreens.h"
+#include "app/AssembledProgram.h"
 #include "app/Startup.h"
-#include "engine/Application.h"
-#include "engine/MediaCommands.h"
-#include "engine/MilliTimer.h"
-#include "platform/Fonts.h"
 #include "platform/Platform.h"
-#include "state/ProgramState.h"
 
 namespace tavlo {
 
 int RunProgram(Platform& platform, const std::string& command_line) {
-  ClockSource clock(platform);
-  FontLibrary fonts;
-  Application app(platform, fonts);
-  ProgramState state(platform, app.ProgramFolder());
-  MediaCommands media(app);
-  ProgramScreens screens(app, state, media);
-
-  MenuMainForm& menu = screens.MainMenu();
-  screens.Desktop().FullScreen = FullScreenKindFrom(std::getenv("TAVLO_DISPLAY_MODE"));
-  const StartUp start = InitialiseProgram(app, state, command_line, screens.Desktop());
+  AssembledProgram program(platform);
+  MenuMainForm& menu = program.Screens.MainMenu();
+  program.Screens.Desktop().FullScreen = FullScreenKindFrom(std::getenv("TAVLO_DISPLAY_MODE"));
+  const StartUp start =
+      InitialiseProgram(program.App, program.State, command_line, program.Screens.Desktop());
   menu.QuitRequested = start != StartUp::MenuReady;
-  app.Show(menu);
-  app.Run();
+  program.App.Show(menu);
+  program.App.Run();
   platform.CloseWindow();
   // Scripts and desktop launchers learn from the status that nothing ran.
   return start == StartUp::Failed ? EXIT_FAILURE : EXIT_SUCCESS;

@@ -1,7 +1,5 @@
 #include "games/Game01Form.h"
 
-#include <algorithm>
-
 #include "engine/Application.h"
 #include "engine/Rounding.h"
 
@@ -18,8 +16,6 @@ constexpr int kButtonWidth = 130;
 constexpr int kButtonHeight = 64;
 
 }  // namespace
-
-Game01Form::Game01Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
 void Game01Form::PrepareChoices() { LabelButtonsWithGameData(buttons_); }
 
@@ -38,48 +34,26 @@ void Game01Form::FreeGameGraphics() {
 }
 
 void Game01Form::StartRound() {
-  Platform& platform = App().Host();
-  platform.SetCursor(CursorShape::Hourglass);
+  const BusyPointer busy(App().Host());
   current_word_ = 0;
   word_cards_.clear();
   word_info_.clear();
-
-  WordListState& list = state_.WordLists;
-  const auto& words = list.gWords;
-  const std::string image = words[static_cast<size_t>(list.gWordIndex)].Image;
-  picture_.CleanUp();
-  LoadItemPicture(picture_, PictureFolder::Backgrounds, image);
-
-  // The words of this picture, starting with the current entry and wrapping
-  // around the list.
-  size_t j = static_cast<size_t>(list.gWordIndex);
-  for (size_t visited = 0; visited < words.size() && word_cards_.size() < kMostWords; ++visited) {
-    const WordRecord& entry = words[j];
-    if (entry.Image == image) {
-      WordInfoRecord info;
-      for (size_t m = 0; m < info.Answers.size(); ++m) {
-        info.Answers[m] =
-            m < entry.Numbers.size() ? static_cast<std::int16_t>(entry.Numbers[m]) : 0;
-      }
-      info.Word = entry.Word;
-      info.Sound = entry.Sound;
-      word_info_.push_back(info);
-      SpriteClass card;
-      card.Text = entry.Word;
-      word_cards_.push_back(card);
+  // The picture and its words, starting with the current entry.
+  for (const WordRecord& entry : DealScene(picture_, kMostWords)) {
+    WordInfoRecord info;
+    for (size_t m = 0; m < info.Answers.size(); ++m) {
+      info.Answers[m] = static_cast<std::int16_t>(NumberOf(entry, m));
     }
-    j = (j + 1) % words.size();
+    info.Word = entry.Word;
+    info.Sound = entry.Sound;
+    word_info_.push_back(info);
+    word_cards_.emplace_back().Text = entry.Word;
   }
-
-  list.gWordIndex += 1;
-  if (static_cast<size_t>(list.gWordIndex) >= words.size()) list.gWordIndex = 0;
-
   LayOutRound();
   // Each picture scans its own set of buttons, from the first.
   Switches().CleanUp();
   for (auto& button : buttons_) Switches().Add(button);
   UpdateScreen();
-  platform.SetCursor(CursorShape::Arrow);
 }
 
 void Game01Form::LayOutRound() {
@@ -127,17 +101,10 @@ void Game01Form::LayOutRound() {
   }
 }
 
-std::vector<SpriteClass*> Game01Form::ChoiceSprites() {
-  std::vector<SpriteClass*> sprites;
-  for (auto& button : buttons_) sprites.push_back(&button);
-  return sprites;
-}
+std::vector<SpriteClass*> Game01Form::ChoiceSprites() { return PointersTo(buttons_); }
 
 void Game01Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  picture_.Draw(*this);
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen(picture_);
   for (auto& button : buttons_) {
     if (!button.Selected) {
       button.DrawTransp(*this);
@@ -158,14 +125,13 @@ void Game01Form::UpdateScreen() {
   }
 
   canvas.ForeColor = kBlack;
-  DrawTitle();
   canvas.FontSize = 14 * state_.gTextScale;
   for (const auto& button : buttons_) {
     canvas.CurrentX = button.MiddleX() - canvas.TextWidth(button.Label) / 2;
     canvas.CurrentY = button.MiddleY() - canvas.TextHeight(button.Label) / 2;
     canvas.Print(button.Label);
   }
-  Refresh();
+  EndScreen();
 }
 
 void Game01Form::GameMouseDown(int button, int, int x, int y) {
@@ -183,7 +149,7 @@ void Game01Form::GameMouseDown(int button, int, int x, int y) {
       if (right) {
         AnswerCorrect(static_cast<int>(i));
       } else {
-        AnswerWrong();
+        ReportWrong();
       }
     } else {
       PlaySpeech("game01/" + buttons_[i].Label + ".wav");
@@ -206,8 +172,6 @@ void Game01Form::AnswerCorrect(int i) {
   CompleteItem(ItemReward::SoundOnly);
   StartRound();
 }
-
-void Game01Form::AnswerWrong() { ReportWrong(); }
 
 void Game01Form::SpeakAnswer(int i) {
   if (current_word_ >= static_cast<int>(word_info_.size())) return;

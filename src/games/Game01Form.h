@@ -18,7 +18,7 @@ class Game01Form : public GameForm {
  public:
   static constexpr int kGameNumber = 1;
 
-  explicit Game01Form(const GameContext& context);
+  explicit Game01Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
@@ -47,7 +47,6 @@ class Game01Form : public GameForm {
  private:
   void LayOutRound();
   void AnswerCorrect(int i);
-  void AnswerWrong();
 
   SpriteClass picture_;
   std::vector<SpriteClass> buttons_;

@@ -17,30 +17,12 @@ constexpr int kWordGap = 5;
 
 }  // namespace
 
-Game02Form::Game02Form(const GameContext& context) : GameForm(context, kGameNumber) {}
+Game02Form::Game02Form(const GameContext& context)
+    : CoveredPicturesGame(context, kGameNumber, kBackground, "gfx\\game02\\") {}
 
-void Game02Form::LoadGameGraphics() {
-  Graphics().BackColor = kBackground;
-  frames_.Load(*this, "gfx\\game02\\", kSlots);
-  set_.Load(*this, "gfx\\game02\\");
-}
-
-void Game02Form::FreeGameGraphics() {
-  frames_.CleanUp();
-  set_.CleanUp();
-}
-
-void Game02Form::StartRound() {
-  current_slot_ = 0;
-  for (std::size_t i = 0; i < kSlots; ++i) {
-    const WordRecord& row = DealPicture(set_.Slots()[i]);
-    hints_[i] = TextOf(row, 0);
-    sentences_[i] = TextOf(row, 1);
-    set_.Offer(i);
-  }
-  set_.Shuffle(Switches());
-  LayOutRound();
-  UpdateScreen();
+void Game02Form::KeepRow(std::size_t slot, const WordRecord& row) {
+  hints_[slot] = TextOf(row, 0);
+  sentences_[slot] = TextOf(row, 1);
 }
 
 void Game02Form::LayOutRound() {
@@ -95,10 +77,8 @@ void Game02Form::FitChoiceWords() {
 }
 
 void Game02Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
-  frames_.Draw(*this, current_slot_);
+  Canvas& canvas = BeginScreen();
+  frames_.Draw(*this, Current());
 
   canvas.ForeColor = kBlack;
   canvas.FontName = state_.gFontName;
@@ -113,7 +93,6 @@ void Game02Form::UpdateScreen() {
     const std::string line = SentenceLine(i);
     if (!line.empty()) PrintCentred(canvas, line, target.MiddleX(), target.Bottom() + kTextGap);
   }
-  DrawTitle();
 
   if (!Rewards.gRewardShowing) {
     set_.DrawChoices(*this, 8, 9);
@@ -123,36 +102,16 @@ void Game02Form::UpdateScreen() {
     }
   }
   DrawFrameHighlights();
-  Refresh();
-}
-
-std::vector<SpriteClass*> Game02Form::ChoiceSprites() { return set_.ChoiceSprites(); }
-
-void Game02Form::GameMouseDown(int button, int, int x, int y) {
-  if (SayPictureUnder(set_.Slots(), x, y) || current_slot_ >= static_cast<int>(kSlots)) return;
-  const SpriteClass* choice = set_.Pick(button, x, y, [this](const std::string& sound) {
-    PlaySpeech(sound, PlayMode::Asynchronous);
-  });
-  if (choice == nullptr) return;
-  if (choice->Text == set_.Slots()[static_cast<std::size_t>(current_slot_)].Text) {
-    AnswerCorrect();
-  } else {
-    ReportWrong();
-  }
+  EndScreen();
 }
 
 void Game02Form::SpeakAnswer(int) {
-  if (current_slot_ >= static_cast<int>(kSlots)) return;
-  const auto slot = static_cast<std::size_t>(current_slot_);
+  if (!Working()) return;
+  const auto slot = static_cast<std::size_t>(Current());
   if (!sentences_[slot].empty()) PlaySpeech("game02/" + sentences_[slot] + ".wav");
-  PlaySpeech(set_.Slots()[slot].Label);
+  PlaySpeech(CurrentSlot().Label);
 }
 
-void Game02Form::AnswerCorrect() {
-  ReportCorrect();
-  SpeakAnswer(-1);
-  set_.Slots()[static_cast<std::size_t>(current_slot_)].Selected = true;
-  NextOfSet(current_slot_, kSlots);
-}
+void Game02Form::SayFoundAnswer() { SpeakAnswer(-1); }
 
 }  // namespace tavlo

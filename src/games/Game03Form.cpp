@@ -19,8 +19,6 @@ const std::string kAnswerSpeech = "game03/yesno/";
 
 }  // namespace
 
-Game03Form::Game03Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game03Form::PrepareChoices() {
   const auto& lines = state_.Texts.gGameData;
   yes_button_.Label = lines.empty() ? "" : lines[0];
@@ -91,9 +89,7 @@ void Game03Form::LayOutRound() {
 }
 
 void Game03Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   frames_.Draw(*this, current_question_);
 
   // One size for every question, whether or not its answer is written after it.
@@ -110,13 +106,12 @@ void Game03Form::UpdateScreen() {
                        frames_[0].Width - 2 * kTextMargin, frames_[0].Height - 2 * kTextMargin);
   for (std::size_t i = 0; i < kQuestions; ++i) PrintCentredOn(canvas, frames_[i].Label, frames_[i]);
 
-  DrawTitle();
   if (!Rewards.gRewardShowing) {
     DrawPictures();
     DrawAnswerButtons();
   }
   DrawFrameHighlights();
-  Refresh();
+  EndScreen();
 }
 
 void Game03Form::DrawPictures() {
@@ -150,17 +145,14 @@ std::vector<SpriteClass*> Game03Form::ChoiceSprites() { return {&yes_button_, &n
 
 void Game03Form::GameMouseDown(int button, int, int x, int y) {
   if (SayPictureUnder(targets_, x, y, kQuestionSpeech)) return;
-  if (current_question_ >= static_cast<int>(kQuestions)) return;
-  for (const SpriteClass* answer : {&yes_button_, &no_button_}) {
-    if (!answer->IsUnder(x, y)) continue;
-    if (button != mouse_buttons::kLeft) {
-      PlaySpeech(kAnswerSpeech + answer->Label + ".wav", PlayMode::Asynchronous);
-    } else if (answer->Value3 == frames_[static_cast<std::size_t>(current_question_)].Value3) {
-      AnswerCorrect(*answer);
-    } else {
-      ReportWrong();
-    }
-    return;
+  const SpriteClass* answer = ChoiceUnder(x, y);
+  if (current_question_ >= static_cast<int>(kQuestions) || answer == nullptr) return;
+  if (button != mouse_buttons::kLeft) {
+    PlaySpeech(kAnswerSpeech + answer->Label + ".wav", PlayMode::Asynchronous);
+  } else if (answer->Value3 == frames_[static_cast<std::size_t>(current_question_)].Value3) {
+    AnswerCorrect(*answer);
+  } else {
+    ReportWrong();
   }
 }
 

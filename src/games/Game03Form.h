@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
 #include <vector>
 
 #include "games/GameForm.h"
@@ -21,7 +20,7 @@ class Game03Form : public GameForm {
   static constexpr int kGameNumber = 3;
   static constexpr std::size_t kQuestions = 6;
 
-  explicit Game03Form(const GameContext& context);
+  explicit Game03Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;

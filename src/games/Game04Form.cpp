@@ -8,8 +8,6 @@
 
 namespace tavlo {
 
-Game04Form::Game04Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game04Form::LoadGameGraphics() {
   frames_.Load(*this, "gfx\\game04\\", kPictures);
   for (SpriteClass& button : buttons_) button.LoadDCImage(*this, "gfx\\game04\\button0.gif");
@@ -72,9 +70,7 @@ void Game04Form::ScanCurrentPair() {
 }
 
 void Game04Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   frames_.Draw(*this, current_picture_);
   for (SpriteClass& target : targets_) target.Draw(*this);
 
@@ -96,9 +92,8 @@ void Game04Form::UpdateScreen() {
       PrintCentredOn(canvas, button.Label, buttons_[i - i % 2]);
     }
   }
-  DrawTitle();
   DrawFrameHighlights();
-  Refresh();
+  EndScreen();
 }
 
 std::vector<SpriteClass*> Game04Form::ChoiceSprites() {
@@ -108,16 +103,9 @@ std::vector<SpriteClass*> Game04Form::ChoiceSprites() {
 }
 
 void Game04Form::GameMouseDown(int button, int, int x, int y) {
-  if (SayPictureUnder(targets_, x, y)) return;
-  if (button != mouse_buttons::kLeft) return;
-  for (const SpriteClass* sentence : ChoiceSprites()) {
-    if (!sentence->IsUnder(x, y)) continue;
-    if (sentence->Value3 == 1) {
-      AnswerCorrect();
-    } else {
-      ReportWrong();
-    }
-    return;
+  if (SayPictureUnder(targets_, x, y) || button != mouse_buttons::kLeft) return;
+  if (PickedRight(x, y, [](const SpriteClass& sentence) { return sentence.Value3 == 1; })) {
+    AnswerCorrect();
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string>
 #include <vector>
 
 #include "games/GameForm.h"
@@ -21,7 +20,7 @@ class Game04Form : public GameForm {
   static constexpr int kGameNumber = 4;
   static constexpr std::size_t kPictures = 4;
 
-  explicit Game04Form(const GameContext& context);
+  explicit Game04Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;

@@ -1,13 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <string>
 #include <vector>
 
-#include "games/CoveredPictures.h"
-#include "games/GameForm.h"
-#include "games/ProgressFrames.h"
+#include "games/CoveredPicturesGame.h"
 #include "games/TextFitting.h"
 
 namespace tavlo {
@@ -16,40 +12,26 @@ namespace tavlo {
 // covered picture slot beside it, and the four answers are offered as a
 // shuffled row of pictures below. The child answers the questions in order
 // by picking the picture that answers the current one; a right pick uncovers
-// it beside its question, and the fourth one earns a reward before the next
-// four are dealt.
-class Game05Form : public GameForm {
+// it beside its question. The frames are the question frames: Label = the
+// answer's word, Text2 = the question.
+class Game05Form : public CoveredPicturesGame {
  public:
   static constexpr int kGameNumber = 5;
-  static constexpr std::size_t kQuestions = CoveredPictures::kCount;
 
   explicit Game05Form(const GameContext& context);
 
   void UpdateScreen() override;
-  std::vector<SpriteClass*> ChoiceSprites() override;
-
-  // The question frames: Label = the answer's word, Text2 = the question.
-  const ProgressFrames& Questions() const { return frames_; }
-  // The picture slots beside them, and the choices.
-  const CoveredPictures& Pictures() const { return set_; }
-  // The question being answered; kQuestions once the set is finished.
-  int CurrentQuestion() const { return current_question_; }
 
  protected:
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  void StartRound() override;
+  void KeepRow(std::size_t slot, const WordRecord& row) override;
+  void LayOutRound() override;
+  void SayFoundAnswer() override;
   void SpeakAnswer(int i) override;
-  void GameMouseDown(int button, int shift, int x, int y) override;
 
  private:
-  void LayOutRound();
-  void AnswerCorrect();
-
-  ProgressFrames frames_;
   SpriteClass slot_frame_;
-  CoveredPictures set_;
-  int current_question_ = 0;
   FittedFont question_font_;
 };
 

@@ -24,37 +24,19 @@ constexpr int kPotHeight = 75;
 constexpr int kPotGap = 50;
 constexpr int kFirstPotX = 125;
 constexpr int kPauseBeforeNextOrder = 1000;
-constexpr double kSmallestOrderSize = 6;
-
-// The largest point size up to the wanted one at which the text fits the
-// width and height, so that a large font never runs an order out of its frame.
-double FittedFontSize(Canvas& canvas, const std::string& text, double wanted, int width,
-                      int height) {
-  canvas.FontSize = wanted;
-  while (canvas.FontSize > kSmallestOrderSize &&
-         (canvas.TextWidth(text) > width || canvas.TextHeight(text) > height)) {
-    canvas.FontSize = std::max(kSmallestOrderSize, canvas.FontSize - 1);
-  }
-  return canvas.FontSize;
-}
 
 }  // namespace
 
-Game06Form::Game06Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game06Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
-  for (auto& frame : frames_) frame.LoadDCImage(*this, "gfx\\game06\\todoframe.gif");
-  current_frame_.LoadDCImage(*this, "gfx\\game06\\currentframe.gif");
-  done_frame_.LoadDCImage(*this, "gfx\\game06\\doneframe.gif");
+  // The frames' corners are not the window's grey: they are drawn see-through.
+  frames_.Load(*this, "gfx\\game06\\", kPictures, FrameDrawing::SeeThrough);
 }
 
 void Game06Form::FreeGameGraphics() {
   for (auto& picture : coloured_) picture.CleanUp();
   for (auto& picture : uncoloured_) picture.CleanUp();
-  for (auto& frame : frames_) frame.CleanUp();
-  current_frame_.CleanUp();
-  done_frame_.CleanUp();
+  frames_.CleanUp();
 }
 
 void Game06Form::StartRound() {
@@ -70,50 +52,43 @@ void Game06Form::StartRound() {
 }
 
 void Game06Form::DealPictures() {
-  WordListState& list = state_.WordLists;
-  const auto& words = list.gWords;
-  const int upper = static_cast<int>(words.size()) - 1;
   // The colours of one set are kept apart, so that each pot stands for one
   // picture's colour: a row of a colour already dealt is passed over. After
   // as many passes as the list has rows beyond the first, rows are taken as
   // they come, so that a list of too few colours still fills the set.
+  const int most_skips = static_cast<int>(state_.WordLists.gWords.size()) - 1;
   std::vector<std::int32_t> dealt;
   int skips = 0;
-  auto advance = [&] {
-    list.gWordIndex += 1;
-    if (list.gWordIndex > upper) list.gWordIndex = 0;
-  };
   for (int slot = 0; slot < kPictures; ++slot) {
-    const WordRecord* row = &words[static_cast<size_t>(list.gWordIndex)];
-    while (skips < upper && std::find(dealt.begin(), dealt.end(), row->Numbers[0]) != dealt.end()) {
+    WordRecord row = TakeWord();
+    while (skips < most_skips &&
+           std::find(dealt.begin(), dealt.end(), NumberOf(row, 0)) != dealt.end()) {
       ++skips;
-      advance();
-      row = &words[static_cast<size_t>(list.gWordIndex)];
+      row = TakeWord();
     }
-    advance();
-    dealt.push_back(row->Numbers[0]);
+    dealt.push_back(NumberOf(row, 0));
 
     SpriteClass& picture = coloured_[static_cast<size_t>(slot)];
     SpriteClass& plain = uncoloured_[static_cast<size_t>(slot)];
     picture.CleanUp();
     plain.CleanUp();
-    LoadItemPicture(picture, PictureFolder::Images, "paint/color/" + row->Image);
-    LoadItemPicture(plain, PictureFolder::Images, "paint/nocolor/" + row->Image);
-    picture.Text = row->Word;
-    picture.Label = row->Sound;
-    picture.Text2 = row->Texts[0];
-    picture.Value3 = row->Numbers[0];
+    LoadItemPicture(picture, PictureFolder::Images, "paint/color/" + row.Image);
+    LoadItemPicture(plain, PictureFolder::Images, "paint/nocolor/" + row.Image);
+    picture.Text = row.Word;
+    picture.Label = row.Sound;
+    picture.Text2 = TextOf(row, 0);
+    picture.Value3 = NumberOf(row, 0);
     picture.Selected = false;
 
     SpriteClass& pot = pots_[static_cast<size_t>(slot)];
     pot.Width = kPotWidth;
     pot.Height = kPotHeight;
-    pot.Value3 = row->Numbers[0];
+    pot.Value3 = NumberOf(row, 0);
   }
 }
 
 void Game06Form::LayOutRound() {
-  for (size_t i = 0; i < frames_.size(); ++i) {
+  for (size_t i = 0; i < frames_.Count(); ++i) {
     SpriteClass& frame = frames_[i];
     frame.X = i % 2 == 0 ? kFirstFrameX : frames_[0].Right() + kFrameGapX;
     frame.Y = i < 2 ? kFirstFrameY : frames_[0].Bottom() + kFrameGapY;
@@ -132,24 +107,10 @@ void Game06Form::LayOutRound() {
 std::vector<SpriteClass*> Game06Form::ChoiceSprites() { return PointersTo(pots_); }
 
 void Game06Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
-  for (int i = 0; i < kPictures; ++i) {
-    SpriteClass& frame = frames_[static_cast<size_t>(i)];
-    if (i < current_picture_) {
-      done_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    } else if (i == current_picture_) {
-      current_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    } else {
-      frame.DrawTransp(*this);
-    }
-    SpriteClass& picture = coloured_[static_cast<size_t>(i)];
-    if (picture.Selected) {
-      picture.Draw(*this);
-    } else {
-      uncoloured_[static_cast<size_t>(i)].Draw(*this);
-    }
+  Canvas& canvas = BeginScreen();
+  frames_.Draw(*this, current_picture_);
+  for (size_t i = 0; i < coloured_.size(); ++i) {
+    (coloured_[i].Selected ? coloured_[i] : uncoloured_[i]).Draw(*this);
   }
   DrawOrders();
   if (!Rewards.gRewardShowing) {
@@ -165,8 +126,7 @@ void Game06Form::UpdateScreen() {
     }
   }
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game06Form::DrawOrders() {
@@ -177,8 +137,9 @@ void Game06Form::DrawOrders() {
     const SpriteClass& picture = coloured_[i];
     const SpriteClass& frame = frames_[i];
     const int top = picture.Bottom() + kOrderBelowPicture;
-    FittedFontSize(canvas, picture.Text2, state_.gFontSize * state_.gTextScale,
-                   frame.Width - 2 * kOrderMargin, frame.Bottom() - kOrderMargin - top);
+    // Each order gets the largest size its own frame has room for.
+    order_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, picture.Text2,
+                          frame.Width - 2 * kOrderMargin, frame.Bottom() - kOrderMargin - top);
     canvas.CurrentX = picture.MiddleX() - canvas.TextWidth(picture.Text2) / 2;
     canvas.CurrentY = top;
     canvas.Print(picture.Text2);
@@ -190,15 +151,10 @@ void Game06Form::GameMouseDown(int, int, int x, int y) {
     if (coloured_[static_cast<size_t>(i)].IsUnder(x, y)) SpeakOrder(i);
   }
   if (current_picture_ >= kPictures) return;
-  for (const auto& pot : pots_) {
-    if (!pot.IsUnder(x, y)) continue;
-    // Two pictures of one colour make either of its pots right for both.
-    if (pot.Value3 == coloured_[static_cast<size_t>(current_picture_)].Value3) {
-      AnswerCorrect();
-    } else {
-      AnswerWrong();
-    }
-    return;
+  // Two pictures of one colour make either of its pots right for both.
+  const int colour = coloured_[static_cast<size_t>(current_picture_)].Value3;
+  if (PickedRight(x, y, [colour](const SpriteClass& pot) { return pot.Value3 == colour; })) {
+    AnswerCorrect();
   }
 }
 
@@ -216,8 +172,6 @@ void Game06Form::AnswerCorrect() {
   CompleteItem();
   StartRound();
 }
-
-void Game06Form::AnswerWrong() { ReportWrong(); }
 
 void Game06Form::SpeakAnswer(int) {
   if (current_picture_ < kPictures) SpeakOrder(current_picture_);

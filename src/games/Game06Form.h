@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/ProgressFrames.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -17,7 +19,7 @@ class Game06Form : public GameForm {
   static constexpr int kGameNumber = 6;
   static constexpr int kPictures = 4;
 
-  explicit Game06Form(const GameContext& context);
+  explicit Game06Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   // The paint pots, in their order on the screen.
@@ -44,17 +46,15 @@ class Game06Form : public GameForm {
   void DealPictures();
   void LayOutRound();
   void AnswerCorrect();
-  void AnswerWrong();
   void SpeakOrder(int picture);
   void DrawOrders();
 
   std::array<SpriteClass, kPictures> coloured_;
   std::array<SpriteClass, kPictures> uncoloured_;
-  std::array<SpriteClass, kPictures> frames_;
+  ProgressFrames frames_;
   std::vector<SpriteClass> pots_ = std::vector<SpriteClass>(kPictures);
-  SpriteClass current_frame_;
-  SpriteClass done_frame_;
   int current_picture_ = 0;
+  std::array<FittedFont, kPictures> order_fonts_;
 };
 
 }  // namespace tavlo

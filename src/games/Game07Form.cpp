@@ -3,7 +3,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
+#include "games/CentredText.h"
 
 namespace tavlo {
 namespace {
@@ -48,9 +48,9 @@ void Game07Form::StartRound() {
   size_t next_button = 0;
   for (const WordRecord& row : DealScene(scene_, kMostSentences)) {
     SpriteClass& sentence = sentences_.emplace_back();
-    sentence.Label = row.Texts.size() > 0 ? row.Texts[0] : "";
-    sentence.Text = row.Texts.size() > 1 ? row.Texts[1] : "";
-    sentence.Text2 = row.Texts.size() > 2 ? row.Texts[2] : "";
+    sentence.Label = TextOf(row, 0);
+    sentence.Text = TextOf(row, 1);
+    sentence.Text2 = TextOf(row, 2);
     sentence.Text3 = row.Sound;
     sentence.Selected = false;
     SpriteClass& button = buttons_[next_button++];
@@ -66,10 +66,7 @@ void Game07Form::StartRound() {
 
 void Game07Form::LayOutRound() {
   Canvas& canvas = Graphics();
-  canvas.FontName = state_.gFontName;
-  std::vector<std::string> texts;
-  for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kSentenceWidth, kSentenceStepY, texts);
+  const std::vector<std::string> texts = FitSentences();
   // A sentence covers its line as printed, so the buttons keep clear of it.
   for (size_t i = 0; i < sentences_.size(); ++i) {
     SpriteClass& sentence = sentences_[i];
@@ -100,6 +97,16 @@ std::string Game07Form::SentenceAsShown(const SpriteClass& sentence) const {
   return sentence.Label + " " + sentence.Text + " " + sentence.Text2;
 }
 
+std::vector<std::string> Game07Form::FitSentences() {
+  Canvas& canvas = Graphics();
+  canvas.FontName = state_.gFontName;
+  std::vector<std::string> texts;
+  for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kSentenceWidth,
+                       kSentenceStepY);
+  return texts;
+}
+
 void Game07Form::UpdateScreen() {
   Canvas& canvas = BeginScreen(scene_);
   for (SpriteClass& button : buttons_) {
@@ -112,10 +119,7 @@ void Game07Form::UpdateScreen() {
   }
   DrawFrameHighlights();
 
-  canvas.FontName = state_.gFontName;
-  std::vector<std::string> texts;
-  for (const SpriteClass& sentence : sentences_) texts.push_back(SentenceAsShown(sentence));
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kSentenceWidth, kSentenceStepY, texts);
+  const std::vector<std::string> texts = FitSentences();
   for (size_t i = 0; i < sentences_.size(); ++i) {
     canvas.ForeColor =
         static_cast<int>(i) == current_sentence_ ? kCurrentSentenceColor : kBlack;
@@ -128,13 +132,10 @@ void Game07Form::UpdateScreen() {
   std::vector<std::string> words;
   for (const SpriteClass& button : buttons_) words.push_back(button.Text);
   const SpriteClass& shape = buttons_[0];
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kButtonTextMargin,
-              shape.Height, words);
+  word_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, words,
+                   shape.Width - 2 * kButtonTextMargin, shape.Height);
   for (const SpriteClass& button : buttons_) {
-    if (!button.Visible) continue;
-    canvas.CurrentX = button.MiddleX() - canvas.TextWidth(button.Text) / 2.0;
-    canvas.CurrentY = button.MiddleY() - canvas.TextHeight() / 2.0;
-    canvas.Print(button.Text);
+    if (button.Visible) PrintCentredOn(canvas, button.Text, button);
   }
   EndScreen();
 }
@@ -144,18 +145,16 @@ bool Game07Form::HasCurrentSentence() const {
 }
 
 void Game07Form::GameMouseDown(int button, int, int x, int y) {
-  for (SpriteClass& word_button : buttons_) {
-    if (!word_button.Visible || !word_button.IsUnder(x, y)) continue;
-    if (button == mouse_buttons::kRight) {
-      PlaySpeech(word_button.Text + ".wav", PlayMode::Asynchronous);
-    } else if (button == mouse_buttons::kLeft && HasCurrentSentence()) {
-      if (word_button.Text == sentences_[static_cast<size_t>(current_sentence_)].Text) {
-        AnswerCorrect();
-      } else {
-        ReportWrong();
-      }
+  const SpriteClass* word_button = ChoiceUnder(x, y);
+  if (word_button == nullptr) return;
+  if (button == mouse_buttons::kRight) {
+    PlaySpeech(word_button->Text + ".wav", PlayMode::Asynchronous);
+  } else if (button == mouse_buttons::kLeft && HasCurrentSentence()) {
+    if (word_button->Text == sentences_[static_cast<size_t>(current_sentence_)].Text) {
+      AnswerCorrect();
+    } else {
+      ReportWrong();
     }
-    return;
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -38,6 +39,9 @@ class Game07Form : public GameForm {
   void StartRound() override;
   void LayOutRound();
   std::string SentenceAsShown(const SpriteClass& sentence) const;
+  // The sentences as shown, with the canvas set to the one size that fits
+  // them all.
+  std::vector<std::string> FitSentences();
 
   // A word button: the left button fills the gap with it, the right one speaks it.
   void GameMouseDown(int button, int shift, int x, int y) override;
@@ -54,6 +58,8 @@ class Game07Form : public GameForm {
   std::vector<SpriteClass> buttons_ = std::vector<SpriteClass>(kMostSentences);
   SpriteClass highlighted_button_;
   int current_sentence_ = 0;
+  FittedFont sentence_font_;
+  FittedFont word_font_;
 };
 
 }  // namespace tavlo

@@ -5,8 +5,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
-#include "games/WordCursor.h"
+#include "games/CentredText.h"
 
 namespace tavlo {
 namespace {
@@ -20,7 +19,7 @@ constexpr int kFirstFrameX = 60, kFirstFrameY = 100, kFrameGap = 20;
 constexpr int kFirstPictureX = 125, kPicturesBelowFrames = 45, kPictureStep = 50;
 constexpr int kImageFrameOffset = 7;
 // Texts keep this far from the sides of their frames.
-constexpr int kTextMargin = 12;
+constexpr int kFrameTextMargin = 12;
 
 size_t Index(int i) { return static_cast<size_t>(i); }
 
@@ -28,45 +27,36 @@ size_t Index(int i) { return static_cast<size_t>(i); }
 
 void Game08Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
+  text_frames_.Load(*this, "gfx\\game08\\", kRows, FrameDrawing::SeeThrough, "text");
   const std::pair<SpriteClass*, const char*> pictures[] = {
-      {&done_text_frame_, "donetextframe"},       {&current_text_frame_, "currenttextframe"},
-      {&current_choice_frame_, "currentchoiceframe"}, {&image_frame_, "imageframe0"},
+      {&current_choice_frame_, "currentchoiceframe"},
+      {&image_frame_, "imageframe0"},
       {&done_image_frame_, "imageframe1"}};
   for (const auto& [sprite, name] : pictures) {
     sprite->LoadDCImage(*this, std::string("gfx\\game08\\") + name + ".gif");
   }
-  for (SpriteClass& frame : text_frames_) frame.LoadDCImage(*this, "gfx\\game08\\todotextframe.gif");
   for (SpriteClass& frame : choice_frames_) {
     frame.LoadDCImage(*this, "gfx\\game08\\todochoiceframe.gif");
   }
 }
 
-std::vector<SpriteClass*> Game08Form::AllSprites() {
-  std::vector<SpriteClass*> sprites = {&done_text_frame_, &current_text_frame_,
-                                       &current_choice_frame_, &image_frame_, &done_image_frame_};
-  for (auto* group : {&pictures_, &text_frames_, &choice_frames_}) {
-    for (SpriteClass& sprite : *group) sprites.push_back(&sprite);
-  }
-  return sprites;
-}
-
 void Game08Form::FreeGameGraphics() {
-  for (SpriteClass* sprite : AllSprites()) sprite->CleanUp();
+  text_frames_.CleanUp();
+  for (SpriteClass* sprite : {&current_choice_frame_, &image_frame_, &done_image_frame_}) {
+    sprite->CleanUp();
+  }
+  for (auto* group : {&pictures_, &choice_frames_}) {
+    for (SpriteClass& sprite : *group) sprite.CleanUp();
+  }
 }
 
 void Game08Form::StartRound() {
   current_row_ = 0;
   for (int i = 0; i < kRows; ++i) {
-    const WordRecord row = TakeRow(state_.WordLists);
-    const std::string& beginning = row.Texts.size() > 0 ? row.Texts[0] : "";
-    const std::string& right = row.Texts.size() > 1 ? row.Texts[1] : "";
-    const std::string& wrong = row.Texts.size() > 2 ? row.Texts[2] : "";
-
-    SpriteClass& picture = pictures_[Index(i)];
-    picture.CleanUp();
-    LoadItemPicture(picture, PictureFolder::Images, row.Image);
-    picture.Label = row.Sound;
-    picture.Selected = false;
+    const WordRecord row = DealPicture(pictures_[Index(i)]);
+    const std::string beginning = TextOf(row, 0);
+    const std::string right = TextOf(row, 1);
+    const std::string wrong = TextOf(row, 2);
     text_frames_[Index(i)].Text = beginning;
     text_frames_[Index(i)].Label = beginning;
 
@@ -100,7 +90,7 @@ void Game08Form::LayOutRound() {
     second.X = first.Right() + kFrameGap;
     second.Y = frame.Y;
   }
-  const int pictures_top = text_frames_.back().Bottom() + kPicturesBelowFrames;
+  const int pictures_top = text_frames_[kRows - 1].Bottom() + kPicturesBelowFrames;
   for (int j = 0; j < kRows; ++j) {
     SpriteClass& picture = pictures_[Index(j)];
     picture.X = (picture.Width + kPictureStep) * j + kFirstPictureX;
@@ -140,20 +130,11 @@ void Game08Form::DrawTextFrames() {
   std::vector<std::string> sentences;
   for (int i = 0; i < kRows; ++i) sentences.push_back(FinishedSentence(i));
   const SpriteClass& shape = text_frames_[0];
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kTextMargin,
-              shape.Height, sentences);
-  for (int i = 0; i < kRows; ++i) {
-    SpriteClass& frame = text_frames_[Index(i)];
-    const int x = nint(frame.X);
-    const int y = nint(frame.Y);
-    if (i < current_row_) {
-      done_text_frame_.DrawTranspAt(*this, x, y);
-    } else if (i == current_row_) {
-      current_text_frame_.DrawTranspAt(*this, x, y);
-    } else {
-      frame.DrawTransp(*this);
-    }
-    canvas.CurrentX = x + kTextMargin;
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, sentences,
+                       shape.Width - 2 * kFrameTextMargin, shape.Height);
+  text_frames_.Draw(*this, current_row_);
+  for (const SpriteClass& frame : text_frames_) {
+    canvas.CurrentX = nint(frame.X) + kFrameTextMargin;
     canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
     canvas.Print(frame.Label);
   }
@@ -172,15 +153,13 @@ void Game08Form::DrawChoiceFrames() {
   std::vector<std::string> endings;
   for (const SpriteClass& frame : choice_frames_) endings.push_back(frame.Text);
   const SpriteClass& shape = choice_frames_[0];
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, shape.Width - 2 * kTextMargin,
-              shape.Height, endings);
+  ending_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, endings,
+                     shape.Width - 2 * kFrameTextMargin, shape.Height);
   for (int k = 2 * current_row_; k < 2 * kRows; ++k) {
     SpriteClass& frame = choice_frames_[Index(k)];
     frame.DrawTransp(*this);
     if (frame.Selected) current_choice_frame_.DrawTranspAt(*this, nint(frame.X), nint(frame.Y));
-    canvas.CurrentX = frame.MiddleX() - canvas.TextWidth(frame.Label) / 2.0;
-    canvas.CurrentY = frame.MiddleY() - canvas.TextHeight() / 2.0;
-    canvas.Print(frame.Label);
+    PrintCentredOn(canvas, frame.Label, frame);
   }
 }
 
@@ -194,21 +173,9 @@ void Game08Form::DrawPictures() {
 }
 
 void Game08Form::GameMouseDown(int button, int, int x, int y) {
-  for (SpriteClass& picture : pictures_) {
-    if (picture.IsUnder(x, y)) {
-      PlaySpeech(picture.Label, PlayMode::Asynchronous);
-      return;
-    }
-  }
-  if (button != mouse_buttons::kLeft) return;
-  for (SpriteClass* frame : ChoiceSprites()) {
-    if (!frame->IsUnder(x, y)) continue;
-    if (frame->Value3 == 1) {
-      AnswerCorrect();
-    } else {
-      ReportWrong();
-    }
-    return;
+  if (SayPictureUnder(pictures_, x, y) || button != mouse_buttons::kLeft) return;
+  if (PickedRight(x, y, [](const SpriteClass& ending) { return ending.Value3 == 1; })) {
+    AnswerCorrect();
   }
 }
 

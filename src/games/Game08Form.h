@@ -1,6 +1,8 @@
 #pragma once
 
 #include "games/GameForm.h"
+#include "games/ProgressFrames.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -20,10 +22,10 @@ class Game08Form : public GameForm {
   std::vector<SpriteClass*> ChoiceSprites() override;
 
   int CurrentRow() const { return current_row_; }
-  // The pictures: Label = the row's recording; Selected once the row is done.
+  // The pictures: Text = the word, Label = the row's recording; Selected once the row is done.
   const std::vector<SpriteClass>& Pictures() const { return pictures_; }
   // Label = the sentence as shown; Text = its beginning.
-  const std::vector<SpriteClass>& TextFrames() const { return text_frames_; }
+  const ProgressFrames& TextFrames() const { return text_frames_; }
   // Frames 2i and 2i + 1 hold row i's endings (Label, cleared once the row is
   // done; Text keeps it); Value3 = 1 on the right one.
   const std::vector<SpriteClass>& ChoiceFrames() const { return choice_frames_; }
@@ -33,8 +35,6 @@ class Game08Form : public GameForm {
   // done or current twin; the window's sand colour.
   void LoadGameGraphics() override;
   void FreeGameGraphics() override;
-  // Every sprite of the game, to load and let go of alike.
-  std::vector<SpriteClass*> AllSprites();
 
   // The next four rows, each with its right ending on a random side, in a
   // column with the pictures in a row below.
@@ -57,14 +57,14 @@ class Game08Form : public GameForm {
   void DrawPictures();
 
   std::vector<SpriteClass> pictures_ = std::vector<SpriteClass>(kRows);
-  std::vector<SpriteClass> text_frames_ = std::vector<SpriteClass>(kRows);
+  ProgressFrames text_frames_;
   std::vector<SpriteClass> choice_frames_ = std::vector<SpriteClass>(2 * kRows);
-  SpriteClass done_text_frame_;
-  SpriteClass current_text_frame_;
   SpriteClass current_choice_frame_;
   SpriteClass image_frame_;
   SpriteClass done_image_frame_;
   int current_row_ = 0;
+  FittedFont sentence_font_;
+  FittedFont ending_font_;
 };
 
 }  // namespace tavlo

@@ -28,8 +28,6 @@ bool IsBlank(char32_t character) { return character <= U' ' || character == U'\u
 
 }  // namespace
 
-Game09Form::Game09Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game09Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
   picture_frame_.LoadDCImage(*this, "gfx\\game09\\imageframe0.gif");
@@ -98,9 +96,7 @@ void Game09Form::LayOutRound(const Crossword& crossword) {
 std::vector<SpriteClass*> Game09Form::ChoiceSprites() { return PointersTo(pictures_); }
 
 void Game09Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  BeginScreen();
   for (size_t w = 0; w < pictures_.size(); ++w) {
     SpriteClass& picture = pictures_[w];
     SpriteClass& frame =
@@ -113,8 +109,7 @@ void Game09Form::UpdateScreen() {
   DrawSquares();
   DrawLetters();
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game09Form::DrawSquares() {
@@ -191,7 +186,7 @@ void Game09Form::TypeLetter(char32_t upper) {
   if (entry.Upper[static_cast<size_t>(entry.NextLetter)] == upper) {
     FillWord(Fill::OneLetter);
   } else {
-    AnswerWrong();
+    ReportWrong();
   }
 }
 
@@ -201,7 +196,7 @@ void Game09Form::SelectSwitch(int x, int y) {
     if (static_cast<int>(w) == current_word_) {
       FillWord(Fill::WholeWord);
     } else {
-      AnswerWrong();
+      ReportWrong();
     }
     return;
   }
@@ -227,7 +222,8 @@ void Game09Form::GameMouseDown(int, int, int x, int y) {
 }
 
 void Game09Form::FillWord(Fill fill) {
-  state_.Profiles.Games[kGameNumber - 1].AddCorrect();
+  // Counted without the right-answer sound: a filled square clicks instead.
+  ReportCorrect(AnswerSound::Silent);
   Entry& entry = words_[static_cast<size_t>(current_word_)];
   const auto letters = static_cast<int>(entry.Letters.size());
   if (fill == Fill::WholeWord) {
@@ -253,8 +249,6 @@ void Game09Form::FillWord(Fill fill) {
   CompleteItem();
   StartRound();
 }
-
-void Game09Form::AnswerWrong() { ReportWrong(); }
 
 bool Game09Form::AllComplete() const {
   return std::all_of(words_.begin(), words_.end(),

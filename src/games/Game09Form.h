@@ -32,7 +32,7 @@ class Game09Form : public GameForm {
     int NextLetter = 0;
   };
 
-  explicit Game09Form(const GameContext& context);
+  explicit Game09Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   // The pictures, one per word in placing order.
@@ -59,7 +59,6 @@ class Game09Form : public GameForm {
 
   void LayOutRound(const Crossword& crossword);
   void FillWord(Fill fill);
-  void AnswerWrong();
   void TypeLetter(char32_t upper);
   void SpeakWord(int word, PlayMode mode = PlayMode::Asynchronous);
   // The next word after the current one, around the end, that is not yet complete.

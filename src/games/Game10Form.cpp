@@ -4,7 +4,6 @@
 
 #include "engine/Application.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
 
 namespace tavlo {
 namespace {
@@ -60,9 +59,9 @@ void Game10Form::StartRound() {
     questions_.clear();
     for (const WordRecord& row : DealScene(scene_, kMostQuestions)) {
       SpriteClass& question = questions_.emplace_back();
-      question.Text = row.Texts.empty() ? "" : row.Texts[0];
+      question.Text = TextOf(row, 0);
       question.Text2 = row.Sound;
-      question.Value1 = row.Numbers.empty() ? 0 : row.Numbers[0];
+      question.Value1 = NumberOf(row, 0);
     }
     LayOutRound();
     Switches().CleanUp();
@@ -133,8 +132,8 @@ void Game10Form::DrawQuestions() {
   std::vector<std::string> texts;
   for (const SpriteClass& question : questions_) texts.push_back(question.Text);
   // A question may grow into the gap below its place, never past it.
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kQuestionWidth,
-              kQuestionHeight + kQuestionGap - 2 * kCardMargin, texts);
+  question_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts, kQuestionWidth,
+                       kQuestionHeight + kQuestionGap - 2 * kCardMargin);
   const int height = canvas.TextHeight();
   for (size_t i = 0; i < questions_.size(); ++i) {
     const SpriteClass& question = questions_[i];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -56,6 +57,7 @@ class Game10Form : public GameForm {
   std::vector<SpriteClass> highlighted_buttons_;
   std::vector<SpriteClass> questions_;
   int current_question_ = 0;
+  FittedFont question_font_;
 };
 
 }  // namespace tavlo

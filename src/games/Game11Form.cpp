@@ -5,7 +5,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "engine/Rounding.h"
-#include "games/TextFit.h"
+#include "games/CentredText.h"
 
 namespace tavlo {
 namespace {
@@ -71,7 +71,7 @@ void Game11Form::StartRound() {
   // A sentence is a scene of its own: its row alone, with its picture.
   const std::vector<WordRecord> rows = DealScene(scene_, 1);
   const WordRecord row = rows.empty() ? WordRecord{} : rows.front();
-  sentence_ = row.Texts.empty() ? "" : row.Texts[0];
+  sentence_ = TextOf(row, 0);
   sound_ = row.Sound;
   next_word_ = 0;
   words_.clear();
@@ -110,8 +110,8 @@ void Game11Form::DrawWords() {
   Canvas& canvas = Graphics();
   std::vector<std::string> texts;
   for (const SpriteClass& word : words_) texts.push_back(word.Text);
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kWordWidth - 2 * kWordTextMargin,
-              kWordHeight, texts);
+  word_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, texts,
+                   kWordWidth - 2 * kWordTextMargin, kWordHeight);
   for (SpriteClass& word : words_) {
     const int left = word.Left();
     const int top = word.Top();
@@ -123,17 +123,15 @@ void Game11Form::DrawWords() {
     // The blank that ends a word is not shown, so that the word sits in the middle.
     const std::string shown = WithoutTrailingBlanks(word.Text);
     canvas.ForeColor = word.Flag1 ? kFoundColor : kBlack;
-    canvas.CurrentX = word.MiddleX() - canvas.TextWidth(shown) / 2.0;
-    canvas.CurrentY = word.MiddleY() - canvas.TextHeight() / 2.0;
-    canvas.Print(shown);
+    PrintCentredOn(canvas, shown, word);
   }
 }
 
 void Game11Form::DrawSentence() {
   if (sentence_.empty()) return;
   Canvas& canvas = Graphics();
-  FitFontSize(canvas, state_.gFontSize * state_.gTextScale, kSentenceWidth - 2 * kStripMargin,
-              kSentenceHeight, sentence_);
+  sentence_font_.Apply(canvas, state_.gFontSize * state_.gTextScale, sentence_,
+                       kSentenceWidth - 2 * kStripMargin, kSentenceHeight);
   const int width = canvas.TextWidth(sentence_);
   const int height = canvas.TextHeight();
   const int left = 400 - width / 2;
@@ -163,16 +161,14 @@ void Game11Form::UpdateScreen() {
 }
 
 void Game11Form::GameMouseDown(int button, int, int x, int y) {
-  for (SpriteClass& word : words_) {
-    if (!word.IsUnder(x, y)) continue;
-    if (button != mouse_buttons::kLeft) {
-      SpeakWord(word);
-    } else if (word.Value1 == next_word_) {
-      AnswerCorrect(word);
-    } else {
-      ReportWrong();
-    }
-    return;
+  SpriteClass* word = ChoiceUnder(x, y);
+  if (word == nullptr) return;
+  if (button != mouse_buttons::kLeft) {
+    SpeakWord(*word);
+  } else if (word->Value1 == next_word_) {
+    AnswerCorrect(*word);
+  } else {
+    ReportWrong();
   }
 }
 

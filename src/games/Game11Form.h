@@ -1,6 +1,7 @@
 #pragma once
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -58,6 +59,8 @@ class Game11Form : public GameForm {
   std::string sentence_;
   std::string sound_;
   int next_word_ = 0;
+  FittedFont word_font_;
+  FittedFont sentence_font_;
 };
 
 }  // namespace tavlo

@@ -4,8 +4,7 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/BusyPointer.h"
-#include "games/FittedText.h"
-#include "games/RoundRecords.h"
+#include "games/CentredText.h"
 #include "games/WordGrid.h"
 
 namespace tavlo {
@@ -27,8 +26,6 @@ constexpr int kCurrentBoxRing = 4;
 constexpr int kWordMargin = 3;
 
 }  // namespace
-
-Game12Form::Game12Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
 void Game12Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
@@ -55,14 +52,13 @@ void Game12Form::FreeGameGraphics() {
 void Game12Form::StartRound() {
   BusyPointer busy(App().Host());
   current_box_ = 0;
-  const auto records = TakeWordRecords(state_.WordLists, kBoxCount);
-  for (int b = 0; b < static_cast<int>(records.size()); ++b) {
-    const WordRecord& record = *records[static_cast<size_t>(b)];
-    const int right = NumberSlot(record, 0, -1);
+  for (int b = 0; b < kBoxCount; ++b) {
+    const WordRecord record = TakeWord();
+    const int right = NumberOf(record, 0);
     for (int k = 0; k < kWordsPerBox; ++k) {
       WordItem& item = items_[static_cast<size_t>(kWordsPerBox * b + k)];
       item = WordItem();
-      item.Place.Text = TextSlot(record, static_cast<size_t>(k));
+      item.Place.Text = TextOf(record, static_cast<size_t>(k));
       item.Right = k == right;
       if (item.Right) item.Sound = record.Sound;
     }
@@ -122,18 +118,20 @@ void Game12Form::UpdateScreen() {
   }
 
   canvas.FontName = state_.gFontName;
-  canvas.FontSize = state_.gFontSize * state_.gTextScale;
   canvas.ForeColor = kBlack;
-  for (auto& item : items_) {
-    const int x = nint(item.Place.X);
-    const int y = nint(item.Place.Y);
-    if (item.Done) {
+  for (size_t i = 0; i < items_.size(); ++i) {
+    SpriteClass& place = items_[i].Place;
+    const int x = nint(place.X);
+    const int y = nint(place.Y);
+    if (items_[i].Done) {
       selected_image_.DrawTranspAt(*this, x, y);
-    } else if (item.Missed) {
+    } else if (items_[i].Missed) {
       wrong_image_.DrawTranspAt(*this, x, y);
     }
-    PrintCentredIn(canvas, item.Place.Text, item.Place, kWordMargin);
-    DrawHighlightBorder(item.Place);
+    word_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, place.Text,
+                         place.Width - 2 * kWordMargin, place.Height);
+    PrintCentredOn(canvas, place.Text, place);
+    DrawHighlightBorder(place);
   }
 
   DrawFrameButtons();

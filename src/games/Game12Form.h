@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -29,7 +30,7 @@ class Game12Form : public GameForm {
   static constexpr int kWordsPerBox = 4;
   static constexpr int kItemCount = kBoxCount * kWordsPerBox;
 
-  explicit Game12Form(const GameContext& context);
+  explicit Game12Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
@@ -62,6 +63,8 @@ class Game12Form : public GameForm {
   SpriteClass selected_image_;
   SpriteClass wrong_image_;
   std::array<WordItem, kItemCount> items_;
+  // Each word at the largest size its place has room for.
+  std::array<FittedFont, kItemCount> word_fonts_;
   int current_box_ = 0;
 };
 

@@ -5,8 +5,7 @@
 #include "engine/Application.h"
 #include "engine/Random.h"
 #include "games/BusyPointer.h"
-#include "games/FittedText.h"
-#include "games/RoundRecords.h"
+#include "games/CentredText.h"
 #include "games/WordGrid.h"
 
 namespace tavlo {
@@ -26,8 +25,6 @@ constexpr Color kBackground = RGB(255, 248, 225);
 constexpr Color kFoundWordColor = RGB(46, 125, 50);
 
 }  // namespace
-
-Game13Form::Game13Form(const GameContext& context) : GameForm(context, kGameNumber) {}
 
 void Game13Form::LoadGameGraphics() {
   Graphics().BackColor = kBackground;
@@ -50,28 +47,25 @@ void Game13Form::FreeGameGraphics() {
 void Game13Form::StartRound() {
   BusyPointer busy(App().Host());
   answered_count_ = 0;
-  int g = 0;
-  for (const WordRecord* record : TakeWordRecords(state_.WordLists, kGroupCount)) {
+  for (int g = 0; g < kGroupCount; ++g) {
     Group& group = groups_[static_cast<size_t>(g)];
     group.Answered = false;
-    group.Picture.CleanUp();
-    LoadItemPicture(group.Picture, PictureFolder::Images, record->Image);
-    group.Sound = record->Sound;
+    const WordRecord record = DealPicture(group.Picture);
+    group.Sound = record.Sound;
 
     // The words stand in a random order, so the right one is found by
     // reading, never by its place.
     std::vector<int> order = {0, 1, 2, 3};
     ShuffleObjects(order);
-    const int right = NumberSlot(*record, 0, -1);
+    const int right = NumberOf(record, 0);
     for (int k = 0; k < kWordsPerGroup; ++k) {
       WordItem& word =
           words_[static_cast<size_t>(kWordsPerGroup * g + order[static_cast<size_t>(k)])];
       word = WordItem();
-      word.Place.Text = TextSlot(*record, static_cast<size_t>(k));
+      word.Place.Text = TextOf(record, static_cast<size_t>(k));
       word.GroupNumber = g;
       word.Right = k == right;
     }
-    ++g;
   }
   ScanNextGroup();
   LayOutRound();
@@ -112,30 +106,29 @@ std::vector<SpriteClass*> Game13Form::ChoiceSprites() {
 }
 
 void Game13Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
+  Canvas& canvas = BeginScreen();
   for (auto& group : groups_) {
     group.Frame.DrawTransp(*this);
     group.Picture.Draw(*this);
   }
-  DrawFrameButtons();
 
   canvas.FontName = state_.gFontName;
-  canvas.FontSize = state_.gFontSize * state_.gTextScale;
-  for (auto& word : words_) {
-    if (!word.Place.Visible) continue;
-    const bool found = groups_[static_cast<size_t>(word.GroupNumber)].Answered;
+  for (size_t i = 0; i < words_.size(); ++i) {
+    SpriteClass& place = words_[i].Place;
+    if (!place.Visible) continue;
+    const bool found = groups_[static_cast<size_t>(words_[i].GroupNumber)].Answered;
     canvas.ForeColor = found ? kFoundWordColor : kBlack;
     canvas.FontBold = found;
-    PrintCentredIn(canvas, word.Place.Text, word.Place, kWordMargin);
-    DrawHighlightBorder(word.Place);
+    word_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, place.Text,
+                         place.Width - 2 * kWordMargin, place.Height);
+    PrintCentredOn(canvas, place.Text, place);
+    DrawHighlightBorder(place);
   }
   canvas.FontBold = false;
   canvas.ForeColor = kBlack;
 
   DrawFrameHighlights();
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game13Form::GameMouseDown(int button, int, int x, int y) {

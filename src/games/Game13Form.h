@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -40,7 +41,7 @@ class Game13Form : public GameForm {
   // How many pictures of this round were answered.
   int AnsweredCount() const { return answered_count_; }
 
-  explicit Game13Form(const GameContext& context);
+  explicit Game13Form(const GameContext& context) : GameForm(context, kGameNumber) {}
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 
@@ -60,6 +61,8 @@ class Game13Form : public GameForm {
 
   std::array<Group, kGroupCount> groups_;
   std::array<WordItem, kWordCount> words_;
+  // Each word at the largest size its place has room for.
+  std::array<FittedFont, kWordCount> word_fonts_;
   int answered_count_ = 0;
 };
 

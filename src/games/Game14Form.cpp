@@ -6,8 +6,7 @@
 #include "engine/Random.h"
 #include "engine/Rounding.h"
 #include "games/BusyPointer.h"
-#include "games/FittedText.h"
-#include "games/RoundRecords.h"
+#include "games/CentredText.h"
 #include "wordlists/NumberText.h"
 
 namespace tavlo {
@@ -30,21 +29,15 @@ constexpr Color kUsedButtonTextColor = RGB(150, 150, 150);
 
 }  // namespace
 
-Game14Form::Game14Form(const GameContext& context) : GameForm(context, kGameNumber) {}
-
 void Game14Form::StartRound() {
   BusyPointer busy(App().Host());
   current_item_ = 0;
-  const auto records = TakeWordRecords(state_.WordLists, kItemCount);
-  for (size_t i = 0; i < records.size(); ++i) {
-    const WordRecord& record = *records[i];
-    Item& item = items_[i];
-    item.Picture.CleanUp();
-    LoadItemPicture(item.Picture, PictureFolder::Images, record.Image);
+  for (Item& item : items_) {
+    const WordRecord record = DealPicture(item.Picture);
     item.Sound = record.Sound;
-    item.NumberWord = TextSlot(record, 1);
-    item.Frame.Extra = ParseInt32(TextSlot(record, 2)).value_or(0) - 1;
-    item.Button.Text = TextSlot(record, 0);
+    item.NumberWord = TextOf(record, 1);
+    item.Frame.Extra = ParseInt32(TextOf(record, 2)).value_or(0) - 1;
+    item.Button.Text = TextOf(record, 0);
     item.Button.Selected = false;
   }
 
@@ -142,9 +135,7 @@ std::vector<SpriteClass*> Game14Form::ChoiceSprites() {
 }
 
 void Game14Form::UpdateScreen() {
-  Canvas& canvas = Graphics();
-  canvas.Cls();
-  DrawFrameButtons();
+  Canvas& canvas = BeginScreen();
   DrawFrameHighlights();
   for (size_t i = 0; i < items_.size(); ++i) {
     SpriteClass& frame = items_[i].Frame;
@@ -158,7 +149,6 @@ void Game14Form::UpdateScreen() {
 
   if (!Rewards.gRewardShowing) {
     canvas.FontName = state_.gFontName;
-    canvas.FontSize = state_.gFontSize * state_.gTextScale;
     for (size_t i = 0; i < items_.size(); ++i) {
       SpriteClass& button = items_[i].Button;
       if (button.Selected) {
@@ -168,12 +158,13 @@ void Game14Form::UpdateScreen() {
       }
       canvas.ForeColor =
           static_cast<int>(i) < current_item_ ? kUsedButtonTextColor : kButtonTextColor;
-      PrintCentredIn(canvas, button.Text, button, kButtonMargin);
+      button_fonts_[i].Apply(canvas, state_.gFontSize * state_.gTextScale, button.Text,
+                             button.Width - 2 * kButtonMargin, button.Height);
+      PrintCentredOn(canvas, button.Text, button);
     }
     canvas.ForeColor = kBlack;
   }
-  DrawTitle();
-  Refresh();
+  EndScreen();
 }
 
 void Game14Form::GameMouseDown(int button, int, int x, int y) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/GameForm.h"
+#include "games/TextFitting.h"
 
 namespace tavlo {
 
@@ -18,7 +19,7 @@ class Game14Form : public GameForm {
   static constexpr int kGameNumber = 14;
   static constexpr int kItemCount = 4;
   static constexpr int kCopiesPerFrame = 4;
-  explicit Game14Form(const GameContext& context);
+  explicit Game14Form(const GameContext& context) : GameForm(context, kGameNumber) {}
   void UpdateScreen() override;
   std::vector<SpriteClass*> ChoiceSprites() override;
 
@@ -62,6 +63,8 @@ class Game14Form : public GameForm {
   std::array<SpriteClass, kItemCount * kCopiesPerFrame> copies_;
   SpriteClass selected_frame_;
   SpriteClass selected_button_;
+  // Each button's words at the largest size the button has room for.
+  std::array<FittedFont, kItemCount> button_fonts_;
   int current_item_ = 0;
 };
 

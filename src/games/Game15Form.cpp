@@ -319,7 +319,7 @@ void Game15Form::StepRunning(int elapsed) {
   }
   if (target_index_ == kItemCount) {
     // Won the moment the last word is reached; the reward follows the sound.
-    state_.Profiles.Games[kGameNumber - 1].AddCorrect();
+    ReportCorrect(AnswerSound::Silent);
     Enter(Game15State::Won);
     HoldAfterSound(0);
     return;

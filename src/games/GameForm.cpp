@@ -7,7 +7,6 @@
 #include "games/AnswerFeedback.h"
 #include "games/ChoiceRecording.h"
 #include "games/TextSizeKeys.h"
-#include "games/WordCursor.h"
 #include "profiles/OptionDialogs.h"
 #include "state/GameNumbers.h"
 #include "wordlists/GameTables.h"
@@ -27,6 +26,23 @@ constexpr int kListTooLong = 13;
 constexpr int kListenText = 28;
 constexpr int kNextText = 29;
 constexpr int kStopText = 30;
+
+// The row under the list's cursor. A cursor left outside the list (a list
+// that shrank under it) starts again at the first row rather than reading
+// past the end.
+std::size_t CursorRow(const WordListState& list) {
+  const int index = list.gWordIndex;
+  return index < 0 || index >= static_cast<int>(list.gWords.size())
+             ? 0
+             : static_cast<std::size_t>(index);
+}
+
+// Puts the cursor on the row after the given one, or on the first row after
+// the last.
+void MoveCursorPast(WordListState& list, std::size_t row) {
+  list.gWordIndex =
+      row + 1 >= list.gWords.size() ? std::int16_t{0} : static_cast<std::int16_t>(row + 1);
+}
 
 }  // namespace
 
@@ -207,6 +223,22 @@ void GameForm::RefreshHover() {
   for (SpriteClass* sprite : ChoiceSprites()) UpdateHover(*sprite, pointer_x_, pointer_y_);
 }
 
+SpriteClass* GameForm::ChoiceUnder(int x, int y) {
+  for (SpriteClass* choice : ChoiceSprites()) {
+    if (choice->IsUnder(x, y)) return choice;
+  }
+  return nullptr;
+}
+
+bool GameForm::PickedRight(int x, int y,
+                           const std::function<bool(const SpriteClass&)>& is_right) {
+  const SpriteClass* choice = ChoiceUnder(x, y);
+  if (choice == nullptr) return false;
+  if (is_right(*choice)) return true;
+  ReportWrong();
+  return false;
+}
+
 void GameForm::DrawTitle() {
   Canvas& canvas = Graphics();
   canvas.ForeColor = kBlack;
@@ -235,17 +267,16 @@ void GameForm::ShowMissingPicture(const std::string& image) {
                               "Tavlo", MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
-const WordRecord& GameForm::TakeWord() {
+WordRecord GameForm::TakeWord() {
   WordListState& list = state_.WordLists;
-  const std::size_t count = list.gWords.size();
-  std::size_t index = static_cast<std::size_t>(list.gWordIndex);
-  if (index >= count) index = 0;
-  list.gWordIndex = index + 1 < count ? static_cast<std::int16_t>(index + 1) : 0;
-  return list.gWords[index];
+  if (list.gWords.empty()) return {};
+  const std::size_t row = CursorRow(list);
+  MoveCursorPast(list, row);
+  return list.gWords[row];
 }
 
-const WordRecord& GameForm::DealPicture(SpriteClass& picture) {
-  const WordRecord& row = TakeWord();
+WordRecord GameForm::DealPicture(SpriteClass& picture) {
+  WordRecord row = TakeWord();
   picture.CleanUp();
   if (!LoadItemPicture(picture, PictureFolder::Images, row.Image)) {
     picture.Width = kWordPictureSize;
@@ -290,12 +321,19 @@ bool GameForm::NextOfSet(int& current, int count, ItemReward reward) {
 
 std::vector<WordRecord> GameForm::DealScene(SpriteClass& scene, std::size_t most) {
   scene.CleanUp();
-  const WordListState& list = state_.WordLists;
-  if (list.gWordIndex >= 0 && static_cast<std::size_t>(list.gWordIndex) < list.gWords.size()) {
-    LoadItemPicture(scene, PictureFolder::Backgrounds,
-                    list.gWords[static_cast<std::size_t>(list.gWordIndex)].Image);
+  WordListState& list = state_.WordLists;
+  const std::vector<WordRecord>& words = list.gWords;
+  std::vector<WordRecord> rows;
+  if (words.empty()) return rows;
+  const std::size_t start = CursorRow(list);
+  const std::string& image = words[start].Image;
+  LoadItemPicture(scene, PictureFolder::Backgrounds, image);
+  for (std::size_t visited = 0; visited < words.size() && rows.size() < most; ++visited) {
+    const WordRecord& row = words[(start + visited) % words.size()];
+    if (row.Image == image) rows.push_back(row);
   }
-  return TakeSceneRows(state_.WordLists, most);
+  MoveCursorPast(list, start);
+  return rows;
 }
 
 void GameForm::LabelButtonsWithGameData(std::vector<SpriteClass>& buttons) {

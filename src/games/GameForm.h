@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -122,21 +123,30 @@ class GameForm : public Form {
   // Tests the highlights of the choices again where the pointer last was,
   // for a round whose choices moved while the pointer stood still.
   void RefreshHover();
+  // The first of the choices (as ChoiceSprites hands them out) under the
+  // point, or none.
+  SpriteClass* ChoiceUnder(int x, int y);
+  // Whether the choice under the point is a right one, as is_right tells;
+  // the game then answers it. A wrong choice is reported here; no choice
+  // there is neither.
+  bool PickedRight(int x, int y, const std::function<bool(const SpriteClass&)>& is_right);
 
   // Loads an item's picture from the data folder into the sprite. A picture
   // that cannot be read is named in a message, and the game goes on without it.
   bool LoadItemPicture(SpriteClass& sprite, PictureFolder folder, const std::string& image);
   // The message that names a picture the game could not read.
   void ShowMissingPicture(const std::string& image);
-  // The row the next item takes. The position moves on to the row after it,
-  // from the last row back to the first, keeping the list's order.
-  const WordRecord& TakeWord();
+  // The row the next item takes. The cursor moves on to the row after it,
+  // from the last row back to the first, keeping the list's order: a game in
+  // random order had its list shuffled once, at set-up. A cursor left outside
+  // the list starts again at the first row; an empty list gives an empty row.
+  WordRecord TakeWord();
   // Takes the next row for a picture of a set: the sprite shows the word's
   // picture of the data folder's images, Text = the word, Label = the name of
   // its recording, not yet answered. A picture that cannot be read is named in
   // a message, and the sprite keeps the size of a word picture, so that its
   // item keeps its place and can still be chosen.
-  const WordRecord& DealPicture(SpriteClass& picture);
+  WordRecord DealPicture(SpriteClass& picture);
   // A game column of a row: its text or number in the slot, "" or 0 where
   // the row has none.
   static std::string TextOf(const WordRecord& row, std::size_t slot);
@@ -151,9 +161,11 @@ class GameForm : public Form {
   // completed with its reward and the next set is dealt.
   bool NextOfSet(int& current, int count, ItemReward reward = ItemReward::SoundAndShow);
   // Deals the scene at the list's cursor: its picture (from the backgrounds)
-  // into the sprite, in place of the one before, and its rows, at most `most`
-  // of them, found from the cursor on round the list. The cursor moves on by
-  // one row.
+  // into the sprite, in place of the one before, and its rows: every row with
+  // that picture, found from the cursor to the end of the list and on from its
+  // start, at most `most` of them, the row at the cursor first. The cursor
+  // moves on by one row only, so the next scene starts at the next row, which
+  // may belong to the same scene. An empty list gives no rows.
   std::vector<WordRecord> DealScene(SpriteClass& scene, std::size_t most);
   // One button for each line of the game's data file, labelled with it. The
   // buttons are made anew (and the scanning list emptied, since it points at

@@ -4,11 +4,13 @@
 
 namespace tavlo {
 
-void ProgressFrames::Load(Form& form, const std::string& folder, std::size_t count) {
+void ProgressFrames::Load(Form& form, const std::string& folder, std::size_t count,
+                          FrameDrawing drawing, const std::string& kind) {
+  drawing_ = drawing;
   frames_.resize(count);
-  for (SpriteClass& frame : frames_) frame.LoadDCImage(form, folder + "todoframe.gif");
-  current_frame_.LoadDCImage(form, folder + "currentframe.gif");
-  done_frame_.LoadDCImage(form, folder + "doneframe.gif");
+  for (SpriteClass& frame : frames_) frame.LoadDCImage(form, folder + "todo" + kind + "frame.gif");
+  current_frame_.LoadDCImage(form, folder + "current" + kind + "frame.gif");
+  done_frame_.LoadDCImage(form, folder + "done" + kind + "frame.gif");
 }
 
 void ProgressFrames::CleanUp() {
@@ -17,19 +19,15 @@ void ProgressFrames::CleanUp() {
   done_frame_.CleanUp();
 }
 
-// The frames are drawn plainly: their pictures fill their rectangle, or have
-// the window's own colour round their corners, so they look the same as drawn
-// see-through, and a plain copy is much quicker on every redraw.
 void ProgressFrames::Draw(Form& form, int current) {
   for (std::size_t i = 0; i < frames_.size(); ++i) {
     SpriteClass& frame = frames_[i];
     const int item = static_cast<int>(i);
-    if (item < current) {
-      done_frame_.DrawAt(form, nint(frame.X), nint(frame.Y));
-    } else if (item == current) {
-      current_frame_.DrawAt(form, nint(frame.X), nint(frame.Y));
+    SpriteClass& look = item < current ? done_frame_ : item == current ? current_frame_ : frame;
+    if (drawing_ == FrameDrawing::Plain) {
+      look.DrawAt(form, nint(frame.X), nint(frame.Y));
     } else {
-      frame.Draw(form);
+      look.DrawTranspAt(form, nint(frame.X), nint(frame.Y));
     }
   }
 }

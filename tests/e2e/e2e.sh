@@ -4,6 +4,14 @@
 # program with its arguments and waits for its window.
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb.sh"
 
+# A test sources this file with its own two arguments: the program to run and
+# the folder for its screenshots.
+if [ $# -ge 2 ]; then
+  program=$1
+  output=$2
+  mkdir -p "$output"
+fi
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 press() { xdotool key "$1"; sleep "${2:-0.4}"; }
 
@@ -51,5 +59,13 @@ first_start() {
   pid=
 }
 
-# A line of the default profile's saved option file, without its line end.
-option_line() { sed -n "${1}p" "$home/Documents/Tavlo/profiles/Tavlo" | tr -d '\r '; }
+# The default profile's saved option file.
+option_file() { echo "$home/Documents/Tavlo/profiles/Tavlo"; }
+# A line of it, without its line end.
+option_line() { sed -n "${1}p" "$(option_file)" | tr -d '\r '; }
+# Sets line $1 of it to $2, keeping the file's line ends.
+set_option_line() { sed -i "${1}s/.*/${2}\r/" "$(option_file)"; }
+# The right and the wrong answers it counts for game $1: lines 7 and 8 for
+# Game 1, three lines further on for each game after it.
+right_count() { option_line $((7 + 3 * ($1 - 1))); }
+wrong_count() { option_line $((8 + 3 * ($1 - 1))); }

@@ -2,10 +2,7 @@
 # Game 1 in the real program under Xvfb, played with the two switches alone
 # (Space steps, Enter chooses): the answers reach the saved profile.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 begin_e2e
 start_program window
@@ -27,10 +24,9 @@ press Escape
 wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
-option_file="$home/Documents/Tavlo/profiles/Tavlo"
-[ -f "$option_file" ] || fail "no option file"
-right=$(sed -n 7p "$option_file" | tr -d '\r ')
-wrong=$(sed -n 8p "$option_file" | tr -d '\r ')
+[ -f "$(option_file)" ] || fail "no option file"
+right=$(right_count 1)
+wrong=$(wrong_count 1)
 [ $((right + wrong)) -eq 2 ] || fail "two answers were given, the profile counts $right right and $wrong wrong"
 [ "$right" -ge 1 ] || fail "one of the two buttons is right for the first word, yet no right answer was counted"
 echo "1 passed, 0 failed"

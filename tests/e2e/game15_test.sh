@@ -4,10 +4,7 @@
 # screen is read), turned left into it, then up into the top bar. The first
 # word is reached, the round is lost, and the saved profile counts it.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 shot="$output/game15-now.png"
 take_shot() { import -window "$window" "$shot"; }
@@ -114,6 +111,6 @@ rm -f "$shot"
 
 quit_from_game
 # Game 15's counts stand in the option file's lines 49 (right) and 50 (wrong).
-[ "$(option_line 50)" = 1 ] || fail "one round was lost, the profile counts $(option_line 50)"
-[ "$(option_line 49)" = 0 ] || fail "no round was won, the profile counts $(option_line 49)"
+[ "$(wrong_count 15)" = 1 ] || fail "one round was lost, the profile counts $(wrong_count 15)"
+[ "$(right_count 15)" = 0 ] || fail "no round was won, the profile counts $(right_count 15)"
 echo "1 passed, 0 failed"

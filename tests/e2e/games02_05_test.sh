@@ -4,15 +4,8 @@
 # whole set is done; the answers reach the saved profile. Sound effects are
 # switched off first, so that no answer's speech holds back the next press.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
-option_file() { echo "$home/Documents/Tavlo/profiles/Tavlo"; }
-# The right and wrong counts of game $1: lines 7 and 8 of the option file
-# for Game 1, three lines further on for each game after it.
-count_of() { sed -n "$(($2 + 3 * ($1 - 1)))p" "$(option_file)" | tr -d '\r '; }
 
 # How many progress frames, at the points given as x,y, show the done look
 # (a green face).
@@ -55,7 +48,7 @@ play_set() {
 
 begin_e2e
 first_start
-sed -i '3s/.*/0\r/' "$(option_file)"   # sound effects off
+set_option_line 3 0   # sound effects off
 
 start_program window
 press Return 1     # skip the title
@@ -74,8 +67,8 @@ wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 for game in 2 3 4 5; do
-  right=$(count_of "$game" 7)
-  wrong=$(count_of "$game" 8)
+  right=$(right_count "$game")
+  wrong=$(wrong_count "$game")
   [ "$right" -eq "${size[$game]}" ] ||
     fail "game $game: a whole set is ${size[$game]} right answers, the profile counts $right"
   [ $((right + wrong)) -eq "${played[$game]}" ] ||

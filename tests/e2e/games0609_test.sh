@@ -4,10 +4,7 @@
 # Enter chooses); a typed digit reaches Game 9 as a wrong letter. The answers
 # must reach the saved profile.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 # The mean colour of an 85 x 85 picture of the game window at its top left corner.
 picture_colour() {
@@ -30,7 +27,6 @@ open_game() {
   done
   fail "the letter $letter did not open its game"
 }
-option_line() { sed -n "${1}p" "$home/Documents/Tavlo/profiles/Tavlo" | tr -d '\r '; }
 
 begin_e2e
 start_program window
@@ -77,9 +73,9 @@ wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
 # Each game's counts stand in the option file's lines 6 + 3 (game - 1) + 1 and + 2.
-[ "$(option_line 22)" = 4 ] || fail "Game 6: four pictures were painted, the profile counts $(option_line 22) right"
-[ "$(option_line 23)" = $((choices - 4)) ] ||
-  fail "Game 6: $((choices - 4)) pots were wrong, the profile counts $(option_line 23)"
-[ "$(option_line 31)" = 3 ] || fail "Game 9: three words were filled, the profile counts $(option_line 31) right"
-[ "$(option_line 32)" = 1 ] || fail "Game 9: one wrong letter was typed, the profile counts $(option_line 32) wrong"
+[ "$(right_count 6)" = 4 ] || fail "Game 6: four pictures were painted, the profile counts $(right_count 6) right"
+[ "$(wrong_count 6)" = $((choices - 4)) ] ||
+  fail "Game 6: $((choices - 4)) pots were wrong, the profile counts $(wrong_count 6)"
+[ "$(right_count 9)" = 3 ] || fail "Game 9: three words were filled, the profile counts $(right_count 9) right"
+[ "$(wrong_count 9)" = 1 ] || fail "Game 9: one wrong letter was typed, the profile counts $(wrong_count 9) wrong"
 echo "1 passed, 0 failed"

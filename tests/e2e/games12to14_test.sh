@@ -12,11 +12,8 @@
 # since on a busy machine a press may come within the 50 ms in which the
 # game ignores a second one.
 set -euo pipefail
-source "$(dirname "$0")/e2e.sh"
-program=$1 output=$2
+source "$(dirname "$0")/e2e.sh" "$@"
 begin_e2e
-mkdir -p "$output"
-option_file="$home/Documents/Tavlo/profiles/Tavlo"
 
 # A first run makes the data folder and the profile. Sound effects are then
 # switched off in it, so that no answer sound holds up (and drops) the next
@@ -28,8 +25,8 @@ import -window root "$output/first-run.png"
 press Escape
 wait_for_exit "$pid" 5 || { press Escape; wait_for_exit "$pid" 30; } || fail "the first run did not end"
 pid=
-[ -f "$option_file" ] || fail "no option file"
-sed -i '3s/.*/0\r/' "$option_file"
+[ -f "$(option_file)" ] || fail "no option file"
+set_option_line 3 0
 
 start_program window
 press Return 1     # skip the title
@@ -56,10 +53,9 @@ pid=
 
 # count GAME TRIES: a whole round is four right answers, and no press counts twice.
 count() {
-  local line=$((6 + 3 * ($1 - 1)))
   local right wrong
-  right=$(sed -n "$((line + 1))p" "$option_file" | tr -d '\r ')
-  wrong=$(sed -n "$((line + 2))p" "$option_file" | tr -d '\r ')
+  right=$(right_count "$1")
+  wrong=$(wrong_count "$1")
   [ "$right" -ge 4 ] || fail "game $1: a whole round was played, yet only $right right answers were counted"
   [ $((right + wrong)) -le "$2" ] || fail "game $1: $2 answers were given, $right right and $wrong wrong counted"
   echo "game $1: $right right, $wrong wrong"

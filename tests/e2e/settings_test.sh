@@ -4,10 +4,7 @@
 # main menu, the statistics open and close, a game's star is switched off and
 # the menu is left; the option file and the main menu show the game hidden.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 steps() { local i; for ((i = 0; i < $1; i++)); do press space 0.15; done; }
 
@@ -42,8 +39,7 @@ press Return
 wait_for_exit "$pid" 30 || fail "the program did not end"
 pid=
 
-option_file="$home/Documents/Tavlo/profiles/Tavlo"
-[ -f "$option_file" ] || fail "no option file"
-[ "$(sed -n 9p "$option_file" | tr -d '\r ')" = "0" ] || fail "game 2 is still shown on the main menu in the option file"
-[ "$(sed -n 6p "$option_file" | tr -d '\r ')" = "1" ] || fail "game 1 was hidden too"
+[ -f "$(option_file)" ] || fail "no option file"
+[ "$(option_line 9)" = "0" ] || fail "game 2 is still shown on the main menu in the option file"
+[ "$(option_line 6)" = "1" ] || fail "game 1 was hidden too"
 echo "1 passed, 0 failed"

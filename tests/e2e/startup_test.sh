@@ -3,10 +3,7 @@
 # creates its data folder when asked, shows its title, refuses a second
 # instance, ends in order on Escape and leaves a complete option file.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 begin_e2e
 # Without a reachable display the program ends at once with a failure,
@@ -46,9 +43,8 @@ wait_for_exit "$pid" 30 || fail "Escape did not end the program"
 wait "$pid" || fail "the program ended with an error"
 pid=
 
-option_file="$home/Documents/Tavlo/profiles/Tavlo"
-[ -f "$option_file" ] || fail "no option file for the profile Tavlo"
-lines=$(wc -l <"$option_file")
+[ -f "$(option_file)" ] || fail "no option file for the profile Tavlo"
+lines=$(wc -l <"$(option_file)")
 [ "$lines" -eq 141 ] || fail "the option file has $lines lines, not 141"
 [ "$(head -c 200 "$home/Documents/Tavlo/profile.txt" | tr -d '\r\n')" = "Tavlo" ] ||
   fail "profile.txt does not name Tavlo"

@@ -3,12 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/Application.h"
 #include "engine/MMedia.h"
 #include "engine/MediaCommands.h"
-#include "engine/MilliTimer.h"
-#include "support/FakePlatform.h"
-#include "support/TempFolder.h"
+#include "support/BareApplicationTest.h"
 
 namespace tavlo {
 namespace {
@@ -31,28 +28,18 @@ class RecordingMedia : public MediaControl {
   MediaControl& inner_;
 };
 
-class MMediaTests : public ::testing::Test {
+class MMediaTests : public testing::BareApplicationTest {
  protected:
   MMediaTests()
-      : app(Configured(), fonts), commands(app), media(commands), player(media, platform) {
+      : commands(app), media(commands), player(media, platform) {
     testing::WriteFile(folder / "sfx/menu/music.wav", "RIFF");
     testing::WriteFile(folder / "sfx/my songs/tune.mid", "MThd");
     platform.Sound.SetLength("music.wav", 4000);
     platform.Sound.SetLength("tune.mid", 5000);
   }
 
-  testing::FakePlatform& Configured() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
-  }
-
   static constexpr const char* kMusic = "sfx\\menu\\music.wav";
 
-  testing::TempFolder folder;
-  testing::FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
   MediaCommands commands;
   RecordingMedia media;
   MMedia player;

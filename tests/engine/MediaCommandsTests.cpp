@@ -3,31 +3,23 @@
 #include <string>
 #include <vector>
 
-#include "engine/Application.h"
 #include "engine/MediaCommands.h"
-#include "engine/MilliTimer.h"
-#include "support/FakePlatform.h"
-#include "support/TempFolder.h"
+#include "support/BareApplicationTest.h"
 
 namespace tavlo {
 namespace {
 
 namespace err = media_error;
 
-class MediaCommandsTests : public ::testing::Test {
+class MediaCommandsTests : public testing::BareApplicationTest {
  protected:
-  MediaCommandsTests() : app(Configured(), fonts), media(app) {
+  MediaCommandsTests() : media(app) {
     testing::WriteFile(folder / "sfx/menu/music.wav", "RIFF");
     testing::WriteFile(folder / "sfx/my songs/tune.mid", "MThd");
     testing::WriteFile(folder / "sfx/film.avi", "RIFF");
     platform.Sound.SetLength("music.wav", 3000);
     platform.Sound.SetLength("tune.mid", 5000);
     platform.Sound.SetLength("film.avi", 5000);
-  }
-
-  testing::FakePlatform& Configured() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
   }
 
   std::string Ask(const std::string& command) {
@@ -44,11 +36,6 @@ class MediaCommandsTests : public ::testing::Test {
 
   static constexpr const char* kMusic = "sfx\\menu\\music.wav";
 
-  testing::TempFolder folder;
-  testing::FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
   MediaCommands media;
 };
 

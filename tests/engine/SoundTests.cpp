@@ -8,7 +8,7 @@
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "engine/Sound.h"
-#include "support/FakePlatform.h"
+#include "support/BareApplicationTest.h"
 #include "support/TempFolder.h"
 
 namespace tavlo {
@@ -22,10 +22,9 @@ class KeyForm : public Form {
   int Keys = 0;
 };
 
-class SoundTests : public ::testing::Test {
+class SoundTests : public testing::BareApplicationTest {
  protected:
-  SoundTests()
-      : app(Configured(), fonts) {
+  SoundTests() {
     platform.Sound.SetLength("correct0.wav", 700);
     platform.Sound.SetLength("speech.wav", 1200);
     platform.Sound.SetLength("silence.wav", 100);
@@ -33,18 +32,8 @@ class SoundTests : public ::testing::Test {
     testing::WriteFile(folder / "sfx/menu/music.wav", "RIFF");
   }
 
-  testing::FakePlatform& Configured() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
-  }
-
   std::int64_t Now() { return MilliTimer64(); }
 
-  testing::TempFolder folder;
-  testing::FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
   SoundOptions profiles;
 };
 

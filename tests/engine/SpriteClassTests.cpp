@@ -9,7 +9,7 @@
 #include "engine/Form.h"
 #include "engine/MilliTimer.h"
 #include "engine/SpriteClass.h"
-#include "support/FakePlatform.h"
+#include "support/BareApplicationTest.h"
 #include "support/TempFolder.h"
 
 namespace tavlo {
@@ -58,20 +58,15 @@ void WriteBmp(const std::filesystem::path& file, int width, int height,
   testing::WriteFile(file, bytes);
 }
 
-class SpriteClassTests : public ::testing::Test {
+class SpriteClassTests : public testing::BareApplicationTest {
  protected:
-  SpriteClassTests() : app(Configured(), fonts), form(app) {
+  SpriteClassTests() : form(app) {
     // A 6 x 4 picture: a magenta frame (the key colour, from the top-left
     // pixel) around a red inside.
     WriteBmp(folder / "gfx/Game01/card.bmp", 6, 4,
              [](int x, int y) { return x == 0 || y == 0 || x == 5 || y == 3 ? kMagenta : kRed; });
     WriteBmp(folder / "gfx/Game01/other.bmp", 3, 2, [](int, int) { return kGreen; });
     form.Picture().Clear(kGrey);
-  }
-
-  testing::FakePlatform& Configured() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
   }
 
   // Moves the clock on and updates the sprite, as a screen's animation step does.
@@ -82,11 +77,6 @@ class SpriteClassTests : public ::testing::Test {
 
   Color At(int x, int y) { return form.Picture().GetPixel(x, y); }
 
-  testing::TempFolder folder;
-  testing::FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
   Form form;
 };
 

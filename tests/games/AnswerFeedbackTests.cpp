@@ -4,38 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "engine/Application.h"
-#include "engine/MilliTimer.h"
 #include "games/AnswerFeedback.h"
-#include "state/ProgramState.h"
-#include "support/FakePlatform.h"
-#include "support/TempFolder.h"
+#include "support/BareProgramTest.h"
 
 namespace tavlo {
 namespace {
 
-class AnswerFeedbackTests : public ::testing::Test {
+class AnswerFeedbackTests : public testing::BareProgramTest {
  protected:
-  AnswerFeedbackTests() : app(Configured(), fonts), state(platform, folder.Path()) {
+  AnswerFeedbackTests() {
     platform.Sound.SetLength("correct0.wav", 300);
     platform.Sound.SetLength("wrong0.wav", 400);
-  }
-
-  testing::FakePlatform& Configured() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
   }
 
   void AddRewardSound(const std::string& name) {
     testing::WriteFile(folder / ("sfx/rewards/" + name), "RIFF");
   }
 
-  testing::TempFolder folder;
-  testing::FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
-  ProgramState state;
   RewardSoundFiles sounds;
 };
 

@@ -43,10 +43,6 @@ class Game12FormTests : public testing::GameTest<Game12Form> {
     }
     return Item(box, 0).Place;
   }
-  std::vector<std::string> LastWaves(size_t count) {
-    const auto names = platform.Sound.WaveNames();
-    return {names.end() - static_cast<long>(std::min(count, names.size())), names.end()};
-  }
 };
 
 TEST_F(Game12FormTests, ARoundDealsFourRecordsInOrderAndWrapsAroundTheList) {
@@ -58,7 +54,7 @@ TEST_F(Game12FormTests, ARoundDealsFourRecordsInOrderAndWrapsAroundTheList) {
                           [](const auto& item) { return item.Right; }),
             4);
   // The first box's word is asked as the round appears.
-  EXPECT_EQ(LastWaves(1), std::vector<std::string>{"bed.wav"});
+  EXPECT_EQ(platform.Sound.LastWaveNames(1), std::vector<std::string>{"bed.wav"});
   // The next round takes the fifth record, then wraps to the first.
   Click(Game().gNextButton);
   EXPECT_EQ(Item(0, 0).Place.Text, "pig");
@@ -80,7 +76,7 @@ TEST_F(Game12FormTests, OnlyTheCurrentBoxIsScannedAndARightAnswerMovesToTheNext)
   EXPECT_TRUE(Item(0, 0).Done);
   EXPECT_EQ(Game().CurrentBox(), 1);
   // The found word is said again, then the second box's word is asked.
-  EXPECT_EQ(LastWaves(3), (std::vector<std::string>{"correct0.wav", "bed.wav", "cat.wav"}));
+  EXPECT_EQ(platform.Sound.LastWaveNames(3), (std::vector<std::string>{"correct0.wav", "bed.wav", "cat.wav"}));
   EXPECT_FALSE(ScanTo(Item(0, 2).Place, 8));
   EXPECT_TRUE(ScanTo(Item(1, 3).Place, 8));
 }
@@ -117,7 +113,7 @@ TEST_F(Game12FormTests, FourRightAnswersEndTheRoundWithARewardSoundAfterTheLastW
   ASSERT_NE(last_word, waves.rbegin());
   EXPECT_EQ(last_word->CutAt, -1) << "the reward sound cut off the last word";
   EXPECT_EQ(std::prev(last_word)->Length, 1000);
-  EXPECT_EQ(LastWaves(1), std::vector<std::string>{"pig.wav"});
+  EXPECT_EQ(platform.Sound.LastWaveNames(1), std::vector<std::string>{"pig.wav"});
 }
 
 }  // namespace

@@ -48,9 +48,7 @@ class TinyGame : public GameForm {
   void FreeGameGraphics() override {}
   void StartRound() override {
     ++Rounds;
-    WordListState& list = state_.WordLists;
-    FirstWordOfRound = list.gWords[static_cast<size_t>(list.gWordIndex)].Word;
-    list.NextWord();
+    FirstWordOfRound = TakeWord().Word;
     Switches().Add(Right);
     Switches().Add(Wrong);
     UpdateScreen();

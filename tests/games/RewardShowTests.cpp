@@ -7,13 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/Application.h"
 #include "engine/Form.h"
-#include "engine/MilliTimer.h"
 #include "games/RewardShow.h"
-#include "state/ProgramState.h"
-#include "support/FakePlatform.h"
-#include "support/TempFolder.h"
+#include "support/BareProgramTest.h"
 
 namespace tavlo {
 namespace {
@@ -25,10 +21,9 @@ const fs::path kRewardPictures = fs::path(TAVLO_SOURCE_RESOURCES) / "gfx/game02/
 constexpr Color kTextColor = RGB(3, 250, 7);
 constexpr int kSoundLength = 500;
 
-class RewardShowTests : public ::testing::Test {
+class RewardShowTests : public testing::BareProgramTest {
  protected:
-  RewardShowTests()
-      : app(Configured(), fonts), state(platform, folder.Path()), form(app), show(state) {
+  RewardShowTests() : form(app), show(state) {
     state.gDataPath = (folder.Path() / "data").string() + "/";
     state.Texts.gLanguage = "eng";
     testing::WriteLines(folder / "lang/eng/rewards.txt", {"Well done!", "Super!", "Hooray!"});
@@ -41,11 +36,6 @@ class RewardShowTests : public ::testing::Test {
     platform.Sound.SetLength("chime.wav", kSoundLength);
     testing::WriteFile(folder / "sfx/rewards/chime.wav", "RIFF");
     form.Graphics().ForeColor = kTextColor;
-  }
-
-  testing::FakePlatform& Configured() {
-    platform.ProgramFolderPath = folder.Path();
-    return platform;
   }
 
   std::int64_t Now() { return MilliTimer64(); }
@@ -135,12 +125,6 @@ class RewardShowTests : public ::testing::Test {
     CompleteItem(app, state, form, show, reward_on, frequency, UpdateScreen(), reward);
   }
 
-  testing::TempFolder folder;
-  testing::FakePlatform platform;
-  ClockSource clock{platform};
-  FontLibrary fonts;
-  Application app;
-  ProgramState state;
   Form form;
   RewardShow show;
   std::vector<std::int64_t> Redraws;

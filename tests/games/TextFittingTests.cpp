@@ -50,9 +50,14 @@ TEST_F(TextFittingTests, TheChosenSizeOrTheLargestBelowItThatFitsWidthAndHeightD
 TEST_F(TextFittingTests, NewTextsAreMeasuredAgain) {
   const int width = WidestAt(16, {"a short one"});
   FittedFont fitted;
-  fitted.Apply(canvas, 16, {"a short one"}, width, 100);
+  fitted.Apply(canvas, 16, std::string("a short one"), width, 100);
   EXPECT_EQ(canvas.FontSize, 16);
-  fitted.Apply(canvas, 16, {"a much much longer one"}, width, 100);
+  fitted.Apply(canvas, 16, std::string("a much much longer one"), width, 100);
+  EXPECT_LT(canvas.FontSize, 16);
+  // A bold face is wider: the same text is measured again in it.
+  fitted.Apply(canvas, 16, std::string("a short one"), width, 100);
+  canvas.FontBold = true;
+  fitted.Apply(canvas, 16, std::string("a short one"), width, 100);
   EXPECT_LT(canvas.FontSize, 16);
 }
 

@@ -25,13 +25,11 @@
 #include <thread>
 #include <typeinfo>
 
-#include "app/ProgramScreens.h"
+#include "app/AssembledProgram.h"
 #include "app/Startup.h"
 #include "engine/Application.h"
-#include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
 #include "engine/Random.h"
-#include "platform/Fonts.h"
 #include "platform/InputEvent.h"
 #include "platform/ModalDialog.h"
 #include "state/ProgramState.h"
@@ -82,16 +80,13 @@ class Monkey {
     platform.ProgramFolderPath = program;
     platform.DocumentsFolderPath = documents.Path();
     FixedRandomSeed program_random(seed_);
-    ClockSource clock(platform);
-    FontLibrary fonts;
-    Application app(platform, fonts);
-    ProgramState state(platform, app.ProgramFolder());
-    MediaCommands media(app);
-    ProgramScreens screens(app, state, media);
-    MenuMainForm& menu = screens.MainMenu();
+    AssembledProgram assembled(platform);
+    Application& app = assembled.App;
+    ProgramState& state = assembled.State;
+    MenuMainForm& menu = assembled.Screens.MainMenu();
 
     menu.QuitRequested =
-      InitialiseProgram(app, state, "window", screens.Desktop()) != StartUp::MenuReady;
+        InitialiseProgram(app, state, "window", assembled.Screens.Desktop()) != StartUp::MenuReady;
     if (menu.QuitRequested) return "start-up failed";
     if (Chance(3)) {
       state.Profiles.OneKeyMode = true;

@@ -1,5 +1,7 @@
 #include "support/FakeAudio.h"
 
+#include <algorithm>
+
 #include "engine/MilliTimer.h"
 #include "platform/Platform.h"
 
@@ -24,6 +26,12 @@ std::vector<std::string> FakeAudio::WaveNames() const {
   return names;
 }
 
+std::vector<std::string> FakeAudio::LastWaveNames(std::size_t count) const {
+  std::vector<std::string> names = WaveNames();
+  names.erase(names.begin(), names.end() - static_cast<long>(std::min(count, names.size())));
+  return names;
+}
+
 int FakeAudio::PlayWave(const std::filesystem::path& file) {
   StopWave();
   const int length = LengthOf(file);
@@ -42,9 +50,12 @@ bool FakeAudio::WavePlaying() {
   return last.CutAt < 0 && Now() < last.StartedAt + last.Length;
 }
 
-std::string FakeAudio::NameOf(int stream) const {
+FakeAudio::FakeStream* FakeAudio::Logged(int stream, const std::string& operation,
+                                         const std::string& detail) {
   auto found = streams_.find(stream);
-  return found == streams_.end() ? "?" : found->second.File.filename().string();
+  if (found == streams_.end()) return nullptr;
+  StreamLog.push_back(operation + " " + found->second.File.filename().string() + detail);
+  return &found->second;
 }
 
 int FakeAudio::OpenStream(const std::filesystem::path& file, StreamKind kind) {
@@ -59,48 +70,41 @@ int FakeAudio::OpenStream(const std::filesystem::path& file, StreamKind kind) {
 }
 
 void FakeAudio::CloseStream(int stream) {
-  if (!streams_.count(stream)) return;
-  StreamLog.push_back("close " + NameOf(stream));
+  if (!Logged(stream, "close")) return;
   streams_.erase(stream);
   OpenStreams.erase(stream);
 }
 
 bool FakeAudio::PlayStream(int stream, int from_milliseconds) {
-  auto found = streams_.find(stream);
-  if (found == streams_.end()) return false;
-  StreamLog.push_back("play " + NameOf(stream) + " from " + std::to_string(from_milliseconds));
-  found->second.Started = true;
-  found->second.Paused = false;
-  found->second.Origin = Now() - from_milliseconds;
+  FakeStream* played = Logged(stream, "play", " from " + std::to_string(from_milliseconds));
+  if (!played) return false;
+  played->Started = true;
+  played->Paused = false;
+  played->Origin = Now() - from_milliseconds;
   return true;
 }
 
 void FakeAudio::PauseStream(int stream) {
-  auto found = streams_.find(stream);
-  if (found == streams_.end()) return;
-  StreamLog.push_back("pause " + NameOf(stream));
-  if (found->second.Started && !found->second.Paused) {
-    found->second.Paused = true;
-    found->second.PausedPosition = Now() - found->second.Origin;
+  FakeStream* paused = Logged(stream, "pause");
+  if (paused && paused->Started && !paused->Paused) {
+    paused->Paused = true;
+    paused->PausedPosition = Now() - paused->Origin;
   }
 }
 
 void FakeAudio::ResumeStream(int stream) {
-  auto found = streams_.find(stream);
-  if (found == streams_.end()) return;
-  StreamLog.push_back("resume " + NameOf(stream));
-  if (found->second.Paused) {
-    found->second.Paused = false;
-    found->second.Origin = Now() - found->second.PausedPosition;
+  FakeStream* resumed = Logged(stream, "resume");
+  if (resumed && resumed->Paused) {
+    resumed->Paused = false;
+    resumed->Origin = Now() - resumed->PausedPosition;
   }
 }
 
 void FakeAudio::StopStream(int stream) {
-  auto found = streams_.find(stream);
-  if (found == streams_.end()) return;
-  StreamLog.push_back("stop " + NameOf(stream));
-  found->second.Started = false;
-  found->second.Paused = false;
+  if (FakeStream* stopped = Logged(stream, "stop")) {
+    stopped->Started = false;
+    stopped->Paused = false;
+  }
 }
 
 bool FakeAudio::StreamPlaying(int stream) {

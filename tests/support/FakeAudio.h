@@ -35,6 +35,9 @@ class FakeAudio : public NullAudio {
   void SetLength(const std::string& file_name, int milliseconds);
   // The file names of every wave played, in order.
   std::vector<std::string> WaveNames() const;
+  // The file names of the last count waves played (all of them when fewer
+  // played), in order.
+  std::vector<std::string> LastWaveNames(std::size_t count) const;
 
   int PlayWave(const std::filesystem::path& file) override;
   void StopWave() override;
@@ -70,7 +73,9 @@ class FakeAudio : public NullAudio {
 
   std::int64_t Now() const;
   int LengthOf(const std::filesystem::path& file) const;
-  std::string NameOf(int stream) const;
+  // An open stream's state, with the operation (and its detail) noted in the
+  // log before it; none, and nothing noted, for a stream that is not open.
+  FakeStream* Logged(int stream, const std::string& operation, const std::string& detail = "");
 
   Platform& clock_;
   std::map<std::string, int> lengths_;

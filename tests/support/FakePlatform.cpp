@@ -17,10 +17,7 @@ void FakePlatform::PushKey(int key_code, int shift) {
   InputEvent down{EventType::KeyDown};
   down.KeyCode = key_code;
   down.Shift = shift;
-  PushEvent(down);
-  InputEvent up = down;
-  up.Type = EventType::KeyUp;
-  PushEvent(up);
+  PushPressAndRelease(down, EventType::KeyUp);
 }
 
 void FakePlatform::PushClick(int x, int y, int button) {
@@ -28,10 +25,13 @@ void FakePlatform::PushClick(int x, int y, int button) {
   down.Button = button;
   down.X = x;
   down.Y = y;
-  PushEvent(down);
-  InputEvent up = down;
-  up.Type = EventType::MouseUp;
-  PushEvent(up);
+  PushPressAndRelease(down, EventType::MouseUp);
+}
+
+void FakePlatform::PushPressAndRelease(InputEvent press, EventType release) {
+  PushEvent(press);
+  press.Type = release;
+  PushEvent(press);
 }
 
 void FakePlatform::PushMouseMove(int x, int y) {

@@ -58,6 +58,8 @@ class FakePlatform : public NullPlatform {
   void PushJoystickButton(int button, EventType type);
   void PushJoystickPress(int button);
   void PushEvent(const InputEvent& event) { events_.push_back({event, 0}); }
+  // The press, then the same event as the release of that type.
+  void PushPressAndRelease(InputEvent press, EventType release);
   // Nothing happens for this long before the next queued event: the program
   // waits through it, its timers ticking as the time passes.
   void PushPause(int milliseconds);
