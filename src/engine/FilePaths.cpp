@@ -1,5 +1,7 @@
 #include "engine/FilePaths.h"
 
+#include "engine/AsciiCase.h"
+
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -7,13 +9,6 @@
 
 namespace tavlo {
 namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 }  // namespace
 
@@ -48,7 +43,7 @@ std::filesystem::path ResolvePath(const std::filesystem::path& base, std::string
       std::filesystem::directory_iterator entries(found, error);
       if (error) return exact;
       for (const auto& entry : entries) {
-        if (SameIgnoringCase(entry.path().filename().string(), part.string())) {
+        if (SameIgnoringAsciiCase(entry.path().filename().string(), part.string())) {
           candidate = entry.path();
           matched = true;
           break;

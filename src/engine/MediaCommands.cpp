@@ -6,18 +6,12 @@
 #include <system_error>
 
 #include "engine/Application.h"
+#include "engine/AsciiCase.h"
 #include "engine/FilePaths.h"
 #include "engine/MilliTimer.h"
 
 namespace tavlo {
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
 
 // Splits a command into words at blanks; a word in double quotes may hold
 // blanks and loses its quotes.
@@ -66,7 +60,7 @@ MediaCommands::~MediaCommands() {
 }
 
 MediaCommands::Device* MediaCommands::Find(const std::string& alias) {
-  auto found = devices_.find(Lower(alias));
+  auto found = devices_.find(AsciiLower(alias));
   return found == devices_.end() ? nullptr : &found->second;
 }
 
@@ -74,7 +68,7 @@ int MediaCommands::SendString(std::string_view command, std::string& answer) {
   answer.clear();
   const Words words = SplitWords(command);
   if (words.empty()) return media_error::kMissingCommandString;
-  const std::string verb = Lower(words[0]);
+  const std::string verb = AsciiLower(words[0]);
   if (verb == "open") return Open(words);
   if (verb == "close") return Close(words);
   if (verb == "set") return Set(words);
@@ -89,7 +83,7 @@ int MediaCommands::SendString(std::string_view command, std::string& answer) {
   if (verb == "seek") return Seek(*device, words);
   if (verb == "status") return Status(*device, words, answer);
   for (std::size_t i = 2; i < words.size(); ++i) {
-    if (!IsNotificationWord(Lower(words[i]))) return media_error::kUnrecognizedKeyword;
+    if (!IsNotificationWord(AsciiLower(words[i]))) return media_error::kUnrecognizedKeyword;
   }
   if (verb == "pause") Pause(*device);
   if (verb == "resume") Resume(*device);
@@ -103,7 +97,7 @@ int MediaCommands::Open(const Words& words) {
   std::string alias = file;
   std::string type;
   for (std::size_t i = 2; i < words.size(); ++i) {
-    const std::string word = Lower(words[i]);
+    const std::string word = AsciiLower(words[i]);
     if (word == "alias" || word == "type") {
       if (i + 1 >= words.size()) return media_error::kMissingParameter;
       (word == "alias" ? alias : type) = words[++i];
@@ -113,7 +107,7 @@ int MediaCommands::Open(const Words& words) {
   }
   if (type.empty()) {
     // Without a type the file's extension names the device, as it would.
-    const std::string extension = Lower(PathFromText(file).extension().string());
+    const std::string extension = AsciiLower(PathFromText(file).extension().string());
     if (extension == ".wav") {
       type = "waveaudio";
     } else if (extension == ".mid" || extension == ".midi" || extension == ".rmi") {
@@ -125,7 +119,7 @@ int MediaCommands::Open(const Words& words) {
     }
   }
   StreamKind kind = StreamKind::Wave;
-  const std::string lower_type = Lower(type);
+  const std::string lower_type = AsciiLower(type);
   if (lower_type == "sequencer") {
     kind = StreamKind::Midi;
   } else if (lower_type == "avivideo") {
@@ -145,21 +139,21 @@ int MediaCommands::Open(const Words& words) {
   device.Kind = kind;
   device.Stream = stream;
   device.Length = audio_.StreamLength(stream);
-  devices_[Lower(alias)] = device;
+  devices_[AsciiLower(alias)] = device;
   return media_error::kNone;
 }
 
 int MediaCommands::Close(const Words& words) {
   if (words.size() < 2) return media_error::kMissingDeviceName;
   for (std::size_t i = 2; i < words.size(); ++i) {
-    if (!IsNotificationWord(Lower(words[i]))) return media_error::kUnrecognizedKeyword;
+    if (!IsNotificationWord(AsciiLower(words[i]))) return media_error::kUnrecognizedKeyword;
   }
-  if (Lower(words[1]) == "all") {
+  if (AsciiLower(words[1]) == "all") {
     for (auto& [alias, device] : devices_) audio_.CloseStream(device.Stream);
     devices_.clear();
     return media_error::kNone;
   }
-  auto found = devices_.find(Lower(words[1]));
+  auto found = devices_.find(AsciiLower(words[1]));
   if (found == devices_.end()) return media_error::kInvalidDeviceName;
   audio_.CloseStream(found->second.Stream);
   devices_.erase(found);
@@ -186,7 +180,7 @@ int MediaCommands::Play(Device& device, const std::string& alias, const Words& w
   bool wait = false;
   int from = -1;
   for (std::size_t i = 2; i < words.size(); ++i) {
-    const std::string word = Lower(words[i]);
+    const std::string word = AsciiLower(words[i]);
     if (word == "wait") {
       wait = true;
     } else if (word == "from") {
@@ -254,11 +248,11 @@ void MediaCommands::Stop(Device& device) {
 }
 
 int MediaCommands::Seek(Device& device, const Words& words) {
-  if (words.size() < 4 || Lower(words[2]) != "to") return media_error::kMissingParameter;
+  if (words.size() < 4 || AsciiLower(words[2]) != "to") return media_error::kMissingParameter;
   for (std::size_t i = 4; i < words.size(); ++i) {
-    if (!IsNotificationWord(Lower(words[i]))) return media_error::kUnrecognizedKeyword;
+    if (!IsNotificationWord(AsciiLower(words[i]))) return media_error::kUnrecognizedKeyword;
   }
-  const std::string target = Lower(words[3]);
+  const std::string target = AsciiLower(words[3]);
   int position = 0;
   if (target == "start") {
     position = 0;
@@ -278,13 +272,13 @@ int MediaCommands::Seek(Device& device, const Words& words) {
 int MediaCommands::Set(const Words& words) {
   if (words.size() < 2) return media_error::kMissingDeviceName;
   if (!Find(words[1])) return media_error::kInvalidDeviceName;
-  if (words.size() < 5 || Lower(words[2]) != "time" || Lower(words[3]) != "format") {
+  if (words.size() < 5 || AsciiLower(words[2]) != "time" || AsciiLower(words[3]) != "format") {
     return media_error::kUnsupportedFunction;
   }
-  const std::string format = Lower(words[4]);
+  const std::string format = AsciiLower(words[4]);
   if (format != "milliseconds" && format != "ms") return media_error::kBadTimeFormat;
   for (std::size_t i = 5; i < words.size(); ++i) {
-    if (!IsNotificationWord(Lower(words[i]))) return media_error::kUnrecognizedKeyword;
+    if (!IsNotificationWord(AsciiLower(words[i]))) return media_error::kUnrecognizedKeyword;
   }
   return media_error::kNone;
 }
@@ -292,7 +286,7 @@ int MediaCommands::Set(const Words& words) {
 int MediaCommands::Status(Device& device, const Words& words, std::string& answer) {
   if (words.size() < 3) return media_error::kMissingParameter;
   std::size_t next = 3;
-  const std::string item = Lower(words[2]);
+  const std::string item = AsciiLower(words[2]);
   if (item == "length") {
     answer = std::to_string(std::max(device.Length, 0));
   } else if (item == "position") {
@@ -304,14 +298,14 @@ int MediaCommands::Status(Device& device, const Words& words, std::string& answe
                                             : "stopped";
   } else if (item == "ready") {
     answer = "true";
-  } else if (item == "time" && words.size() > 3 && Lower(words[3]) == "format") {
+  } else if (item == "time" && words.size() > 3 && AsciiLower(words[3]) == "format") {
     answer = "milliseconds";
     next = 4;
   } else {
     return media_error::kUnrecognizedKeyword;
   }
   for (std::size_t i = next; i < words.size(); ++i) {
-    if (!IsNotificationWord(Lower(words[i]))) {
+    if (!IsNotificationWord(AsciiLower(words[i]))) {
       answer.clear();
       return media_error::kUnrecognizedKeyword;
     }

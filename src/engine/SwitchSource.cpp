@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "engine/AsciiCase.h"
 #include "platform/InputEvent.h"
 
 namespace tavlo {
@@ -43,19 +44,8 @@ constexpr std::string_view kJoystickPrefix = "joystick:";
 // More buttons than any gamepad has; a larger number is a typing error.
 constexpr int kMostJoystickButtons = 128;
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && SameLetters(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() && SameIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::optional<int> SmallNumber(std::string_view text, int below) {
@@ -74,7 +64,7 @@ std::optional<int> KeyCodeOf(std::string_view name) {
     if (c >= '0' && c <= '9') return keys::k0 + (c - '0');
   }
   for (const NamedKey& key : kNamedKeys) {
-    if (SameLetters(name, key.Name)) return key.Code;
+    if (SameIgnoringAsciiCase(name, key.Name)) return key.Code;
   }
   if (name.size() >= 2 && (name[0] == 'F' || name[0] == 'f')) {
     if (const auto number = SmallNumber(name.substr(1), 13); number && *number >= 1) {
@@ -92,7 +82,7 @@ std::optional<SwitchSource> ParseSwitchSource(std::string_view text) {
   if (StartsWith(text, kMousePrefix)) {
     const std::string_view button = text.substr(kMousePrefix.size());
     for (const NamedKey& mouse : kMouseButtons) {
-      if (SameLetters(button, mouse.Name)) return SwitchSource::Mouse(mouse.Code);
+      if (SameIgnoringAsciiCase(button, mouse.Name)) return SwitchSource::Mouse(mouse.Code);
     }
     return std::nullopt;
   }

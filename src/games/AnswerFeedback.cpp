@@ -5,18 +5,12 @@
 #include <system_error>
 
 #include "engine/Application.h"
+#include "engine/AsciiCase.h"
 #include "engine/Random.h"
 #include "engine/Sound.h"
 
 namespace tavlo {
 namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 }  // namespace
 
@@ -52,8 +46,8 @@ std::vector<std::string> ListFilesLike(const std::filesystem::path& folder, std:
     if (!entry.is_regular_file(error)) continue;
     const std::string name = entry.path().filename().string();
     if (name.size() < prefix.size() + suffix.size()) continue;
-    if (!SameIgnoringCase(std::string_view(name).substr(0, prefix.size()), prefix)) continue;
-    if (!SameIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix)) {
+    if (!SameIgnoringAsciiCase(std::string_view(name).substr(0, prefix.size()), prefix)) continue;
+    if (!SameIgnoringAsciiCase(std::string_view(name).substr(name.size() - suffix.size()), suffix)) {
       continue;
     }
     names.push_back(name);

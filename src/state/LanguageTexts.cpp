@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/AsciiCase.h"
 #include "engine/FilePaths.h"
 #include "engine/TextFile.h"
 
@@ -62,9 +63,7 @@ std::vector<std::string> LanguageTexts::ReadRequired(const std::filesystem::path
 std::string LanguageFolderOfLocale(const std::string& locale) {
   // "da_DK.UTF-8@euro": the language is what comes before the territory, the
   // character set and the modifier.
-  std::string language = locale.substr(0, locale.find_first_of("_.@-"));
-  std::transform(language.begin(), language.end(), language.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  const std::string language = AsciiLower(locale.substr(0, locale.find_first_of("_.@-")));
   for (const auto& [code, folder] : kLocaleLanguages) {
     if (language == code) return folder;
   }

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/AsciiCase.h"
 #include "engine/TextFile.h"
 #include "platform/Platform.h"
 #include "state/AccessFile.h"
@@ -153,15 +154,9 @@ std::vector<std::string> ProfileStore::ListProfiles() const {
     const std::string name = entry.path().filename().string();
     if (entry.is_regular_file(error) && IsValidProfileName(name)) names.push_back(name);
   }
-  const auto folded = [](const std::string& text) {
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-  };
   std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
-    const std::string fa = folded(a);
-    const std::string fb = folded(b);
+    const std::string fa = AsciiLower(a);
+    const std::string fb = AsciiLower(b);
     return fa != fb ? fa < fb : a < b;
   });
   return names;

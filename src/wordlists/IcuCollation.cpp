@@ -1,5 +1,7 @@
 #include "wordlists/IcuCollation.h"
 
+#include "engine/AsciiCase.h"
+
 #include <unicode/ucol.h>
 
 #include <algorithm>
@@ -34,13 +36,6 @@ constexpr std::array kLanguageLocales = {
     LanguageLocale{"est", "et"},
 };
 
-std::string Lowered(std::string_view text) {
-  std::string lowered(text);
-  std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lowered;
-}
-
 int CompareBytes(std::string_view left, std::string_view right) {
   const int result = left.compare(right);
   return result < 0 ? -1 : (result > 0 ? 1 : 0);
@@ -68,7 +63,7 @@ struct WordCollator::Collator {
 };
 
 std::string WordCollator::LocaleOf(std::string_view language_folder) {
-  const std::string folder = Lowered(language_folder);
+  const std::string folder = AsciiLower(language_folder);
   for (const auto& entry : kLanguageLocales) {
     if (entry.Folder == folder) return std::string(entry.Locale);
   }

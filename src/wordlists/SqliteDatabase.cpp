@@ -1,5 +1,7 @@
 #include "wordlists/SqliteDatabase.h"
 
+#include "engine/AsciiCase.h"
+
 #include <sqlite3.h>
 
 #include <cctype>
@@ -13,17 +15,6 @@ namespace {
 // A writer holding the file (the word-list tool, say) makes a reader wait this
 // long before its statement fails.
 constexpr int kBusyTimeoutMs = 2000;
-
-bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 int CompareThroughFunction(void* context, int left_size, const void* left, int right_size,
                            const void* right) {
