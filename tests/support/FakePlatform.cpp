@@ -58,25 +58,47 @@ void FakePlatform::PushJoystickPress(int button) {
   PushJoystickButton(button, EventType::JoystickButtonUp);
 }
 
+bool FakePlatform::UserInputQueued() const {
+  return std::any_of(events_.begin(), events_.end(),
+                     [](const Queued& queued) { return !queued.FromProgram; });
+}
+
 void FakePlatform::PushPause(int milliseconds) {
   if (milliseconds > 0) events_.push_back({InputEvent{}, milliseconds});
 }
 
 std::optional<InputEvent> FakePlatform::WaitEvent(int timeout_ms) {
+  // Idleness is time on the clock since the last input, however the program
+  // spent it: a loop that paces itself by frames, or one that moves the
+  // pointer itself, never waits idle in one piece.
+  if (CloseWhenIdleFor >= 0 && !UserInputQueued()) {
+    if (!idle_since_nanoseconds_) idle_since_nanoseconds_ = now_nanoseconds_;
+    if (now_nanoseconds_ - *idle_since_nanoseconds_ >=
+        static_cast<std::int64_t>(CloseWhenIdleFor) * 1'000'000) {
+      // The request comes at the end of the wait, as a real one would: a
+      // program with no screen left to take it waits out its frame.
+      if (timeout_ms > 0) AdvanceMilliseconds(timeout_ms);
+      return InputEvent{EventType::CloseRequested};
+    }
+  }
   while (!events_.empty() && events_.front().PauseMilliseconds > 0) {
     Queued& pause = events_.front();
     const int step =
         timeout_ms < 0 ? pause.PauseMilliseconds : std::min(timeout_ms, pause.PauseMilliseconds);
     AdvanceMilliseconds(step);
     pause.PauseMilliseconds -= step;
-    if (pause.PauseMilliseconds == 0) events_.pop_front();
+    if (pause.PauseMilliseconds == 0) {
+      events_.pop_front();
+      // A scripted pause is the user's time, not the program's idleness.
+      idle_since_nanoseconds_ = now_nanoseconds_;
+    }
     if (timeout_ms >= 0) return std::nullopt;
   }
   if (!events_.empty()) {
     const Queued next = events_.front();
     events_.pop_front();
     if (!next.FromProgram) {
-      idle_milliseconds_ = 0;
+      idle_since_nanoseconds_ = now_nanoseconds_;
       if (BeforeEvent) BeforeEvent();
     }
     return next.Event;
@@ -85,11 +107,7 @@ std::optional<InputEvent> FakePlatform::WaitEvent(int timeout_ms) {
     ++EndlessWaits;
     return InputEvent{EventType::CloseRequested};
   }
-  if (CloseWhenIdleFor >= 0 && idle_milliseconds_ >= CloseWhenIdleFor) {
-    return InputEvent{EventType::CloseRequested};
-  }
   AdvanceMilliseconds(timeout_ms);
-  idle_milliseconds_ += timeout_ms;
   return std::nullopt;
 }
 

@@ -167,7 +167,9 @@ class FakePlatform : public NullPlatform {
     bool FromProgram = false;
   };
   std::deque<Queued> events_;
-  int idle_milliseconds_ = 0;
+  // When the last input was taken (or idleness was first looked for).
+  std::optional<std::int64_t> idle_since_nanoseconds_;
+  bool UserInputQueued() const;
 };
 
 }  // namespace tavlo::testing
