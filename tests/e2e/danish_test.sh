@@ -4,10 +4,7 @@
 # data folder with the Danish word lists and reaches the main menu with the
 # Danish game buttons.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 begin_e2e
 unset LC_ALL LC_MESSAGES TAVLO_LANGUAGE

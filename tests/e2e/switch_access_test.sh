@@ -5,10 +5,7 @@
 # menu, answers, and leaves by the scanned stop button; no key or mouse
 # reaches the program until the grown-up quits it from the main menu.
 set -euo pipefail
-program=$1
-output=$2
-mkdir -p "$output"
-source "$(dirname "$0")/e2e.sh"
+source "$(dirname "$0")/e2e.sh" "$@"
 
 begin_e2e
 profiles="$home/Documents/Tavlo/profiles"
