@@ -1,35 +1,86 @@
 #include "platform/PrinterCups.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include "platform/PagePdf.h"
 
 namespace tavlo {
+namespace {
+
+// CUPS and what it pulls in (GnuTLS, Kerberos, Avahi: a few megabytes) are
+// loaded the first time a page is printed, not at every start of a program
+// that mostly never prints.
+struct CupsLibrary {
+  decltype(&cupsGetNamedDest) GetNamedDest = nullptr;
+  decltype(&cupsAddOption) AddOption = nullptr;
+  decltype(&cupsCreateJob) CreateJob = nullptr;
+  decltype(&cupsStartDocument) StartDocument = nullptr;
+  decltype(&cupsWriteRequestData) WriteRequestData = nullptr;
+  decltype(&cupsFinishDocument) FinishDocument = nullptr;
+  decltype(&cupsCancelJob2) CancelJob = nullptr;
+  decltype(&cupsFreeOptions) FreeOptions = nullptr;
+  decltype(&cupsFreeDests) FreeDests = nullptr;
+  bool Loaded = false;
+};
+
+template <typename Function>
+bool Find(void* library, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(dlsym(library, name));
+  return function != nullptr;
+}
+
+// Loaded once and kept: a library with threads of its own is not unloaded.
+const CupsLibrary& Cups() {
+  static const CupsLibrary cups = [] {
+    CupsLibrary found;
+    void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return found;
+    found.Loaded = Find(library, "cupsGetNamedDest", found.GetNamedDest) &&
+                   Find(library, "cupsAddOption", found.AddOption) &&
+                   Find(library, "cupsCreateJob", found.CreateJob) &&
+                   Find(library, "cupsStartDocument", found.StartDocument) &&
+                   Find(library, "cupsWriteRequestData", found.WriteRequestData) &&
+                   Find(library, "cupsFinishDocument", found.FinishDocument) &&
+                   Find(library, "cupsCancelJob2", found.CancelJob) &&
+                   Find(library, "cupsFreeOptions", found.FreeOptions) &&
+                   Find(library, "cupsFreeDests", found.FreeDests);
+    return found;
+  }();
+  return cups;
+}
+
+}  // namespace
+
+bool PrinterCups::LibraryFound() { return Cups().Loaded; }
 
 PrintResult PrinterCups::PrintPage(const Surface& page, const std::string& job_title) {
-  // Without a running CUPS, or without a default destination, there is none.
-  cups_dest_t* destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+  // Without CUPS's library, a running CUPS or a default destination, there is
+  // no printer; the caller then keeps the page as a file.
+  const CupsLibrary& cups = Cups();
+  if (!cups.Loaded) return {};
+  cups_dest_t* destination = cups.GetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
   if (!destination) return {};
   PrintResult result;
   result.Destination = destination->name;
 
   const std::string document = PagePdf(page);
   cups_option_t* options = nullptr;
-  int option_count = cupsAddOption("fit-to-page", "true", 0, &options);
-  const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, destination->name, job_title.c_str(),
-                                option_count, options);
+  int option_count = cups.AddOption("fit-to-page", "true", 0, &options);
+  const int job = cups.CreateJob(CUPS_HTTP_DEFAULT, destination->name, job_title.c_str(),
+                                 option_count, options);
   if (job > 0) {
     result.Printed =
-        cupsStartDocument(CUPS_HTTP_DEFAULT, destination->name, job, "statistics.pdf",
-                          CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
-        cupsWriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
+        cups.StartDocument(CUPS_HTTP_DEFAULT, destination->name, job, "statistics.pdf",
+                           CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
+        cups.WriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
             HTTP_STATUS_CONTINUE &&
-        cupsFinishDocument(CUPS_HTTP_DEFAULT, destination->name) == IPP_STATUS_OK;
+        cups.FinishDocument(CUPS_HTTP_DEFAULT, destination->name) == IPP_STATUS_OK;
     // A job that did not get its whole page would wait in the queue for ever.
-    if (!result.Printed) cupsCancelJob2(CUPS_HTTP_DEFAULT, destination->name, job, 0);
+    if (!result.Printed) cups.CancelJob(CUPS_HTTP_DEFAULT, destination->name, job, 0);
   }
-  cupsFreeOptions(option_count, options);
-  cupsFreeDests(1, destination);
+  cups.FreeOptions(option_count, options);
+  cups.FreeDests(1, destination);
   return result;
 }
 

@@ -9,6 +9,10 @@ namespace tavlo {
 class PrinterCups : public PagePrinter {
  public:
   PrintResult PrintPage(const Surface& page, const std::string& job_title) override;
+
+  // Whether CUPS's library could be opened with every function printing uses
+  // (it is opened on the first call, not at start-up).
+  static bool LibraryFound();
 };
 
 }  // namespace tavlo

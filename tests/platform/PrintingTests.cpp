@@ -5,6 +5,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/PagePdf.h"
+#include "platform/PrinterCups.h"
 #include "platform/TextWrap.h"
 
 namespace tavlo {
@@ -58,6 +59,12 @@ TEST(PrintingTests, FontsOfferOnlyFacesThatWriteLettersAndArialFindsItsStandIn) 
   const std::string arial = FontLibrary::MatchingFamily("Arial");
   ASSERT_FALSE(arial.empty());
   EXPECT_NE(std::find(families.begin(), families.end(), arial), families.end()) << arial;
+}
+
+// CUPS is opened by name when a page is first printed: a wrong library or
+// function name would only show as a printer that is never found.
+TEST(PrintingTests, CupsOpensWithEveryFunctionPrintingUses) {
+  EXPECT_TRUE(PrinterCups::LibraryFound());
 }
 
 }  // namespace
