@@ -7,6 +7,7 @@
 #include "engine/FilePaths.h"
 #include "engine/SpriteClass.h"
 #include "state/ProgramState.h"
+#include "state/SpeechVoice.h"
 
 namespace tavlo {
 namespace {
@@ -63,6 +64,15 @@ std::string ChoiceRecording(const ProgramState& state, const std::string& game_i
     }
   }
   return "";
+}
+
+SpokenName ChoiceName(const ProgramState& state, const std::string& game_id,
+                      const SpriteClass& choice) {
+  SpokenName name;
+  name.Recording = ChoiceRecording(state, game_id, choice);
+  name.Text = !choice.Text.empty() || NamesRecording(choice.Label) ? choice.Text : choice.Label;
+  name.Voice = SpeechVoiceOf(state.Texts.gLanguage);
+  return name;
 }
 
 }  // namespace tavlo

@@ -1,0 +1,93 @@
+#include "platform/SpeechSynthesizer.h"
+
+#include <espeak-ng/speak_lib.h>
+
+#include <algorithm>
+#include <atomic>
+
+namespace tavlo {
+namespace {
+
+// The pace of the program's recordings: 115 words a minute, with a gap of
+// 60 ms between words, slow enough for a child learning to read.
+constexpr int kWordsPerMinute = 115;
+constexpr int kWordGapTensOfMilliseconds = 6;
+
+// The library keeps its state in globals; a second synthesizer in the
+// process would share it, so only the first may start it.
+std::atomic<bool> library_taken{false};
+
+// The samples of one text go to the vector named in the text's user data.
+int CollectSamples(short* samples, int count, espeak_EVENT* events) {
+  if (!samples || count <= 0 || !events) return 0;
+  auto* collected = static_cast<std::vector<std::int16_t>*>(events->user_data);
+  if (collected) collected->insert(collected->end(), samples, samples + count);
+  return 0;
+}
+
+}  // namespace
+
+SpeechSynthesizer::~SpeechSynthesizer() {
+  if (!ready_) return;
+  espeak_Terminate();
+  library_taken = false;
+}
+
+bool SpeechSynthesizer::EnsureInitialised() {
+  if (tried_) return ready_;
+  tried_ = true;
+  if (library_taken.exchange(true)) return false;
+  // Without this option the library ends the process when its data is missing.
+  const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
+                                     espeakINITIALIZE_DONT_EXIT);
+  if (rate <= 0) {
+    library_taken = false;
+    return false;
+  }
+  espeak_SetSynthCallback(CollectSamples);
+  espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
+  espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);
+  sample_rate_ = rate;
+  ready_ = true;
+  return true;
+}
+
+bool SpeechSynthesizer::UseVoice(const std::string& voice) {
+  if (voice == voice_) return true;
+  if (espeak_SetVoiceByName(voice.c_str()) != EE_OK) {
+    voice_.clear();
+    return false;
+  }
+  // A new voice starts at the library's own pace; the program's is kept.
+  espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
+  espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);
+  voice_ = voice;
+  return true;
+}
+
+std::shared_ptr<const SynthesizedSpeech> SpeechSynthesizer::Synthesize(const std::string& text,
+                                                                       const std::string& voice) {
+  if (text.empty() || voice.empty()) return nullptr;
+  const auto found = std::find_if(cache_.begin(), cache_.end(), [&](const Cached& cached) {
+    return cached.Voice == voice && cached.Text == text;
+  });
+  if (found != cache_.end()) {
+    Cached hit = *found;
+    cache_.erase(found);
+    cache_.push_front(hit);
+    return hit.Speech;
+  }
+  if (!EnsureInitialised() || !UseVoice(voice)) return nullptr;
+  auto speech = std::make_shared<SynthesizedSpeech>();
+  speech->SampleRate = sample_rate_;
+  std::vector<std::int16_t>* samples = &speech->Samples;
+  const espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                           espeakCHARS_UTF8, nullptr, samples);
+  if (result != EE_OK || speech->Samples.empty()) return nullptr;
+  speech->Samples.shrink_to_fit();
+  cache_.push_front({voice, text, speech});
+  if (cache_.size() > kCachedTexts) cache_.pop_back();
+  return speech;
+}
+
+}  // namespace tavlo
