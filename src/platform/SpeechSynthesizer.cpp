@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
+#include <string_view>
 
 namespace tavlo {
 namespace {
@@ -23,6 +25,14 @@ int CollectSamples(short* samples, int count, espeak_EVENT* events) {
   auto* collected = static_cast<std::vector<std::int16_t>*>(events->user_data);
   if (collected) collected->insert(collected->end(), samples, samples + count);
   return 0;
+}
+
+// Language names match whatever their case ("en-GB" is "en-gb").
+bool SameLanguage(const char* language, const std::string& wanted) {
+  const std::string_view have(language);
+  return std::equal(have.begin(), have.end(), wanted.begin(), wanted.end(), [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+  });
 }
 
 }  // namespace
@@ -54,10 +64,16 @@ bool SpeechSynthesizer::EnsureInitialised() {
 
 bool SpeechSynthesizer::UseVoice(const std::string& voice) {
   if (voice == voice_) return true;
-  if (espeak_SetVoiceByName(voice.c_str()) != EE_OK) {
-    voice_.clear();
-    return false;
-  }
+  voice_.clear();
+  // Voices are chosen by their language ("en-gb"); the library then takes
+  // the nearest it has, which may be another language ("no" finds
+  // Norwegian), so only a voice of exactly that language is used.
+  espeak_VOICE wanted{};
+  wanted.languages = voice.c_str();
+  if (espeak_SetVoiceByProperties(&wanted) != EE_OK) return false;
+  const espeak_VOICE* chosen = espeak_GetCurrentVoice();
+  // A voice's languages start with a priority byte.
+  if (!chosen || !chosen->languages || !SameLanguage(chosen->languages + 1, voice)) return false;
   // A new voice starts at the library's own pace; the program's is kept.
   espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
   espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);

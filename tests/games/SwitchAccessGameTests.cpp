@@ -9,6 +9,7 @@
 
 #include "games/ChoiceRecording.h"
 #include "games/Game01Form.h"
+#include "games/Game04Form.h"
 #include "support/TempFolder.h"
 #include "support/GameTest.h"
 
@@ -167,6 +168,68 @@ TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecord
     EXPECT_EQ(ChoiceRecording(state, "Game01", choice), test.Recording) << test.Label << test.Text;
   }
 }
+
+// A choice the highlight reaches is named by its recording where one can be
+// played, else by its text in the voice of the program's language.
+struct SpokenChoiceCase {
+  std::string Language;
+  // The choice's recording: none, one the sound output can play, or a file
+  // it cannot play.
+  enum class Recording { None, Playable, Unplayable } Recorded;
+  std::string Wave;
+  std::string Text;
+  std::string Voice;
+};
+
+class SpokenChoiceTests : public testing::GameTest<Game04Form>,
+                          public ::testing::WithParamInterface<SpokenChoiceCase> {};
+
+TEST_P(SpokenChoiceTests, TheHighlightedChoiceSaysItsRecordingOrElseItsText) {
+  const SpokenChoiceCase& test = GetParam();
+  testing::WriteLines(program / "lang" / "lang.txt", {test.Language});
+  std::vector<testing::TableRow> rows;
+  // In word order the cat's sentences are the first pair the scan reaches.
+  for (const std::string word : {"cat", "dog", "eel", "fox"}) {
+    rows.push_back({{"Word", word}, {"Image", word + ".png"}, {"SentenceA", "A " + word + " sat."},
+                    {"SentenceB", "No " + word + "."}, {"Correct", "0"}});
+  }
+  // The language's own word lists, whose default list has a name of its language.
+  WriteWordList(GameIdOf(kNumber), test.Language == "den" ? "Hverdagsord" : kDefaultList, rows,
+                test.Language);
+  OpenGameWithWordsWritten([&](ProfileStore& profile) {
+    profile.Access.SpeakHighlight = true;
+    if (test.Recorded == SpokenChoiceCase::Recording::None) return;
+    testing::WriteLines(state.SpeechFile("a-cat-sat.wav"), {"RIFF"});
+    if (test.Recorded == SpokenChoiceCase::Recording::Playable) {
+      platform.Sound.SetLength("a-cat-sat.wav", 900);
+    }
+  });
+  ASSERT_TRUE(Game().IsLoaded());
+  const auto& buttons = Game().SentenceButtons();
+  const auto cat = std::find_if(buttons.begin(), buttons.end(),
+                                [](const SpriteClass& button) { return button.Label == "A cat sat."; });
+  ASSERT_NE(cat, buttons.end());
+  ASSERT_TRUE(ScanTo(*cat));
+
+  ASSERT_FALSE(platform.Sound.Waves.empty());
+  const testing::PlayedWave& said = platform.Sound.Waves.back();
+  EXPECT_EQ(said.File.filename().string(), test.Wave);
+  EXPECT_EQ(said.Text, test.Text);
+  EXPECT_EQ(said.Voice, test.Voice);
+  // The next choice, which has no recording, cuts it off with its text.
+  const std::size_t cat_name = platform.Sound.Waves.size() - 1;
+  Press(keys::kSpace);
+  EXPECT_GE(platform.Sound.Waves[cat_name].CutAt, 0);
+  EXPECT_EQ(platform.Sound.Waves.back().Text, "No cat.");
+}
+
+using Recording = SpokenChoiceCase::Recording;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpokenChoiceTests,
+    ::testing::Values(SpokenChoiceCase{"eng", Recording::Playable, "a-cat-sat.wav", "", ""},
+                      SpokenChoiceCase{"eng", Recording::None, "", "A cat sat.", "en-gb"},
+                      SpokenChoiceCase{"eng", Recording::Unplayable, "", "A cat sat.", "en-gb"},
+                      SpokenChoiceCase{"den", Recording::None, "", "A cat sat.", "da"}));
 
 }  // namespace
 }  // namespace tavlo
