@@ -3,8 +3,8 @@
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
+#include <mutex>
 #include <string_view>
 
 namespace tavlo {
@@ -15,9 +15,21 @@ namespace {
 constexpr int kWordsPerMinute = 115;
 constexpr int kWordGapTensOfMilliseconds = 6;
 
-// The library keeps its state in globals; a second synthesizer in the
-// process would share it, so only the first may start it.
-std::atomic<bool> library_taken{false};
+// The library keeps its state in globals, so it is started once for the
+// process and every synthesizer shares it, one text at a time. It is never
+// shut down: its shutdown can wait for ever on a thread of its own, and the
+// process's end frees it anyway.
+struct Library {
+  std::mutex Lock;
+  bool Tried = false;
+  int SampleRate = 0;
+  std::string Voice;
+};
+
+Library& TheLibrary() {
+  static Library library;
+  return library;
+}
 
 // The samples of one text go to the vector named in the text's user data.
 int CollectSamples(short* samples, int count, espeak_EVENT* events) {
@@ -35,36 +47,22 @@ bool SameLanguage(const char* language, const std::string& wanted) {
   });
 }
 
-}  // namespace
-
-SpeechSynthesizer::~SpeechSynthesizer() {
-  if (!ready_) return;
-  espeak_Terminate();
-  library_taken = false;
-}
-
-bool SpeechSynthesizer::EnsureInitialised() {
-  if (tried_) return ready_;
-  tried_ = true;
-  if (library_taken.exchange(true)) return false;
+// Starts the library on its first use; false when it cannot run.
+bool Started(Library& library) {
+  if (library.Tried) return library.SampleRate > 0;
+  library.Tried = true;
   // Without this option the library ends the process when its data is missing.
   const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
                                      espeakINITIALIZE_DONT_EXIT);
-  if (rate <= 0) {
-    library_taken = false;
-    return false;
-  }
+  if (rate <= 0) return false;
   espeak_SetSynthCallback(CollectSamples);
-  espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
-  espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);
-  sample_rate_ = rate;
-  ready_ = true;
+  library.SampleRate = rate;
   return true;
 }
 
-bool SpeechSynthesizer::UseVoice(const std::string& voice) {
-  if (voice == voice_) return true;
-  voice_.clear();
+bool UseVoice(Library& library, const std::string& voice) {
+  if (voice == library.Voice) return true;
+  library.Voice.clear();
   // Voices are chosen by their language ("en-gb"); the library then takes
   // the nearest it has, which may be another language ("no" finds
   // Norwegian), so only a voice of exactly that language is used.
@@ -77,9 +75,11 @@ bool SpeechSynthesizer::UseVoice(const std::string& voice) {
   // A new voice starts at the library's own pace; the program's is kept.
   espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
   espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);
-  voice_ = voice;
+  library.Voice = voice;
   return true;
 }
+
+}  // namespace
 
 std::shared_ptr<const SynthesizedSpeech> SpeechSynthesizer::Synthesize(const std::string& text,
                                                                        const std::string& voice) {
@@ -93,13 +93,17 @@ std::shared_ptr<const SynthesizedSpeech> SpeechSynthesizer::Synthesize(const std
     cache_.push_front(hit);
     return hit.Speech;
   }
-  if (!EnsureInitialised() || !UseVoice(voice)) return nullptr;
   auto speech = std::make_shared<SynthesizedSpeech>();
-  speech->SampleRate = sample_rate_;
-  std::vector<std::int16_t>* samples = &speech->Samples;
-  const espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                           espeakCHARS_UTF8, nullptr, samples);
-  if (result != EE_OK || speech->Samples.empty()) return nullptr;
+  {
+    Library& library = TheLibrary();
+    const std::lock_guard lock(library.Lock);
+    if (!Started(library) || !UseVoice(library, voice)) return nullptr;
+    speech->SampleRate = library.SampleRate;
+    std::vector<std::int16_t>* samples = &speech->Samples;
+    const espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                             espeakCHARS_UTF8, nullptr, samples);
+    if (result != EE_OK || speech->Samples.empty()) return nullptr;
+  }
   speech->Samples.shrink_to_fit();
   cache_.push_front({voice, text, speech});
   if (cache_.size() > kCachedTexts) cache_.pop_back();

@@ -20,14 +20,9 @@ struct SynthesizedSpeech {
 // text, not before: most runs never say a text. Making a short sentence
 // takes a few milliseconds, so it is done on the caller's thread; the last
 // few texts are kept, as scanning says the same choices round after round.
-// There is one speech engine per process, so there is one synthesizer.
+// Synthesizers share the process's one speech engine, one text at a time.
 class SpeechSynthesizer {
  public:
-  SpeechSynthesizer() = default;
-  ~SpeechSynthesizer();
-  SpeechSynthesizer(const SpeechSynthesizer&) = delete;
-  SpeechSynthesizer& operator=(const SpeechSynthesizer&) = delete;
-
   // The text in the voice ("en-gb", "da"); nothing when the library, its
   // data or the voice is missing, or the text makes no sound.
   std::shared_ptr<const SynthesizedSpeech> Synthesize(const std::string& text,
@@ -42,13 +37,6 @@ class SpeechSynthesizer {
     std::shared_ptr<const SynthesizedSpeech> Speech;
   };
 
-  bool EnsureInitialised();
-  bool UseVoice(const std::string& voice);
-
-  bool tried_ = false;
-  bool ready_ = false;
-  int sample_rate_ = 0;
-  std::string voice_;
   // The most recently said first.
   std::deque<Cached> cache_;
 };
