@@ -20,7 +20,7 @@ std::string ChoiceRecording(const ProgramState& state, const std::string& game_i
                             const SpriteClass& choice);
 
 // The choice's name for spoken scanning: its recording as above, and its text
-// (the Text it shows, else a Label that is no file name) in the language's
+// (the Text it shows, else a Label that names no sound file) in the language's
 // voice, said in generated speech where the recording is missing.
 SpokenName ChoiceName(const ProgramState& state, const std::string& game_id,
                       const SpriteClass& choice);

@@ -141,7 +141,7 @@ TEST_F(SwitchAccessGameTests, WithoutScanFrameButtonsTheRoundIsTheChoicesAlone) 
   }
 }
 
-TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecording) {
+TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecordingAndItsText) {
   StartProgram();
   state.Texts.gGameData = {"a", "an"};
   for (const char* name : {"cat.wav", "the-cat-sat.wav"}) {
@@ -151,21 +151,27 @@ TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecord
     std::string Label;
     std::string Text;
     std::string Recording;
+    // What generated speech says where the recording cannot be played.
+    std::string Said;
   };
   const Case cases[] = {
-      {"an", "", "lang/eng/spoken/Game01data-1.wav"},       // a fixed answer
-      {"", "a", "lang/eng/spoken/Game01data-0.wav"},
-      {"apple.wav", "apple", state.SpeechFile("apple.wav")},  // the word's own recording
-      {"", "cat", state.SpeechFile("cat.wav")},               // named after its text
-      {"", "The cat sat.", state.SpeechFile("the-cat-sat.wav")},
-      {"", "dog", ""},                                        // no recording: silence
-      {"../../secret.wav", "", ""},                           // never outside the data folder
+      {"an", "", "lang/eng/spoken/Game01data-1.wav", "an"},  // a fixed answer
+      {"", "a", "lang/eng/spoken/Game01data-0.wav", "a"},
+      {"apple.wav", "apple", state.SpeechFile("apple.wav"), "apple"},  // the word's own recording
+      {"", "cat", state.SpeechFile("cat.wav"), "cat"},                 // named after its text
+      {"", "The cat sat.", state.SpeechFile("the-cat-sat.wav"), "The cat sat."},
+      {"A dog ran.", "", "", "A dog ran."},  // no recording: its text alone
+      {"pear.OGG", "", "", ""},              // a picture's sound file is no text
+      {"../../secret.wav", "", "", ""},      // never outside the data folder
   };
   for (const Case& test : cases) {
     SpriteClass choice;
     choice.Label = test.Label;
     choice.Text = test.Text;
-    EXPECT_EQ(ChoiceRecording(state, "Game01", choice), test.Recording) << test.Label << test.Text;
+    const SpokenName name = ChoiceName(state, "Game01", choice);
+    EXPECT_EQ(name.Recording, test.Recording) << test.Label << test.Text;
+    EXPECT_EQ(name.Text, test.Said) << test.Label << test.Text;
+    EXPECT_EQ(name.Voice, "en-gb");
   }
 }
 
