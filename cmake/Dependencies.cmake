@@ -9,6 +9,8 @@ pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
 pkg_check_modules(IMGUI REQUIRED IMPORTED_TARGET imgui)
 pkg_check_modules(SQLITE3 REQUIRED IMPORTED_TARGET sqlite3)
 pkg_check_modules(ICU REQUIRED IMPORTED_TARGET icu-uc icu-i18n)
+# Spoken scanning's generated speech of texts that have no recording.
+pkg_check_modules(ESPEAK_NG REQUIRED IMPORTED_TARGET espeak-ng)
 find_package(Threads REQUIRED)
 # Printing (Debian's libcups2-dev has no pkg-config file) and the compression
 # of the printed page's PDF.

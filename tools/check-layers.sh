@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks what the build's include folders cannot: that no file of src/ includes
 # a folder above its own, and that the system headers of SDL, SQLite, ICU,
-# fontconfig, POSIX, CUPS and zlib are included only where their owner lives.
+# fontconfig, POSIX, CUPS, zlib and eSpeak NG are included only where their owner lives.
 # Prints every offending line and fails when there is one.
 set -euo pipefail
 src=${1:-"$(dirname "$0")/../src"}
@@ -21,6 +21,7 @@ declare -A owners=(
   ['imgui.h']="platform profiles" ['sqlite3.h']="wordlists" ['unicode/']="wordlists"
   ['unistd.h']="platform" ['fcntl.h']="platform" ['sys/']="platform" ['dirent.h']="platform"
   ['pthread.h']="platform" ['dlfcn.h']="platform" ['cups/']="platform" ['zlib.h']="platform"
+  ['espeak-ng/']="platform"
 )
 
 failures=0

@@ -16,6 +16,8 @@ packages=(
   timgm6mb-soundfont
   # Dialogs
   libimgui-dev
+  # Spoken scanning's generated speech of texts that have no recording
+  libespeak-ng-dev
   # Word lists
   libsqlite3-dev libicu-dev
   # Printing the statistics, and the PDF of a page that could not be printed

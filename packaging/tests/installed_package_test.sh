@@ -21,7 +21,7 @@ deb=${debs[0]}
 
 # The libraries come from the executables; the fonts are named by hand.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsqlite3-0 libc6 fonts-liberation; do
+for needed in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsqlite3-0 libespeak-ng1 libc6 fonts-liberation; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 # Nothing in the package may be writable by anyone but root.

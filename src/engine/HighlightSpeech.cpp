@@ -4,15 +4,17 @@
 
 namespace tavlo {
 
-void HighlightSpeech::Say(const std::filesystem::path& recording) {
+void HighlightSpeech::Say(const SpokenName& name) {
   if (!voice_is_ours_ && audio_.WavePlaying()) return;
-  if (recording.empty()) {
+  const bool has_text = !name.Text.empty() && !name.Voice.empty();
+  if (name.Recording.empty() && !has_text) {
     if (voice_is_ours_) audio_.StopWave();
     return;
   }
-  // A recording that cannot be played leaves the voice silent, which is
-  // right too: the name before belongs to another item.
-  voice_is_ours_ = audio_.PlayWave(recording) >= 0;
+  // A name that cannot be said leaves the voice silent, which is right
+  // too: the name before belongs to another item.
+  voice_is_ours_ = !name.Recording.empty() && audio_.PlayWave(name.Recording) >= 0;
+  if (!voice_is_ours_ && has_text) voice_is_ours_ = audio_.SayText(name.Text, name.Voice) >= 0;
 }
 
 }  // namespace tavlo

@@ -105,8 +105,14 @@ void KeySwitchClass::MoveCursorToSwitch() {
 void KeySwitchClass::SpeakName(const Item& item) {
   Application& app = Owner->App();
   if (!app.Access().SpeakHighlight) return;
-  const std::string name = item.Spoken.empty() && namer_ ? namer_(*item.Sprite) : item.Spoken;
-  app.Speech().Say(name.empty() ? std::filesystem::path() : app.ResourcePath(name));
+  SpokenName name;
+  if (!item.Spoken.empty()) {
+    name.Recording = item.Spoken;
+  } else if (namer_) {
+    name = namer_(*item.Sprite);
+  }
+  if (!name.Recording.empty()) name.Recording = app.ResourcePath(name.Recording).string();
+  app.Speech().Say(name);
 }
 
 }  // namespace tavlo

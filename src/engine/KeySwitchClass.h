@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/HighlightSpeech.h"
+
 namespace tavlo {
 
 class Form;
@@ -55,8 +57,10 @@ class KeySwitchClass {
   void SetClosingItems(std::vector<Item> items);
   // The item the pointer was last moved to is one of the closing items.
   bool OnClosingItem() const;
-  // Names the items added without a name of their own, when asked.
-  void SetNamer(std::function<std::string(const SpriteClass&)> namer) { namer_ = std::move(namer); }
+  // Names the items added without a name of their own, when asked: their
+  // recording (as the application finds resources) or their text.
+  using Namer = std::function<SpokenName(const SpriteClass&)>;
+  void SetNamer(Namer namer) { namer_ = std::move(namer); }
   // Steps made since the items were last added or the index reset: 1 while
   // the first item reached after a new set of choices is current.
   int StepsSinceRebuild() const { return steps_since_rebuild_; }
@@ -73,7 +77,7 @@ class KeySwitchClass {
   Form* Owner = nullptr;
   std::vector<Item> Switches;
   std::vector<Item> closing_;
-  std::function<std::string(const SpriteClass&)> namer_;
+  Namer namer_;
   std::int32_t Index = 0;
   SpriteClass* CurrentSprite = nullptr;
   bool current_is_closing_ = false;

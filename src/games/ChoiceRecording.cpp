@@ -7,15 +7,31 @@
 #include "engine/FilePaths.h"
 #include "engine/SpriteClass.h"
 #include "state/ProgramState.h"
+#include "state/SpeechVoice.h"
 
 namespace tavlo {
 namespace {
 
+std::string SmallLetters(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
 bool NamesRecording(const std::string& name) {
-  if (name.size() < 4) return false;
-  std::string ending = name.substr(name.size() - 4);
-  for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ending == ".wav" && IsNameInsideFolder(name);
+  return name.size() >= 4 && SmallLetters(name.substr(name.size() - 4)) == ".wav" &&
+         IsNameInsideFolder(name);
+}
+
+// A picture's Label names its word's sound file ("apple.ogg"), which is not
+// a text to say.
+bool NamesSoundFile(const std::string& label) {
+  const std::size_t dot = label.rfind('.');
+  if (dot == std::string::npos || label.find(' ') != std::string::npos) return false;
+  const std::string extension = SmallLetters(label.substr(dot + 1));
+  for (const char* sound : {"wav", "mp3", "ogg", "oga", "opus", "flac", "mid", "midi"}) {
+    if (extension == sound) return true;
+  }
+  return false;
 }
 
 // The words of a text in small letters joined by hyphens, as the data
@@ -63,6 +79,15 @@ std::string ChoiceRecording(const ProgramState& state, const std::string& game_i
     }
   }
   return "";
+}
+
+SpokenName ChoiceName(const ProgramState& state, const std::string& game_id,
+                      const SpriteClass& choice) {
+  SpokenName name;
+  name.Recording = ChoiceRecording(state, game_id, choice);
+  name.Text = !choice.Text.empty() || NamesSoundFile(choice.Label) ? choice.Text : choice.Label;
+  name.Voice = SpeechVoiceOf(state.Texts.gLanguage);
+  return name;
 }
 
 }  // namespace tavlo

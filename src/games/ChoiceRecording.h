@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/HighlightSpeech.h"
+
 namespace tavlo {
 
 class SpriteClass;
@@ -13,9 +15,14 @@ struct ProgramState;
 // recordings; the word's recording that the choice's Label names
 // ("apple.wav"); then a recording of the data folder named after the
 // choice's Text or Label, as the word ("cat.wav") or as its words joined by
-// hyphens ("the-cat-sat.wav"). The program has no speech engine of its own,
-// so a text that has no recording is not said.
+// hyphens ("the-cat-sat.wav").
 std::string ChoiceRecording(const ProgramState& state, const std::string& game_id,
                             const SpriteClass& choice);
+
+// The choice's name for spoken scanning: its recording as above, and its text
+// (the Text it shows, else a Label that names no sound file) in the language's
+// voice, said in generated speech where the recording is missing.
+SpokenName ChoiceName(const ProgramState& state, const std::string& game_id,
+                      const SpriteClass& choice);
 
 }  // namespace tavlo

@@ -57,7 +57,7 @@ GameForm::GameForm(const GameContext& context, int game_number)
       one_key_timer_(*this, switches_, [this] { OneKeyTimer_Timer(); }) {
   Caption = "Tavlo";
   switches_.SetNamer([this](const SpriteClass& choice) {
-    return ChoiceRecording(state_, game_id_, choice);
+    return ChoiceName(state_, game_id_, choice);
   });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace tavlo {
 
@@ -22,6 +23,10 @@ class AudioOutput {
   virtual int PlayWave(const std::filesystem::path& file) = 0;
   virtual void StopWave() = 0;
   virtual bool WavePlaying() = 0;
+  // Says the text in generated speech, in the voice ("en-gb", "da"), on the
+  // wave voice as PlayWave plays a file, and returns its playing time in
+  // milliseconds; -1, with the voice silent, when it cannot be said.
+  virtual int SayText(const std::string& text, const std::string& voice) = 0;
 
   // Opens a stream; 0 when the file cannot be opened, else a number above 0
   // that names the stream until it is closed.

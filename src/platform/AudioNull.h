@@ -11,6 +11,7 @@ class NullAudio : public AudioOutput {
   int PlayWave(const std::filesystem::path&) override { return -1; }
   void StopWave() override {}
   bool WavePlaying() override { return false; }
+  int SayText(const std::string&, const std::string&) override { return -1; }
 
   int OpenStream(const std::filesystem::path&, StreamKind) override { return 0; }
   void CloseStream(int) override {}

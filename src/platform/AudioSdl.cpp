@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <system_error>
 
@@ -44,6 +45,39 @@ Mix_Chunk* LoadWave(const std::filesystem::path& file) {
   return chunk;
 }
 
+// The synthesizer's samples in the mixer's format, as a chunk that owns its
+// buffer; none when SDL cannot convert them.
+Mix_Chunk* ConvertedChunk(const SynthesizedSpeech& speech, int frequency, Uint16 format,
+                          int channels) {
+  SDL_AudioCVT convert;
+  if (SDL_BuildAudioCVT(&convert, AUDIO_S16SYS, 1, speech.SampleRate, format,
+                        static_cast<Uint8>(channels), frequency) < 0) {
+    return nullptr;
+  }
+  const int length = static_cast<int>(speech.Samples.size() * sizeof(std::int16_t));
+  convert.len = length;
+  auto* buffer = static_cast<Uint8*>(SDL_malloc(static_cast<std::size_t>(length) *
+                                                static_cast<std::size_t>(convert.len_mult)));
+  if (!buffer) return nullptr;
+  SDL_memcpy(buffer, speech.Samples.data(), static_cast<std::size_t>(length));
+  convert.buf = buffer;
+  if (SDL_ConvertAudio(&convert) < 0) {
+    SDL_free(buffer);
+    return nullptr;
+  }
+  if (void* tight = SDL_realloc(buffer, static_cast<std::size_t>(convert.len_cvt))) {
+    buffer = static_cast<Uint8*>(tight);
+  }
+  Mix_Chunk* chunk = Mix_QuickLoad_RAW(buffer, static_cast<Uint32>(convert.len_cvt));
+  if (!chunk) {
+    SDL_free(buffer);
+    return nullptr;
+  }
+  // The chunk frees the buffer with SDL's allocator, as it frees a loaded file's.
+  chunk->allocated = 1;
+  return chunk;
+}
+
 }  // namespace
 
 AudioSdl::~AudioSdl() { Shutdown(); }
@@ -70,6 +104,8 @@ bool AudioSdl::EnsureOpen() {
   int channels = 0;
   Mix_QuerySpec(&frequency, &format, &channels);
   frequency_ = frequency;
+  format_ = format;
+  channels_ = channels;
   bytes_per_frame_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
   int needed = kInitialChannels;
   for (const auto& [number, stream] : streams_) needed = std::max(needed, stream.Channel + 1);
@@ -120,16 +156,28 @@ int AudioSdl::LengthOf(const Mix_Chunk* chunk) const {
   return static_cast<int>(frames * 1000 / frequency_);
 }
 
-int AudioSdl::PlayWave(const std::filesystem::path& file) {
-  if (!EnsureOpen()) return -1;
-  // The voice is cut off first, so that a file that cannot be played still
+int AudioSdl::PlayOnWaveVoice(Mix_Chunk* chunk) {
+  // The voice is cut off first, so that a sound that cannot be played still
   // ends the sound before it, as a new sound does.
   Mix_HaltChannel(kWaveChannel);
   if (wave_) Mix_FreeChunk(wave_);
-  wave_ = LoadWave(file);
+  wave_ = chunk;
   if (!wave_) return -1;
   if (Mix_PlayChannel(kWaveChannel, wave_, 0) < 0) return -1;
   return LengthOf(wave_);
+}
+
+int AudioSdl::PlayWave(const std::filesystem::path& file) {
+  if (!EnsureOpen()) return -1;
+  return PlayOnWaveVoice(LoadWave(file));
+}
+
+int AudioSdl::SayText(const std::string& text, const std::string& voice) {
+  if (!EnsureOpen()) return -1;
+  if (!synthesizer_) synthesizer_ = std::make_unique<SpeechSynthesizer>();
+  const auto speech = synthesizer_->Synthesize(text, voice);
+  if (!speech) return PlayOnWaveVoice(nullptr);
+  return PlayOnWaveVoice(ConvertedChunk(*speech, frequency_, format_, channels_));
 }
 
 void AudioSdl::StopWave() {

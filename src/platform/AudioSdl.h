@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <string>
 
 #include "platform/Audio.h"
 #include "platform/IdleDeviceRule.h"
+#include "platform/SpeechSynthesizer.h"
 
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
@@ -27,6 +30,7 @@ class AudioSdl : public AudioOutput {
   int PlayWave(const std::filesystem::path& file) override;
   void StopWave() override;
   bool WavePlaying() override;
+  int SayText(const std::string& text, const std::string& voice) override;
 
   int OpenStream(const std::filesystem::path& file, StreamKind kind) override;
   void CloseStream(int stream) override;
@@ -66,6 +70,8 @@ class AudioSdl : public AudioOutput {
   // Reads the stream's file; false when it cannot be played.
   bool Load(Stream& stream);
   int LengthOf(const Mix_Chunk* chunk) const;
+  // Plays the chunk on the wave voice, which owns it from now on.
+  int PlayOnWaveVoice(Mix_Chunk* chunk);
   int FreeChannel() const;
   void HaltStream(Stream& stream);
 
@@ -73,6 +79,8 @@ class AudioSdl : public AudioOutput {
   bool open_ = false;
   bool subsystem_ = false;
   int frequency_ = 0;
+  std::uint16_t format_ = 0;
+  int channels_ = 0;
   int bytes_per_frame_ = 0;
   Mix_Chunk* wave_ = nullptr;
   std::map<int, Stream> streams_;
@@ -81,6 +89,8 @@ class AudioSdl : public AudioOutput {
   Mix_Music* music_in_slot_ = nullptr;
   bool midi_ready_ = false;
   IdleDeviceRule idle_;
+  // Made by the first text said; most runs say none.
+  std::unique_ptr<SpeechSynthesizer> synthesizer_;
 };
 
 }  // namespace tavlo

@@ -219,7 +219,7 @@ TEST_F(SwitchAccessTests, EachItemReachedSaysItsNameCuttingOffTheOneBefore) {
   platform.Sound.SetLength("second.wav", 800);
   platform.Sound.SetLength("named.wav", 800);
   platform.Sound.SetLength("game.wav", 3000);
-  form->Switches.SetNamer([](const SpriteClass&) { return "named.wav"; });
+  form->Switches.SetNamer([](const SpriteClass&) { return SpokenName{"named.wav", "", ""}; });
   ScanEvery(500);
   RunFor(1600);
   EXPECT_TRUE(platform.Sound.Waves.empty()) << "spoken scanning is off";

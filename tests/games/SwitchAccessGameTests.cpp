@@ -9,6 +9,7 @@
 
 #include "games/ChoiceRecording.h"
 #include "games/Game01Form.h"
+#include "games/Game04Form.h"
 #include "support/TempFolder.h"
 #include "support/GameTest.h"
 
@@ -140,7 +141,7 @@ TEST_F(SwitchAccessGameTests, WithoutScanFrameButtonsTheRoundIsTheChoicesAlone) 
   }
 }
 
-TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecording) {
+TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecordingAndItsText) {
   StartProgram();
   state.Texts.gGameData = {"a", "an"};
   for (const char* name : {"cat.wav", "the-cat-sat.wav"}) {
@@ -150,23 +151,91 @@ TEST_F(SwitchAccessGameTests, AChoiceIsNamedByItsAnswersItsWordsOrItsTextsRecord
     std::string Label;
     std::string Text;
     std::string Recording;
+    // What generated speech says where the recording cannot be played.
+    std::string Said;
   };
   const Case cases[] = {
-      {"an", "", "lang/eng/spoken/Game01data-1.wav"},       // a fixed answer
-      {"", "a", "lang/eng/spoken/Game01data-0.wav"},
-      {"apple.wav", "apple", state.SpeechFile("apple.wav")},  // the word's own recording
-      {"", "cat", state.SpeechFile("cat.wav")},               // named after its text
-      {"", "The cat sat.", state.SpeechFile("the-cat-sat.wav")},
-      {"", "dog", ""},                                        // no recording: silence
-      {"../../secret.wav", "", ""},                           // never outside the data folder
+      {"an", "", "lang/eng/spoken/Game01data-1.wav", "an"},  // a fixed answer
+      {"", "a", "lang/eng/spoken/Game01data-0.wav", "a"},
+      {"apple.wav", "apple", state.SpeechFile("apple.wav"), "apple"},  // the word's own recording
+      {"", "cat", state.SpeechFile("cat.wav"), "cat"},                 // named after its text
+      {"", "The cat sat.", state.SpeechFile("the-cat-sat.wav"), "The cat sat."},
+      {"A dog ran.", "", "", "A dog ran."},  // no recording: its text alone
+      {"pear.OGG", "", "", ""},              // a picture's sound file is no text
+      {"../../secret.wav", "", "", ""},      // never outside the data folder
   };
   for (const Case& test : cases) {
     SpriteClass choice;
     choice.Label = test.Label;
     choice.Text = test.Text;
-    EXPECT_EQ(ChoiceRecording(state, "Game01", choice), test.Recording) << test.Label << test.Text;
+    const SpokenName name = ChoiceName(state, "Game01", choice);
+    EXPECT_EQ(name.Recording, test.Recording) << test.Label << test.Text;
+    EXPECT_EQ(name.Text, test.Said) << test.Label << test.Text;
+    EXPECT_EQ(name.Voice, "en-gb");
   }
 }
+
+// A choice the highlight reaches is named by its recording where one can be
+// played, else by its text in the voice of the program's language.
+struct SpokenChoiceCase {
+  std::string Language;
+  // The choice's recording: none, one the sound output can play, or a file
+  // it cannot play.
+  enum class Recording { None, Playable, Unplayable } Recorded;
+  std::string Wave;
+  std::string Text;
+  std::string Voice;
+};
+
+class SpokenChoiceTests : public testing::GameTest<Game04Form>,
+                          public ::testing::WithParamInterface<SpokenChoiceCase> {};
+
+TEST_P(SpokenChoiceTests, TheHighlightedChoiceSaysItsRecordingOrElseItsText) {
+  const SpokenChoiceCase& test = GetParam();
+  testing::WriteLines(program / "lang" / "lang.txt", {test.Language});
+  std::vector<testing::TableRow> rows;
+  // In word order the cat's sentences are the first pair the scan reaches.
+  for (const std::string word : {"cat", "dog", "eel", "fox"}) {
+    rows.push_back({{"Word", word}, {"Image", word + ".png"}, {"SentenceA", "A " + word + " sat."},
+                    {"SentenceB", "No " + word + "."}, {"Correct", "0"}});
+  }
+  // The language's own word lists, whose default list has a name of its language.
+  WriteWordList(GameIdOf(kNumber), test.Language == "den" ? "Hverdagsord" : kDefaultList, rows,
+                test.Language);
+  OpenGameWithWordsWritten([&](ProfileStore& profile) {
+    profile.Access.SpeakHighlight = true;
+    if (test.Recorded == SpokenChoiceCase::Recording::None) return;
+    testing::WriteLines(state.SpeechFile("a-cat-sat.wav"), {"RIFF"});
+    if (test.Recorded == SpokenChoiceCase::Recording::Playable) {
+      platform.Sound.SetLength("a-cat-sat.wav", 900);
+    }
+  });
+  ASSERT_TRUE(Game().IsLoaded());
+  const auto& buttons = Game().SentenceButtons();
+  const auto cat = std::find_if(buttons.begin(), buttons.end(),
+                                [](const SpriteClass& button) { return button.Label == "A cat sat."; });
+  ASSERT_NE(cat, buttons.end());
+  ASSERT_TRUE(ScanTo(*cat));
+
+  ASSERT_FALSE(platform.Sound.Waves.empty());
+  const testing::PlayedWave& said = platform.Sound.Waves.back();
+  EXPECT_EQ(said.File.filename().string(), test.Wave);
+  EXPECT_EQ(said.Text, test.Text);
+  EXPECT_EQ(said.Voice, test.Voice);
+  // The next choice, which has no recording, cuts it off with its text.
+  const std::size_t cat_name = platform.Sound.Waves.size() - 1;
+  Press(keys::kSpace);
+  EXPECT_GE(platform.Sound.Waves[cat_name].CutAt, 0);
+  EXPECT_EQ(platform.Sound.Waves.back().Text, "No cat.");
+}
+
+using Recording = SpokenChoiceCase::Recording;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpokenChoiceTests,
+    ::testing::Values(SpokenChoiceCase{"eng", Recording::Playable, "a-cat-sat.wav", "", ""},
+                      SpokenChoiceCase{"eng", Recording::None, "", "A cat sat.", "en-gb"},
+                      SpokenChoiceCase{"eng", Recording::Unplayable, "", "A cat sat.", "en-gb"},
+                      SpokenChoiceCase{"den", Recording::None, "", "A cat sat.", "da"}));
 
 }  // namespace
 }  // namespace tavlo

@@ -155,6 +155,22 @@ TEST_F(AudioSdlTests, ASynchronousPlayLastsTheFilesLengthAndMakesSound) {
   EXPECT_GT(LoudestSample(output), 4000);
 }
 
+TEST_F(AudioSdlTests, ATextIsSaidInGeneratedSpeechOnTheWaveVoice) {
+  EXPECT_EQ(platform.Sound.SayText("dog", "no-such-voice"), -1);
+  EXPECT_FALSE(platform.Sound.WavePlaying());
+  // Danish is said too (the same synthesizer, another voice).
+  EXPECT_GT(platform.Sound.SayText("hund", "da"), 200);
+  // One short word at the recordings' slow pace: about half a second.
+  const int length = platform.Sound.SayText("dog", "en-gb");
+  EXPECT_GT(length, 250);
+  EXPECT_LT(length, 1500);
+  EXPECT_TRUE(platform.Sound.WavePlaying());
+  app.Wait(length + 100);
+  EXPECT_FALSE(platform.Sound.WavePlaying());
+  platform.Sound.Shutdown();
+  EXPECT_GE(LoudSpanMilliseconds(output), 150) << "the word was not heard";
+}
+
 TEST_F(AudioSdlTests, AMissingFileOrAPipeIsSilence) {
   const auto start = Clock::now();
   EXPECT_FALSE(PlaySound(app, (folder / "none.wav").string()));

@@ -36,7 +36,15 @@ int FakeAudio::PlayWave(const std::filesystem::path& file) {
   StopWave();
   const int length = LengthOf(file);
   if (length < 0) return -1;
-  Waves.push_back({file, Now(), length, -1});
+  Waves.push_back({file, "", "", Now(), length, -1});
+  return length;
+}
+
+int FakeAudio::SayText(const std::string& text, const std::string& voice) {
+  StopWave();
+  constexpr int kMillisecondsPerLetter = 80;
+  const int length = 200 + kMillisecondsPerLetter * static_cast<int>(text.size());
+  Waves.push_back({"", text, voice, Now(), length, -1});
   return length;
 }
 

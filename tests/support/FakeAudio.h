@@ -15,9 +15,11 @@ class Platform;
 namespace tavlo::testing {
 
 // One sound played on the wave voice, with the clock times (milliseconds) at
-// which it started and stopped sounding.
+// which it started and stopped sounding: a file, or a text said in a voice.
 struct PlayedWave {
   std::filesystem::path File;
+  std::string Text;
+  std::string Voice;
   std::int64_t StartedAt = 0;
   int Length = 0;
   // When it was cut off or stopped before its end; -1 when it ran out.
@@ -42,6 +44,8 @@ class FakeAudio : public NullAudio {
   int PlayWave(const std::filesystem::path& file) override;
   void StopWave() override;
   bool WavePlaying() override;
+  // Every text is said, for a time that grows with its length.
+  int SayText(const std::string& text, const std::string& voice) override;
 
   int OpenStream(const std::filesystem::path& file, StreamKind kind) override;
   void CloseStream(int stream) override;

@@ -40,10 +40,10 @@ ProgramTest::ProgramTest()
       menu(screens.MainMenu()) {}
 
 void ProgramTest::WriteWordList(std::string_view table, std::string_view list,
-                                const std::vector<TableRow>& rows) {
+                                const std::vector<TableRow>& rows, const std::string& language) {
   std::filesystem::create_directories(DataFolder() / "db");
-  SqliteDatabase database =
-      OpenWordListDatabase(DataFolder() / "db/eng.sqlite", "eng", SqliteOpenMode::Create);
+  SqliteDatabase database = OpenWordListDatabase(DataFolder() / "db" / (language + ".sqlite"),
+                                                 language, SqliteOpenMode::Create);
   database.Execute("PRAGMA synchronous = OFF");
   CreateWordListTables(database);
   database.Execute("BEGIN");

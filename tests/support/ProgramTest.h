@@ -44,9 +44,10 @@ class ProgramTest : public ProgramFolderTest {
   ProgramTest();
 
   // Writes the rows as the list of that name in a game table ("Game07") of
-  // the data folder's word-list file, beside any lists already there.
+  // the data folder's word-list file of the language, beside any lists
+  // already there.
   void WriteWordList(std::string_view table, std::string_view list,
-                     const std::vector<TableRow>& rows);
+                     const std::vector<TableRow>& rows, const std::string& language = "eng");
 
   // Starts the program in a window with the profile as configure leaves it,
   // and shows the main menu (its title over unless asked).
