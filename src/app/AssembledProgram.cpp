@@ -11,4 +11,10 @@ AssembledProgram::AssembledProgram(Platform& platform)
       Media(App),
       Screens(App, State, Media) {}
 
+StartUp AssembledProgram::Start(const std::string& command_line) {
+  const StartUp start = InitialiseProgram(App, State, command_line, Screens.Desktop());
+  Screens.MainMenu().QuitRequested = start != StartUp::MenuReady;
+  return start;
+}
+
 }  // namespace tavlo

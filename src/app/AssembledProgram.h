@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "app/ProgramScreens.h"
+#include "app/Startup.h"
 #include "engine/Application.h"
 #include "engine/MediaCommands.h"
 #include "engine/MilliTimer.h"
@@ -17,6 +20,9 @@ class Platform;
 // alike, then start it from the main menu.
 struct AssembledProgram {
   explicit AssembledProgram(Platform& platform);
+
+  // Runs start-up; the main menu, shown next, ends at once unless it succeeded.
+  StartUp Start(const std::string& command_line);
 
   ClockSource Clock;
   FontLibrary Fonts;

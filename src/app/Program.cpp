@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "app/AssembledProgram.h"
-#include "app/Startup.h"
 #include "platform/Platform.h"
 
 namespace tavlo {
@@ -12,9 +11,7 @@ int RunProgram(Platform& platform, const std::string& command_line) {
   AssembledProgram program(platform);
   MenuMainForm& menu = program.Screens.MainMenu();
   program.Screens.Desktop().FullScreen = FullScreenKindFrom(std::getenv("TAVLO_DISPLAY_MODE"));
-  const StartUp start =
-      InitialiseProgram(program.App, program.State, command_line, program.Screens.Desktop());
-  menu.QuitRequested = start != StartUp::MenuReady;
+  const StartUp start = program.Start(command_line);
   program.App.Show(menu);
   program.App.Run();
   platform.CloseWindow();

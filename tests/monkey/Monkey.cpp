@@ -26,7 +26,6 @@
 #include <typeinfo>
 
 #include "app/AssembledProgram.h"
-#include "app/Startup.h"
 #include "engine/Application.h"
 #include "engine/MilliTimer.h"
 #include "engine/Random.h"
@@ -85,9 +84,7 @@ class Monkey {
     ProgramState& state = assembled.State;
     MenuMainForm& menu = assembled.Screens.MainMenu();
 
-    menu.QuitRequested =
-        InitialiseProgram(app, state, "window", assembled.Screens.Desktop()) != StartUp::MenuReady;
-    if (menu.QuitRequested) return "start-up failed";
+    if (assembled.Start("window") != StartUp::MenuReady) return "start-up failed";
     if (Chance(3)) {
       state.Profiles.OneKeyMode = true;
       state.Profiles.OneKeyInterval = static_cast<std::int16_t>(Number(1, 3));
