@@ -29,6 +29,7 @@ constexpr const char* kClickSound = "sfx\\click.wav";
 constexpr int kQuitText = 4;
 constexpr int kOptionsText = 2;
 constexpr int kMusicText = 3;
+constexpr const char* kMusicFile = "sfx\\menu\\music.wav";
 
 std::string GameButtonPicture(const std::string& language, int index) {
   const int number = index + 1;
@@ -59,10 +60,10 @@ void MenuMainForm::Form_Load() {
     return;
   }
   Graphics().FontName = "Arial";
-  music_.OpenMedia("sfx\\menu\\music.wav");
   BuildMenu();
   BuildScanList();
   StartOneKeyTimer();
+  MeasureHeading();
   DrawMenu(0, 0);
   platform.SetCursor(CursorShape::Arrow);
 }
@@ -132,6 +133,13 @@ void MenuMainForm::LayOutMenu() {
   BuildScanList();
   if (state_.gMenuScanIndex > 0) switches_.SetIndex(state_.gMenuScanIndex);
 
+  MeasureHeading();
+  if (!state_.gTitleShown) image_timer_.SetEnabled(true);
+  // The layout, the music button and the heading may all have changed.
+  DrawMenu(-1, -1);
+}
+
+void MenuMainForm::MeasureHeading() {
   Canvas& canvas = Graphics();
   canvas.ForeColor = kMenuTextColor;
   state_.gGameName = state_.Texts.MenuText(0);
@@ -139,13 +147,17 @@ void MenuMainForm::LayOutMenu() {
   canvas.FontSize = state_.gTextScale * 24;
   title_width_ = canvas.TextWidth(state_.gGameName);
   title_height_ = canvas.TextHeight(state_.gGameName);
-  if (!state_.gTitleShown) image_timer_.SetEnabled(true);
-  // The layout, the music button and the heading may all have changed.
-  DrawMenu(-1, -1);
 }
 
 void MenuMainForm::UpdateMusic() {
   if (state_.Profiles.MenuMusic) {
+    // Opening the sound device and the music file takes longer than the
+    // rest of the start together (most of all where the sound system must be
+    // probed), so it waits until the music is first wanted: after the title
+    // is on the screen, and never with the music switched off. The file then
+    // stays open for the program's life.
+    if (!music_open_) music_.OpenMedia(kMusicFile);
+    music_open_ = true;
     music_.PlayMedia();
     music_button_.Frame = 0;
   } else {
@@ -327,6 +339,7 @@ void MenuMainForm::QuitProgram() {
   one_key_timer_.SetEnabled(false);
   switches_.CleanUp();
   music_.CloseMedia();
+  music_open_ = false;
   ReleaseMenu();
   navigator_.EndProgram();
   App().Host().SetCursor(CursorShape::Arrow);

@@ -58,6 +58,8 @@ class MenuMainForm : public Form {
  private:
   // ArrangeMenu's steps after the music: layout, scanning list, heading.
   void LayOutMenu();
+  // The heading's size in the text scale, for centring it in the title.
+  void MeasureHeading();
   void ImageTimer_Timer();
   void OneKeyTimer_Timer();
 
@@ -77,6 +79,7 @@ class MenuMainForm : public Form {
   std::array<SpriteClass, kGameCount> game_buttons_;
   int title_width_ = 0;
   int title_height_ = 0;
+  bool music_open_ = false;
 };
 
 }  // namespace tavlo

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/ProgramTest.h"
 
 namespace tavlo {
@@ -178,6 +180,25 @@ TEST_F(MenuMainFormTests, TheMusicButtonTurnsTheMusicOffAndOnAgain) {
   const auto& log = platform.Sound.StreamLog;
   ASSERT_GE(log.size(), 3u);
   EXPECT_NE(log[log.size() - 2].find("stop"), std::string::npos) << log[log.size() - 2];
+  EXPECT_NE(log.back().find("play"), std::string::npos) << log.back();
+}
+
+// Opening the sound device and the music is the slowest step of the start;
+// with the music off it never happens, and a menu shown again after a game
+// does not read the file again.
+TEST_F(MenuMainFormTests, TheMusicIsOpenedWhenFirstWantedAndOnlyOnce) {
+  RegisterGame(0);
+  platform.Sound.SetLength("music.wav", 40'000);
+  Start(true, [](ProfileStore& profile) { profile.MenuMusic = false; });
+  EXPECT_TRUE(platform.Sound.StreamLog.empty());
+  platform.PushClick(175, 35);
+  platform.PushKey(65);  // A opens game 1, which closes the menu
+  app.DoEvents();
+  ASSERT_FALSE(menu.IsLoaded());
+  app.Show(menu);
+  const auto& log = platform.Sound.StreamLog;
+  EXPECT_EQ(std::count(log.begin(), log.end(), "open music.wav as wave"), 1);
+  ASSERT_FALSE(log.empty());
   EXPECT_NE(log.back().find("play"), std::string::npos) << log.back();
 }
 
