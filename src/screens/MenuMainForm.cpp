@@ -60,21 +60,30 @@ void MenuMainForm::Form_Load() {
     return;
   }
   Graphics().FontName = "Arial";
-  BuildMenu();
+  LoadTitlePictures();
+  // While the title runs the menu's own pictures are not drawn yet; they load
+  // after the title's first picture is on the screen, so that it shows sooner.
+  if (state_.gTitleShown) LoadMenuPictures();
   BuildScanList();
   StartOneKeyTimer();
   MeasureHeading();
   DrawMenu(0, 0);
+  if (!state_.gTitleShown) LoadMenuPictures();
   platform.SetCursor(CursorShape::Arrow);
 }
 
 void MenuMainForm::Form_GotFocus() { ArrangeMenu(); }
 
-void MenuMainForm::BuildMenu() {
-  const std::string language = state_.Texts.gLanguage;
+void MenuMainForm::LoadTitlePictures() {
   title_picture_.LoadDCImage(*this, "gfx\\menu\\titleMenu.gif");
-  main_picture_.LoadDCImage(*this, "gfx\\menu\\mainMenu.gif");
   title_cloud_.LoadDCImage(*this, "gfx\\menu\\titlecloud.gif");
+  title_picture_.Visible = true;
+  title_cloud_.Visible = true;
+}
+
+void MenuMainForm::LoadMenuPictures() {
+  const std::string language = state_.Texts.gLanguage;
+  main_picture_.LoadDCImage(*this, "gfx\\menu\\mainMenu.gif");
   stop_button_.LoadButtonImage(*this, "gfx\\menu\\stop.gif", kSmallButtonSize, kSmallButtonSize);
   options_button_.LoadButtonImage(*this, "gfx\\menu\\options.gif", kSmallButtonSize,
                                   kSmallButtonSize);
@@ -91,8 +100,7 @@ void MenuMainForm::BuildMenu() {
   options_button_.Y = 5;
   music_button_.X = 145;
   music_button_.Y = 5;
-  for (SpriteClass* sprite : {&title_picture_, &main_picture_, &title_cloud_, &stop_button_,
-                              &options_button_, &music_button_}) {
+  for (SpriteClass* sprite : {&main_picture_, &stop_button_, &options_button_, &music_button_}) {
     sprite->Visible = true;
   }
   for (auto& button : game_buttons_) button.Visible = true;

@@ -36,7 +36,8 @@ class MenuMainForm : public Form {
   void Form_MouseMove(int button, int shift, int x, int y) override;
   void Form_CloseRequested() override;
 
-  void BuildMenu();
+  void LoadTitlePictures();
+  void LoadMenuPictures();
   void ReleaseMenu();
   void ArrangeMenu();
   void UpdateMusic();
