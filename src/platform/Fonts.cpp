@@ -165,6 +165,8 @@ std::vector<std::string> FontLibrary::Families() {
   return {names.begin(), names.end()};
 }
 
+void FontLibrary::PrepareFontconfig() { FcInit(); }
+
 std::optional<int> FontLibrary::DefaultSansTextHeight() {
   if (!FcInit()) return std::nullopt;
   FcPattern* pattern = FcPatternCreate();
