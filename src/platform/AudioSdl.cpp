@@ -1,7 +1,6 @@
 #include "platform/AudioSdl.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -9,6 +8,7 @@
 #include <system_error>
 
 #include "platform/RegularFile.h"
+#include "platform/SdlMixerLibrary.h"
 
 namespace tavlo {
 namespace {
@@ -28,8 +28,8 @@ bool OpenMixer() {
   // No changes allowed: SDL converts to whatever the device wants, and the
   // mixer's own format stays the same at every opening, so the sounds loaded
   // before a closing still play after the next opening.
-  return Mix_OpenAudioDevice(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kChannels, kBufferFrames,
-                             nullptr, 0) == 0;
+  return SdlMixer().OpenAudioDevice(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, kChannels,
+                                    kBufferFrames, nullptr, 0) == 0;
 }
 
 // SDL_mixer keeps the whole buffer it converted the file in, several times
@@ -38,9 +38,10 @@ bool OpenMixer() {
 // mixer frees it as before.
 Mix_Chunk* LoadWave(const std::filesystem::path& file) {
   if (!IsRegularFile(file)) return nullptr;
-  Mix_Chunk* chunk = Mix_LoadWAV(file.string().c_str());
+  Mix_Chunk* chunk = SdlMixer().LoadWAV(file.string().c_str());
   if (chunk && chunk->allocated && chunk->alen > 0) {
-    if (void* tight = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(tight);
+    if (void* tight = SDL_realloc(chunk->abuf, chunk->alen))
+      chunk->abuf = static_cast<Uint8*>(tight);
   }
   return chunk;
 }
@@ -56,8 +57,8 @@ Mix_Chunk* ConvertedChunk(const SynthesizedSpeech& speech, int frequency, Uint16
   }
   const int length = static_cast<int>(speech.Samples.size() * sizeof(std::int16_t));
   convert.len = length;
-  auto* buffer = static_cast<Uint8*>(SDL_malloc(static_cast<std::size_t>(length) *
-                                                static_cast<std::size_t>(convert.len_mult)));
+  auto* buffer = static_cast<Uint8*>(
+      SDL_malloc(static_cast<std::size_t>(length) * static_cast<std::size_t>(convert.len_mult)));
   if (!buffer) return nullptr;
   SDL_memcpy(buffer, speech.Samples.data(), static_cast<std::size_t>(length));
   convert.buf = buffer;
@@ -68,7 +69,7 @@ Mix_Chunk* ConvertedChunk(const SynthesizedSpeech& speech, int frequency, Uint16
   if (void* tight = SDL_realloc(buffer, static_cast<std::size_t>(convert.len_cvt))) {
     buffer = static_cast<Uint8*>(tight);
   }
-  Mix_Chunk* chunk = Mix_QuickLoad_RAW(buffer, static_cast<Uint32>(convert.len_cvt));
+  Mix_Chunk* chunk = SdlMixer().QuickLoad_RAW(buffer, static_cast<Uint32>(convert.len_cvt));
   if (!chunk) {
     SDL_free(buffer);
     return nullptr;
@@ -85,6 +86,7 @@ AudioSdl::~AudioSdl() { Shutdown(); }
 bool AudioSdl::EnsureOpen() {
   if (tried_) return open_;
   tried_ = true;
+  if (!SdlMixer().Loaded) return false;
   subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   bool opened = subsystem_ && OpenMixer();
   if (!opened) {
@@ -102,14 +104,14 @@ bool AudioSdl::EnsureOpen() {
   int frequency = 0;
   Uint16 format = 0;
   int channels = 0;
-  Mix_QuerySpec(&frequency, &format, &channels);
+  SdlMixer().QuerySpec(&frequency, &format, &channels);
   frequency_ = frequency;
   format_ = format;
   channels_ = channels;
   bytes_per_frame_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
   int needed = kInitialChannels;
   for (const auto& [number, stream] : streams_) needed = std::max(needed, stream.Channel + 1);
-  Mix_AllocateChannels(needed);
+  SdlMixer().AllocateChannels(needed);
   open_ = true;
   idle_.Reset();
   return true;
@@ -119,8 +121,8 @@ void AudioSdl::CloseDevice() {
   for (auto& [number, stream] : streams_) HaltStream(stream);
   music_in_slot_ = nullptr;
   if (open_) {
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
+    SdlMixer().HaltChannel(-1);
+    SdlMixer().CloseAudio();
   }
   if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
   open_ = false;
@@ -130,7 +132,7 @@ void AudioSdl::CloseDevice() {
 
 int AudioSdl::CloseWhenIdle(std::int64_t now_milliseconds) {
   if (!open_) return -1;
-  const bool sounding = Mix_Playing(-1) > 0 || Mix_PlayingMusic() != 0;
+  const bool sounding = SdlMixer().Playing(-1) > 0 || SdlMixer().PlayingMusic() != 0;
   const IdleDeviceRule::Advice advice = idle_.Look(sounding, now_milliseconds);
   if (!advice.Close) return advice.LookAgainAfter;
   CloseDevice();
@@ -140,13 +142,13 @@ int AudioSdl::CloseWhenIdle(std::int64_t now_milliseconds) {
 void AudioSdl::Shutdown() {
   CloseDevice();
   for (auto& [number, stream] : streams_) {
-    if (stream.Whole) Mix_FreeChunk(stream.Whole);
-    if (stream.Music) Mix_FreeMusic(stream.Music);
+    if (stream.Whole) SdlMixer().FreeChunk(stream.Whole);
+    if (stream.Music) SdlMixer().FreeMusic(stream.Music);
   }
   streams_.clear();
-  if (wave_) Mix_FreeChunk(wave_);
+  if (wave_) SdlMixer().FreeChunk(wave_);
   wave_ = nullptr;
-  if (midi_ready_) Mix_Quit();
+  if (midi_ready_) SdlMixer().Quit();
   midi_ready_ = false;
 }
 
@@ -159,11 +161,11 @@ int AudioSdl::LengthOf(const Mix_Chunk* chunk) const {
 int AudioSdl::PlayOnWaveVoice(Mix_Chunk* chunk) {
   // The voice is cut off first, so that a sound that cannot be played still
   // ends the sound before it, as a new sound does.
-  Mix_HaltChannel(kWaveChannel);
-  if (wave_) Mix_FreeChunk(wave_);
+  SdlMixer().HaltChannel(kWaveChannel);
+  if (wave_) SdlMixer().FreeChunk(wave_);
   wave_ = chunk;
   if (!wave_) return -1;
-  if (Mix_PlayChannel(kWaveChannel, wave_, 0) < 0) return -1;
+  if (SdlMixer().PlayChannel(kWaveChannel, wave_, 0) < 0) return -1;
   return LengthOf(wave_);
 }
 
@@ -181,10 +183,10 @@ int AudioSdl::SayText(const std::string& text, const std::string& voice) {
 }
 
 void AudioSdl::StopWave() {
-  if (open_) Mix_HaltChannel(kWaveChannel);
+  if (open_) SdlMixer().HaltChannel(kWaveChannel);
 }
 
-bool AudioSdl::WavePlaying() { return open_ && Mix_Playing(kWaveChannel) != 0; }
+bool AudioSdl::WavePlaying() { return open_ && SdlMixer().Playing(kWaveChannel) != 0; }
 
 int AudioSdl::FreeChannel() const {
   int channel = kFirstStreamChannel;
@@ -220,7 +222,8 @@ bool AudioSdl::Load(Stream& stream) {
   stream.Loaded = true;
   if (stream.Kind == StreamKind::Wave) {
     stream.Whole = LoadWave(stream.File);
-    if (stream.Channel >= Mix_AllocateChannels(-1)) Mix_AllocateChannels(stream.Channel + 1);
+    if (stream.Channel >= SdlMixer().AllocateChannels(-1))
+      SdlMixer().AllocateChannels(stream.Channel + 1);
     return stream.Whole != nullptr;
   }
   if (!midi_ready_) {
@@ -228,23 +231,24 @@ bool AudioSdl::Load(Stream& stream) {
     // file: the menu and most games never play one.
     if (!std::getenv("SDL_SOUNDFONTS")) {
       std::error_code error;
-      if (std::filesystem::exists(kDebianSoundFont, error)) Mix_SetSoundFonts(kDebianSoundFont);
+      if (std::filesystem::exists(kDebianSoundFont, error))
+        SdlMixer().SetSoundFonts(kDebianSoundFont);
     }
-    Mix_Init(MIX_INIT_MID);
+    SdlMixer().Init(MIX_INIT_MID);
     midi_ready_ = true;
   }
-  stream.Music = Mix_LoadMUS(stream.File.string().c_str());
+  stream.Music = SdlMixer().LoadMUS(stream.File.string().c_str());
   return stream.Music != nullptr;
 }
 
 void AudioSdl::HaltStream(Stream& stream) {
   // The mixer's channels exist only while the device is open.
   if (stream.Kind == StreamKind::Wave) {
-    if (open_ && stream.Channel >= 0) Mix_HaltChannel(stream.Channel);
-    if (stream.Playing) Mix_FreeChunk(stream.Playing);
+    if (open_ && stream.Channel >= 0) SdlMixer().HaltChannel(stream.Channel);
+    if (stream.Playing) SdlMixer().FreeChunk(stream.Playing);
     stream.Playing = nullptr;
   } else if (stream.Music && stream.Music == music_in_slot_) {
-    if (open_) Mix_HaltMusic();
+    if (open_) SdlMixer().HaltMusic();
     music_in_slot_ = nullptr;
   }
 }
@@ -253,8 +257,8 @@ void AudioSdl::CloseStream(int number) {
   auto found = streams_.find(number);
   if (found == streams_.end()) return;
   HaltStream(found->second);
-  if (found->second.Whole) Mix_FreeChunk(found->second.Whole);
-  if (found->second.Music) Mix_FreeMusic(found->second.Music);
+  if (found->second.Whole) SdlMixer().FreeChunk(found->second.Whole);
+  if (found->second.Music) SdlMixer().FreeMusic(found->second.Music);
   streams_.erase(found);
 }
 
@@ -266,20 +270,21 @@ bool AudioSdl::PlayStream(int number, int from_milliseconds) {
   HaltStream(stream);
   const long long from = from_milliseconds < 0 ? 0 : from_milliseconds;
   if (stream.Kind == StreamKind::Wave) {
-    const Uint32 offset = static_cast<Uint32>(from * frequency_ / 1000) *
-                          static_cast<Uint32>(bytes_per_frame_);
+    const Uint32 offset =
+        static_cast<Uint32>(from * frequency_ / 1000) * static_cast<Uint32>(bytes_per_frame_);
     // A position at or past the end plays nothing: the stream has ended.
     if (offset >= stream.Whole->alen) return true;
     // A view into the whole sound from the sought position; it borrows the
     // samples, so freeing it leaves the whole sound alone.
-    stream.Playing = Mix_QuickLoad_RAW(stream.Whole->abuf + offset, stream.Whole->alen - offset);
+    stream.Playing =
+        SdlMixer().QuickLoad_RAW(stream.Whole->abuf + offset, stream.Whole->alen - offset);
     if (!stream.Playing) return false;
-    return Mix_PlayChannel(stream.Channel, stream.Playing, 0) >= 0;
+    return SdlMixer().PlayChannel(stream.Channel, stream.Playing, 0) >= 0;
   }
-  if (Mix_PlayMusic(stream.Music, 0) != 0) return false;
+  if (SdlMixer().PlayMusic(stream.Music, 0) != 0) return false;
   music_in_slot_ = stream.Music;
   // Not every MIDI player can seek; it then plays from the start.
-  if (from > 0) Mix_SetMusicPosition(static_cast<double>(from) / 1000.0);
+  if (from > 0) SdlMixer().SetMusicPosition(static_cast<double>(from) / 1000.0);
   return true;
 }
 
@@ -288,9 +293,9 @@ void AudioSdl::PauseStream(int number) {
   if (!open_ || found == streams_.end()) return;
   const Stream& stream = found->second;
   if (stream.Kind == StreamKind::Wave) {
-    Mix_Pause(stream.Channel);
+    SdlMixer().Pause(stream.Channel);
   } else if (stream.Music == music_in_slot_) {
-    Mix_PauseMusic();
+    SdlMixer().PauseMusic();
   }
 }
 
@@ -299,9 +304,9 @@ void AudioSdl::ResumeStream(int number) {
   if (!open_ || found == streams_.end()) return;
   const Stream& stream = found->second;
   if (stream.Kind == StreamKind::Wave) {
-    Mix_Resume(stream.Channel);
+    SdlMixer().Resume(stream.Channel);
   } else if (stream.Music == music_in_slot_) {
-    Mix_ResumeMusic();
+    SdlMixer().ResumeMusic();
   }
 }
 
@@ -314,8 +319,9 @@ bool AudioSdl::StreamPlaying(int number) {
   auto found = streams_.find(number);
   if (!open_ || found == streams_.end()) return false;
   const Stream& stream = found->second;
-  if (stream.Kind == StreamKind::Wave) return stream.Playing && Mix_Playing(stream.Channel) != 0;
-  return stream.Music == music_in_slot_ && Mix_PlayingMusic() != 0;
+  if (stream.Kind == StreamKind::Wave)
+    return stream.Playing && SdlMixer().Playing(stream.Channel) != 0;
+  return stream.Music == music_in_slot_ && SdlMixer().PlayingMusic() != 0;
 }
 
 int AudioSdl::StreamLength(int number) {
@@ -324,7 +330,7 @@ int AudioSdl::StreamLength(int number) {
   Stream& stream = found->second;
   if (!Load(stream)) return -1;
   if (stream.Kind == StreamKind::Wave) return LengthOf(stream.Whole);
-  const double seconds = Mix_MusicDuration(stream.Music);
+  const double seconds = SdlMixer().MusicDuration(stream.Music);
   return seconds < 0 ? -1 : static_cast<int>(seconds * 1000.0 + 0.5);
 }
 
