@@ -30,10 +30,11 @@ take every player's answers into a spreadsheet with tavlo-stats.")
 # fontconfig for Arial, which the Liberation fonts stand in for with the
 # same widths, so that the screens look as they were laid out.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libcups2 is opened only when a page is printed and SDL2_mixer when the first
-# sound plays, so the linker does not see them.
+# libcups2 is opened only when a page is printed, SDL2_mixer when the first
+# sound plays and eSpeak NG when a text is first spoken, so the linker does
+# not see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation | fonts-liberation2, libcups2, libsdl2-mixer-2.0-0")
+    "fonts-liberation | fonts-liberation2, libcups2, libsdl2-mixer-2.0-0, libespeak-ng1")
 # The General MIDI sound font plays MIDI files that word lists may name.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "timgm6mb-soundfont | fluid-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

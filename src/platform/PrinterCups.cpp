@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 #include <dlfcn.h>
 
+#include "platform/LibraryFunction.h"
 #include "platform/PagePdf.h"
 
 namespace tavlo {
@@ -24,27 +25,21 @@ struct CupsLibrary {
   bool Loaded = false;
 };
 
-template <typename Function>
-bool Find(void* library, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(dlsym(library, name));
-  return function != nullptr;
-}
-
 // Loaded once and kept: a library with threads of its own is not unloaded.
 const CupsLibrary& Cups() {
   static const CupsLibrary cups = [] {
     CupsLibrary found;
     void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
     if (!library) return found;
-    found.Loaded = Find(library, "cupsGetNamedDest", found.GetNamedDest) &&
-                   Find(library, "cupsAddOption", found.AddOption) &&
-                   Find(library, "cupsCreateJob", found.CreateJob) &&
-                   Find(library, "cupsStartDocument", found.StartDocument) &&
-                   Find(library, "cupsWriteRequestData", found.WriteRequestData) &&
-                   Find(library, "cupsFinishDocument", found.FinishDocument) &&
-                   Find(library, "cupsCancelJob2", found.CancelJob) &&
-                   Find(library, "cupsFreeOptions", found.FreeOptions) &&
-                   Find(library, "cupsFreeDests", found.FreeDests);
+    found.Loaded = FindLibraryFunction(library, "cupsGetNamedDest", found.GetNamedDest) &&
+                   FindLibraryFunction(library, "cupsAddOption", found.AddOption) &&
+                   FindLibraryFunction(library, "cupsCreateJob", found.CreateJob) &&
+                   FindLibraryFunction(library, "cupsStartDocument", found.StartDocument) &&
+                   FindLibraryFunction(library, "cupsWriteRequestData", found.WriteRequestData) &&
+                   FindLibraryFunction(library, "cupsFinishDocument", found.FinishDocument) &&
+                   FindLibraryFunction(library, "cupsCancelJob2", found.CancelJob) &&
+                   FindLibraryFunction(library, "cupsFreeOptions", found.FreeOptions) &&
+                   FindLibraryFunction(library, "cupsFreeDests", found.FreeDests);
     return found;
   }();
   return cups;
@@ -70,12 +65,11 @@ PrintResult PrinterCups::PrintPage(const Surface& page, const std::string& job_t
   const int job = cups.CreateJob(CUPS_HTTP_DEFAULT, destination->name, job_title.c_str(),
                                  option_count, options);
   if (job > 0) {
-    result.Printed =
-        cups.StartDocument(CUPS_HTTP_DEFAULT, destination->name, job, "statistics.pdf",
-                           CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
-        cups.WriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
-            HTTP_STATUS_CONTINUE &&
-        cups.FinishDocument(CUPS_HTTP_DEFAULT, destination->name) == IPP_STATUS_OK;
+    result.Printed = cups.StartDocument(CUPS_HTTP_DEFAULT, destination->name, job, "statistics.pdf",
+                                        CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
+                     cups.WriteRequestData(CUPS_HTTP_DEFAULT, document.data(), document.size()) ==
+                         HTTP_STATUS_CONTINUE &&
+                     cups.FinishDocument(CUPS_HTTP_DEFAULT, destination->name) == IPP_STATUS_OK;
     // A job that did not get its whole page would wait in the queue for ever.
     if (!result.Printed) cups.CancelJob(CUPS_HTTP_DEFAULT, destination->name, job, 0);
   }

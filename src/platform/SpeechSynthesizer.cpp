@@ -1,11 +1,14 @@
 #include "platform/SpeechSynthesizer.h"
 
+#include <dlfcn.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
 #include <cctype>
 #include <mutex>
 #include <string_view>
+
+#include "platform/LibraryFunction.h"
 
 namespace tavlo {
 namespace {
@@ -19,11 +22,20 @@ constexpr int kWordGapTensOfMilliseconds = 6;
 // process and every synthesizer shares it, one text at a time. It is never
 // shut down: its shutdown can wait for ever on a thread of its own, and the
 // process's end frees it anyway.
+//
+// The library is opened on the first text, not linked: with its sound output
+// it cost every start a little, and most screens speak from recordings.
 struct Library {
   std::mutex Lock;
   bool Tried = false;
   int SampleRate = 0;
   std::string Voice;
+  decltype(&espeak_Initialize) Initialize = nullptr;
+  decltype(&espeak_SetSynthCallback) SetSynthCallback = nullptr;
+  decltype(&espeak_SetVoiceByProperties) SetVoiceByProperties = nullptr;
+  decltype(&espeak_GetCurrentVoice) GetCurrentVoice = nullptr;
+  decltype(&espeak_SetParameter) SetParameter = nullptr;
+  decltype(&espeak_Synth) Synth = nullptr;
 };
 
 Library& TheLibrary() {
@@ -43,7 +55,8 @@ int CollectSamples(short* samples, int count, espeak_EVENT* events) {
 bool SameLanguage(const char* language, const std::string& wanted) {
   const std::string_view have(language);
   return std::equal(have.begin(), have.end(), wanted.begin(), wanted.end(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
   });
 }
 
@@ -51,11 +64,21 @@ bool SameLanguage(const char* language, const std::string& wanted) {
 bool Started(Library& library) {
   if (library.Tried) return library.SampleRate > 0;
   library.Tried = true;
+  void* shared = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
+  if (!shared ||
+      !(FindLibraryFunction(shared, "espeak_Initialize", library.Initialize) &&
+        FindLibraryFunction(shared, "espeak_SetSynthCallback", library.SetSynthCallback) &&
+        FindLibraryFunction(shared, "espeak_SetVoiceByProperties", library.SetVoiceByProperties) &&
+        FindLibraryFunction(shared, "espeak_GetCurrentVoice", library.GetCurrentVoice) &&
+        FindLibraryFunction(shared, "espeak_SetParameter", library.SetParameter) &&
+        FindLibraryFunction(shared, "espeak_Synth", library.Synth))) {
+    return false;
+  }
   // Without this option the library ends the process when its data is missing.
-  const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr,
-                                     espeakINITIALIZE_DONT_EXIT);
+  const int rate =
+      library.Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
   if (rate <= 0) return false;
-  espeak_SetSynthCallback(CollectSamples);
+  library.SetSynthCallback(CollectSamples);
   library.SampleRate = rate;
   return true;
 }
@@ -68,13 +91,13 @@ bool UseVoice(Library& library, const std::string& voice) {
   // Norwegian), so only a voice of exactly that language is used.
   espeak_VOICE wanted{};
   wanted.languages = voice.c_str();
-  if (espeak_SetVoiceByProperties(&wanted) != EE_OK) return false;
-  const espeak_VOICE* chosen = espeak_GetCurrentVoice();
+  if (library.SetVoiceByProperties(&wanted) != EE_OK) return false;
+  const espeak_VOICE* chosen = library.GetCurrentVoice();
   // A voice's languages start with a priority byte.
   if (!chosen || !chosen->languages || !SameLanguage(chosen->languages + 1, voice)) return false;
   // A new voice starts at the library's own pace; the program's is kept.
-  espeak_SetParameter(espeakRATE, kWordsPerMinute, 0);
-  espeak_SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);
+  library.SetParameter(espeakRATE, kWordsPerMinute, 0);
+  library.SetParameter(espeakWORDGAP, kWordGapTensOfMilliseconds, 0);
   library.Voice = voice;
   return true;
 }
@@ -100,8 +123,8 @@ std::shared_ptr<const SynthesizedSpeech> SpeechSynthesizer::Synthesize(const std
     if (!Started(library) || !UseVoice(library, voice)) return nullptr;
     speech->SampleRate = library.SampleRate;
     std::vector<std::int16_t>* samples = &speech->Samples;
-    const espeak_ERROR result = espeak_Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
-                                             espeakCHARS_UTF8, nullptr, samples);
+    const espeak_ERROR result = library.Synth(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0,
+                                              espeakCHARS_UTF8, nullptr, samples);
     if (result != EE_OK || speech->Samples.empty()) return nullptr;
   }
   speech->Samples.shrink_to_fit();
