@@ -165,8 +165,6 @@ std::vector<std::string> FontLibrary::Families() {
   return {names.begin(), names.end()};
 }
 
-void FontLibrary::PrepareFontconfig() { FcInit(); }
-
 std::optional<int> FontLibrary::DefaultSansTextHeight() {
   if (!FcInit()) return std::nullopt;
   FcPattern* pattern = FcPatternCreate();

@@ -73,10 +73,6 @@ class FontLibrary {
   // The text height in pixels of the desktop's default sans face at its
   // configured size; empty when fontconfig knows no such face.
   static std::optional<int> DefaultSansTextHeight();
-  // Reads fontconfig's configuration and font caches, which the first of the
-  // calls above would otherwise do. Safe on any thread: fontconfig guards its
-  // set-up itself.
-  static void PrepareFontconfig();
 
  private:
   using Key = std::tuple<std::string, int, FontStyle>;

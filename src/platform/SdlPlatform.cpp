@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-#include <system_error>
 
 #include "platform/Fonts.h"
 #include "platform/SdlImGuiHost.h"
@@ -96,11 +95,6 @@ SdlPlatform::SdlPlatform()
   // threads) for a copy that X11's shared memory does as well.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   KeepSessionBusFromStarting();
-  try {
-    font_set_up_ = std::thread(FontLibrary::PrepareFontconfig);
-  } catch (const std::system_error&) {
-    // Without a second thread the first font lookup reads the set-up itself.
-  }
   const char* request = std::getenv("TAVLO_RENDERER");
   renderer_request_ = RendererRequestFromText(request ? request : "");
   video_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
@@ -114,7 +108,6 @@ SdlPlatform::SdlPlatform()
 }
 
 SdlPlatform::~SdlPlatform() {
-  AwaitFontSetUp();
   joysticks_.reset();
   CloseWindow();
   if (arrow_cursor_) SDL_FreeCursor(arrow_cursor_);
@@ -514,13 +507,6 @@ bool SdlPlatform::ChangeDisplayMode(const DisplayMode& wanted) {
   return false;
 }
 
-void SdlPlatform::AwaitFontSetUp() {
-  if (font_set_up_.joinable()) font_set_up_.join();
-}
-
-std::optional<int> SdlPlatform::DesktopTextHeight() {
-  AwaitFontSetUp();
-  return FontLibrary::DefaultSansTextHeight();
-}
+std::optional<int> SdlPlatform::DesktopTextHeight() { return FontLibrary::DefaultSansTextHeight(); }
 
 }  // namespace tavlo

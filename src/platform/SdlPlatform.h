@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <thread>
 
 #include "platform/AudioSdl.h"
 #include "platform/FramePacer.h"
@@ -119,10 +118,6 @@ class SdlPlatform : public Platform {
   std::unique_ptr<InstanceLock> data_folder_lock_;
   AudioSdl audio_;
   PrinterCups printer_;
-  // Reads fontconfig's set-up while SDL connects to the display: the first
-  // text of the start is measured without waiting for it.
-  std::thread font_set_up_;
-  void AwaitFontSetUp();
 };
 
 }  // namespace tavlo
