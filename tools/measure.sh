@@ -7,7 +7,9 @@
 #   tools/measure.sh --keys "Return a"        # ... then Game 1 (A opens it)
 #   tools/measure.sh --screen 1920x1080 --busy 3 -- build/program/tavlo
 #                                             # full screen: CPU share of the title animation
-#   tools/measure.sh -- tuxpaint --windowed --nosound
+#   tools/measure.sh -- tuxpaint --windowed --nosound --nolockfile
+#                                             # (Tux Paint refuses a start soon after the last one
+#                                             # without --nolockfile)
 #
 # Options (before "--"): --runs N (3), --warm-up N (1, not reported), --screen WxH
 # (1024x768), --keys "KEY ..." (xdotool names, one a second from 1 s after the first

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real window under Xvfb: it starts with "window",
-# creates its data folder when asked, shows its title, refuses a second
-# instance, ends in order on Escape and leaves a complete option file.
+# loads no library before it is needed, creates its data folder when asked,
+# shows its title, refuses a second instance, ends in order on Escape and
+# leaves a complete option file.
 set -euo pipefail
 source "$(dirname "$0")/e2e.sh" "$@"
 
@@ -14,6 +15,11 @@ DISPLAY= timeout 10 "$program" window 2>/dev/null || status=$?
 [ ! -e "$home/Documents/Tavlo" ] || fail "without a display the program made its data folder"
 
 start_program window
+# Sound, generated speech and printing load their libraries when first used:
+# none of them while the first question waits.
+for library in libSDL2_mixer libespeak-ng libcups; do
+  if grep -q "$library" "/proc/$pid/maps"; then fail "$library was loaded before it was needed"; fi
+done
 # First start: the question whether to create the data folder; Enter says yes.
 xdotool key Return
 sleep 1.5
