@@ -31,10 +31,11 @@ take every player's answers into a spreadsheet with tavlo-stats.")
 # same widths, so that the screens look as they were laid out.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcups2 is opened only when a page is printed, SDL2_mixer when the first
-# sound plays and eSpeak NG when a text is first spoken, so the linker does
-# not see them.
+# sound plays, eSpeak NG when a text is first spoken and ICU when a word list
+# is first sorted, so the linker does not see them.
+string(REGEX MATCH "^[0-9]+" TAVLO_ICU_MAJOR "${ICU_icu-uc_VERSION}")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation | fonts-liberation2, libcups2, libsdl2-mixer-2.0-0, libespeak-ng1")
+    "fonts-liberation | fonts-liberation2, libcups2, libsdl2-mixer-2.0-0, libespeak-ng1, libicu${TAVLO_ICU_MAJOR}")
 # The General MIDI sound font plays MIDI files that word lists may name.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "timgm6mb-soundfont | fluid-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

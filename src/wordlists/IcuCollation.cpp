@@ -1,9 +1,5 @@
 #include "wordlists/IcuCollation.h"
 
-#include "engine/AsciiCase.h"
-
-#include <unicode/ucol.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -11,6 +7,9 @@
 #include <map>
 #include <mutex>
 #include <utility>
+
+#include "engine/AsciiCase.h"
+#include "wordlists/IcuLibrary.h"
 
 namespace tavlo {
 namespace {
@@ -56,7 +55,7 @@ int CompareAsciiIgnoringCase(std::string_view left, std::string_view right) {
 
 struct WordCollator::Collator {
   explicit Collator(UCollator* handle) : Handle(handle) {}
-  ~Collator() { ucol_close(Handle); }
+  ~Collator() { Icu().CloseCollator(Handle); }
   Collator(const Collator&) = delete;
   Collator& operator=(const Collator&) = delete;
   UCollator* Handle;
@@ -80,15 +79,18 @@ WordCollator WordCollator::ForLanguage(std::string_view language_folder) {
   auto found = cache.find(locale);
   if (found != cache.end()) return WordCollator(found->second);
 
-  UErrorCode status = U_ZERO_ERROR;
-  UCollator* handle = ucol_open(locale.c_str(), &status);
+  const IcuLibrary& icu = Icu();
   std::shared_ptr<const Collator> collator;
-  if (U_SUCCESS(status) && handle) {
-    // Tertiary strength: letters decide first, accents next, case last.
-    ucol_setStrength(handle, UCOL_TERTIARY);
-    collator = std::make_shared<const Collator>(handle);
-  } else {
-    ucol_close(handle);
+  if (icu.Loaded) {
+    UErrorCode status = U_ZERO_ERROR;
+    UCollator* handle = icu.OpenCollator(locale.c_str(), &status);
+    if (U_SUCCESS(status) && handle) {
+      // Tertiary strength: letters decide first, accents next, case last.
+      icu.SetStrength(handle, UCOL_TERTIARY);
+      collator = std::make_shared<const Collator>(handle);
+    } else if (handle) {
+      icu.CloseCollator(handle);
+    }
   }
   cache.emplace(locale, collator);
   return WordCollator(collator);
@@ -98,8 +100,8 @@ int WordCollator::Compare(std::string_view left, std::string_view right) const {
   if (!collator_) return CompareAsciiIgnoringCase(left, right);
   UErrorCode status = U_ZERO_ERROR;
   const UCollationResult result =
-      ucol_strcollUTF8(collator_->Handle, left.data(), static_cast<int32_t>(left.size()),
-                       right.data(), static_cast<int32_t>(right.size()), &status);
+      Icu().CompareUtf8(collator_->Handle, left.data(), static_cast<int32_t>(left.size()),
+                        right.data(), static_cast<int32_t>(right.size()), &status);
   if (U_FAILURE(status)) return CompareAsciiIgnoringCase(left, right);
   if (result == UCOL_LESS) return -1;
   if (result == UCOL_GREATER) return 1;

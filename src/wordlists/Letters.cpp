@@ -1,7 +1,8 @@
 #include "wordlists/Letters.h"
 
-#include <unicode/uchar.h>
 #include <unicode/utf8.h>
+
+#include "wordlists/IcuLibrary.h"
 
 namespace tavlo {
 namespace {
@@ -33,9 +34,15 @@ std::vector<std::string> SplitLetters(std::string_view text) {
 }
 
 std::u32string UpperLetters(std::string_view text) {
+  const IcuLibrary& icu = Icu();
   std::u32string upper;
   ForEachCharacter(text, [&](size_t, size_t, UChar32 character) {
-    upper.push_back(static_cast<char32_t>(u_toupper(character)));
+    if (icu.Loaded) {
+      character = icu.ToUpper(character);
+    } else if (character >= 'a' && character <= 'z') {
+      character -= 'a' - 'A';
+    }
+    upper.push_back(static_cast<char32_t>(character));
   });
   return upper;
 }
