@@ -15,9 +15,9 @@ DISPLAY= timeout 10 "$program" window 2>/dev/null || status=$?
 [ ! -e "$home/Documents/Tavlo" ] || fail "without a display the program made its data folder"
 
 start_program window
-# Sound, generated speech and printing load their libraries when first used:
-# none of them while the first question waits.
-for library in libSDL2_mixer libespeak-ng libcups; do
+# Sound, generated speech, printing and word-list sorting load their
+# libraries when first used: none of them while the first question waits.
+for library in libSDL2_mixer libespeak-ng libcups libicui18n; do
   if grep -q "$library" "/proc/$pid/maps"; then fail "$library was loaded before it was needed"; fi
 done
 # First start: the question whether to create the data folder; Enter says yes.
