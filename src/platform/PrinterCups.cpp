@@ -1,10 +1,9 @@
 #include "platform/PrinterCups.h"
 
 #include <cups/cups.h>
-#include <dlfcn.h>
 
-#include "platform/LibraryFunction.h"
 #include "platform/PagePdf.h"
+#include "platform/SharedLibrary.h"
 
 namespace tavlo {
 namespace {
@@ -29,7 +28,7 @@ struct CupsLibrary {
 const CupsLibrary& Cups() {
   static const CupsLibrary cups = [] {
     CupsLibrary found;
-    void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    void* library = OpenSharedLibrary("libcups.so.2");
     if (!library) return found;
     found.Loaded = FindLibraryFunction(library, "cupsGetNamedDest", found.GetNamedDest) &&
                    FindLibraryFunction(library, "cupsAddOption", found.AddOption) &&

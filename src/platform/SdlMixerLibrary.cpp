@@ -1,15 +1,13 @@
 #include "platform/SdlMixerLibrary.h"
 
-#include <dlfcn.h>
-
-#include "platform/LibraryFunction.h"
+#include "platform/SharedLibrary.h"
 
 namespace tavlo {
 namespace {
 
 SdlMixerLibrary Open() {
   SdlMixerLibrary found;
-  void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+  void* library = OpenSharedLibrary("libSDL2_mixer-2.0.so.0");
   if (!library) return found;
   found.Loaded = FindLibraryFunction(library, "Mix_OpenAudioDevice", found.OpenAudioDevice) &&
                  FindLibraryFunction(library, "Mix_CloseAudio", found.CloseAudio) &&

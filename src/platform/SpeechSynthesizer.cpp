@@ -1,6 +1,5 @@
 #include "platform/SpeechSynthesizer.h"
 
-#include <dlfcn.h>
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -8,7 +7,7 @@
 #include <mutex>
 #include <string_view>
 
-#include "platform/LibraryFunction.h"
+#include "platform/SharedLibrary.h"
 
 namespace tavlo {
 namespace {
@@ -64,7 +63,7 @@ bool SameLanguage(const char* language, const std::string& wanted) {
 bool Started(Library& library) {
   if (library.Tried) return library.SampleRate > 0;
   library.Tried = true;
-  void* shared = dlopen("libespeak-ng.so.1", RTLD_NOW | RTLD_LOCAL);
+  void* shared = OpenSharedLibrary("libespeak-ng.so.1");
   if (!shared ||
       !(FindLibraryFunction(shared, "espeak_Initialize", library.Initialize) &&
         FindLibraryFunction(shared, "espeak_SetSynthCallback", library.SetSynthCallback) &&

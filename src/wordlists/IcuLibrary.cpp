@@ -1,9 +1,8 @@
 #include "wordlists/IcuLibrary.h"
 
-#include <dlfcn.h>
 #include <unicode/uvernum.h>
 
-#include "platform/LibraryFunction.h"
+#include "platform/SharedLibrary.h"
 
 // ICU's headers give every function its version as a suffix ("ucol_open" is
 // "ucol_open_72"); the name to look up is the one the header made.
@@ -18,8 +17,8 @@ constexpr const char* kCollationLibrary = "libicui18n.so." U_ICU_VERSION_SHORT;
 
 IcuLibrary Open() {
   IcuLibrary found;
-  void* common = dlopen(kCommonLibrary, RTLD_NOW | RTLD_LOCAL);
-  void* collation = dlopen(kCollationLibrary, RTLD_NOW | RTLD_LOCAL);
+  void* common = OpenSharedLibrary(kCommonLibrary);
+  void* collation = OpenSharedLibrary(kCollationLibrary);
   if (!common || !collation) return found;
   found.Loaded =
       FindLibraryFunction(collation, TAVLO_NAME_OF(ucol_open), found.OpenCollator) &&
