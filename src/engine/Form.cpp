@@ -4,8 +4,11 @@
 
 namespace tavlo {
 
-Form::Form(Application& app)
-    : app_(app), picture_(Surface::Create(kWidth, kHeight)), canvas_(picture_, app.Fonts()) {}
+Form::Form(Application& app) : app_(app), canvas_(picture_, app.Fonts()) {}
+
+void Form::MakePicture() {
+  if (picture_.Empty()) picture_ = Surface::Create(kWidth, kHeight);
+}
 
 Form::~Form() { app_.Forget(*this); }
 
