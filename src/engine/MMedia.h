@@ -29,6 +29,8 @@ class MMedia {
   void StopMedia();
   void SeekMedia(std::int32_t position);
 
+  // A file has been opened (whether or not its device took it) and not closed.
+  bool IsOpen() const { return !Alias.empty(); }
   std::string Filename() const { return FileText; }
   void SetFilename(const std::string& file) { OpenMedia(file); }
   bool Wait() const { return WaitForEnd; }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/AsciiCase.h"
 #include "engine/FilePaths.h"
 #include "engine/SpriteClass.h"
 #include "state/ProgramState.h"
@@ -12,13 +13,8 @@
 namespace tavlo {
 namespace {
 
-std::string SmallLetters(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 bool NamesRecording(const std::string& name) {
-  return name.size() >= 4 && SmallLetters(name.substr(name.size() - 4)) == ".wav" &&
+  return name.size() >= 4 && SameIgnoringAsciiCase(name.substr(name.size() - 4), ".wav") &&
          IsNameInsideFolder(name);
 }
 
@@ -27,7 +23,7 @@ bool NamesRecording(const std::string& name) {
 bool NamesSoundFile(const std::string& label) {
   const std::size_t dot = label.rfind('.');
   if (dot == std::string::npos || label.find(' ') != std::string::npos) return false;
-  const std::string extension = SmallLetters(label.substr(dot + 1));
+  const std::string extension = AsciiLower(label.substr(dot + 1));
   for (const char* sound : {"wav", "mp3", "ogg", "oga", "opus", "flac", "mid", "midi"}) {
     if (extension == sound) return true;
   }

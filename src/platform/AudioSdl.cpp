@@ -40,8 +40,9 @@ Mix_Chunk* LoadWave(const std::filesystem::path& file) {
   if (!IsRegularFile(file)) return nullptr;
   Mix_Chunk* chunk = SdlMixer().LoadWAV(file.string().c_str());
   if (chunk && chunk->allocated && chunk->alen > 0) {
-    if (void* tight = SDL_realloc(chunk->abuf, chunk->alen))
+    if (void* tight = SDL_realloc(chunk->abuf, chunk->alen)) {
       chunk->abuf = static_cast<Uint8*>(tight);
+    }
   }
   return chunk;
 }
@@ -222,8 +223,9 @@ bool AudioSdl::Load(Stream& stream) {
   stream.Loaded = true;
   if (stream.Kind == StreamKind::Wave) {
     stream.Whole = LoadWave(stream.File);
-    if (stream.Channel >= SdlMixer().AllocateChannels(-1))
+    if (stream.Channel >= SdlMixer().AllocateChannels(-1)) {
       SdlMixer().AllocateChannels(stream.Channel + 1);
+    }
     return stream.Whole != nullptr;
   }
   if (!midi_ready_) {
@@ -231,8 +233,9 @@ bool AudioSdl::Load(Stream& stream) {
     // file: the menu and most games never play one.
     if (!std::getenv("SDL_SOUNDFONTS")) {
       std::error_code error;
-      if (std::filesystem::exists(kDebianSoundFont, error))
+      if (std::filesystem::exists(kDebianSoundFont, error)) {
         SdlMixer().SetSoundFonts(kDebianSoundFont);
+      }
     }
     SdlMixer().Init(MIX_INIT_MID);
     midi_ready_ = true;
@@ -319,8 +322,9 @@ bool AudioSdl::StreamPlaying(int number) {
   auto found = streams_.find(number);
   if (!open_ || found == streams_.end()) return false;
   const Stream& stream = found->second;
-  if (stream.Kind == StreamKind::Wave)
+  if (stream.Kind == StreamKind::Wave) {
     return stream.Playing && SdlMixer().Playing(stream.Channel) != 0;
+  }
   return stream.Music == music_in_slot_ && SdlMixer().PlayingMusic() != 0;
 }
 

@@ -164,8 +164,7 @@ void MenuMainForm::UpdateMusic() {
     // probed), so it waits until the music is first wanted: after the title
     // is on the screen, and never with the music switched off. The file then
     // stays open for the program's life.
-    if (!music_open_) music_.OpenMedia(kMusicFile);
-    music_open_ = true;
+    if (!music_.IsOpen()) music_.OpenMedia(kMusicFile);
     music_.PlayMedia();
     music_button_.Frame = 0;
   } else {
@@ -347,7 +346,6 @@ void MenuMainForm::QuitProgram() {
   one_key_timer_.SetEnabled(false);
   switches_.CleanUp();
   music_.CloseMedia();
-  music_open_ = false;
   ReleaseMenu();
   navigator_.EndProgram();
   App().Host().SetCursor(CursorShape::Arrow);

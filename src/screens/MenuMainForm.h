@@ -80,7 +80,6 @@ class MenuMainForm : public Form {
   std::array<SpriteClass, kGameCount> game_buttons_;
   int title_width_ = 0;
   int title_height_ = 0;
-  bool music_open_ = false;
 };
 
 }  // namespace tavlo
